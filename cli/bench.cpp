@@ -1,0 +1,142 @@
+// ovalspin-cli bench: plays a fixed set of seeded Tests between computer sides
+// and prints the speed, the peak memory and one checksum over every
+// scorecard, so that any change in the play shows up as a new signature.
+#include <sys/resource.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "commands.h"
+#include "core/menu.h"
+#include "core/series.h"
+#include "data/stores.h"
+#include "play_common.h"
+
+namespace ovs::cli {
+
+namespace {
+
+void BenchUsage()
+{
+    std::fprintf(stderr, "usage: ovalspin-cli [options] bench [--tests N] [--log off] [--seed S]\n");
+}
+
+bool ParseNumber(const std::string& s, unsigned long long max, unsigned long long& out)
+{
+    if (s.empty() || s[0] == '-') return false;
+    char* end = nullptr;
+    out = std::strtoull(s.c_str(), &end, 10);
+    return *end == '\0' && out <= max;
+}
+
+// FNV-1a over bytes: record images are little-endian on every host, so the
+// signature is the same everywhere.
+struct Checksum {
+    std::uint64_t h = 0xcbf29ce484222325ull;
+    void Add(const void* p, std::size_t n)
+    {
+        const unsigned char* b = static_cast<const unsigned char*>(p);
+        for (std::size_t i = 0; i < n; ++i) h = (h ^ b[i]) * 0x100000001b3ull;
+    }
+};
+
+// The database as loaded: every Test starts from it, so Test i depends only
+// on its seed and its pair of squads, not on the Tests before it.
+struct StoreSnapshot {
+    std::vector<PLAYER> players;
+    std::vector<SQUAD> squads;
+    std::vector<GROUND> grounds;
+    std::vector<RECORDS> records;
+
+    explicit StoreSnapshot(const Stores& db)
+        : players(db.players), squads(db.squads), grounds(db.grounds), records(db.records) {}
+    void Restore(Stores& db) const
+    {
+        db.players = players;
+        db.squads = squads;
+        db.grounds = grounds;
+        db.records = records;
+    }
+};
+
+}  // namespace
+
+int CmdBench(const CliOptions& opts, const Args& args)
+{
+    unsigned long long tests = 100;
+    unsigned long long seed = opts.seed ? *opts.seed : 1;
+    bool logOn = true;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        bool hasValue = i + 1 < args.size();
+        if (a == "--tests" && hasValue && ParseNumber(args[i + 1], 100'000'000, tests) && tests > 0) {
+            ++i;
+        } else if (a == "--seed" && hasValue && ParseNumber(args[i + 1], 0xFFFFFFFFull, seed)) {
+            ++i;
+        } else if (a == "--log" && hasValue && (args[i + 1] == "off" || args[i + 1] == "on")) {
+            logOn = args[++i] == "on";
+        } else {
+            BenchUsage();
+            return 2;
+        }
+    }
+
+    CliSession session(opts);
+    if (!session.Start()) return 1;
+    Game& g = session.game();
+    g.log.SetEnabled(logOn);
+
+    // Every ordered pair of squads that may play a one-Test series.
+    std::vector<std::pair<int, int>> pairs;
+    for (int h = 0; h < g.db.NumSquads(); ++h)
+        for (int a = 0; a < g.db.NumSquads(); ++a)
+            if (CheckNewSeries(g, h, a, 1).empty()) pairs.emplace_back(h, a);
+    if (pairs.empty()) {
+        std::fprintf(stderr, "ovalspin-cli bench: no two squads of the database can play a Test\n");
+        return 1;
+    }
+
+    StoreSnapshot loaded(g.db);
+    Checksum sum;
+    std::uint64_t deliveries = 0;
+    auto start = std::chrono::steady_clock::now();
+    for (unsigned long long i = 0; i < tests; ++i) {
+        loaded.Restore(g.db);
+        g.queue.Clear();
+        g.rng.Seed(static_cast<std::uint32_t>(seed + i));
+        auto [home, away] = pairs[i % pairs.size()];
+        std::string refusal;
+        if (!SetUpComputerSeries(g, home, away, 1, true, refusal)) {
+            std::fprintf(stderr, "ovalspin-cli bench: %s\n", refusal.c_str());
+            return 1;
+        }
+        ControlMenu(g, CMD_PREPAREDSERIES);
+        if (!PlayOut(g, 5'000'000, &deliveries)) {
+            std::fprintf(stderr, "ovalspin-cli bench: Test %llu did not end\n", i + 1);
+            return 1;
+        }
+        const TEST& t = g.Series.Test[0];
+        sum.Add(t.Innings, sizeof t.Innings);
+        sum.Add(t.szResult, sizeof t.szResult);
+    }
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (seconds <= 0) seconds = 1e-9;
+
+    rusage ru{};
+    getrusage(RUSAGE_SELF, &ru);
+    std::printf("Tests played       : %llu\n", tests);
+    std::printf("Deliveries         : %llu\n", static_cast<unsigned long long>(deliveries));
+    std::printf("Seconds            : %.3f\n", seconds);
+    std::printf("Tests/second       : %.0f\n", static_cast<double>(tests) / seconds);
+    std::printf("Deliveries/second  : %.0f\n", static_cast<double>(deliveries) / seconds);
+    std::printf("Peak memory (MB)   : %.1f\n", static_cast<double>(ru.ru_maxrss) / 1024.0);
+    std::printf("Log                : %s\n", logOn ? "on" : "off");
+    std::printf("Checksum           : %016llx\n", static_cast<unsigned long long>(sum.h));
+    return 0;
+}
+
+}  // namespace ovs::cli

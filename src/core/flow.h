@@ -1,0 +1,61 @@
+// The main loop of play: the application message dispatcher, pause and resume.
+//
+// Every step of play is a message in Game::queue. MainWndProc handles one
+// message: it writes the message's log line, does the step (most steps are the
+// procedures of flow_steps.h) and the step posts the message for the next one.
+// A front end calls PumpOne between its own events until the queue is empty.
+// A watched game pauses by setting bPaused and not posting; Resume posts
+// WM_RESUMEPLAY, which starts the next over or ball.
+#pragma once
+
+#include <cstdint>
+
+namespace ovs {
+
+struct Game;
+
+// Handle one application message.
+void MainWndProc(Game& g, std::uint32_t msg, std::int32_t wParam, std::int64_t lParam = 0);
+
+// Take the first waiting message and handle it; false when the queue was
+// empty or the quit message is waiting (nothing runs after it).
+bool PumpOne(Game& g);
+
+// Has Exit posted the quit message? The front end then ends its loop.
+bool QuitPosted(const Game& g);
+
+// Pump until the queue is empty or `limit` messages were handled; the number handled.
+long PumpAll(Game& g, long limit = -1);
+
+// The user resumes a pause. `click` is the left-click path: only while paused
+// and no WM_RESUMEPLAY is waiting, and it clears bPaused first. Otherwise (Next
+// Over, Space, "7") WM_RESUMEPLAY is posted unless one is waiting. True when posted.
+bool Resume(Game& g, bool click = false);
+
+// Post `msg` unless one is already waiting; true when posted.
+bool PostUnlessQueued(Game& g, std::uint32_t msg, std::int32_t wParam = 0);
+
+// Remove one waiting `msg` (if any) and post a new one with `wParam`.
+void Repost(Game& g, std::uint32_t msg, std::int32_t wParam = 0);
+
+// --- The network's side of the main loop ---------------------------------
+// Defined by the network code; until it is built the weak versions in
+// flow_stubs.cpp report "not networked" and do nothing.
+
+bool NetworkPlay(const Game& g);     // NET_SERVER or NET_CLIENT set
+bool NetworkClient(const Game& g);   // NET_CLIENT set
+bool NetworkServer(const Game& g);   // NET_SERVER set
+void NetworkToggleWait(Game& g);     // flip NET_WAITACK and NET_WAITDATA (xor 0x12)
+void NetworkSendResume(Game& g);     // NM_CONTINNSSENDSYNC to the peer
+void NetworkSendEndInnings(Game& g); // NM_ENDINNINGS to the client
+void NetworkSendEndDelivery(Game& g);// NM_ENDDELIVERY to the server
+void NetworkSocketEvent(Game& g, int socket, int event);  // FD_READ 1, FD_WRITE 2, FD_CLOSE 32
+void NetworkClose(Game& g);          // close the connection of a client or server
+
+// --- Other steps the dispatcher and the menu reach ---------------------------
+
+void PlayNextLeagueMatch(Game& g);   // the league's next fixture (league code)
+// An open ball-by-ball file gets its closing rule and `line`, and is closed.
+void CloseBallByBall(Game& g, const char* line);
+
+}  // namespace ovs

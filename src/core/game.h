@@ -1,0 +1,86 @@
+// The whole state of one running program.
+//
+// The game keeps plain fixed-size records for its whole run: the database
+// stores, the series and the live match state, the league, the options. They
+// live in one Game rather than in globals so that a test (or two network
+// copies) can run several games in one process. Every engine procedure takes
+// the Game it acts on; only the flow and the statistics write the records,
+// dialogs and reports read them.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "core/host.h"
+#include "core/log.h"
+#include "core/match.h"
+#include "core/queue.h"
+#include "core/random.h"
+#include "data/league.h"
+#include "data/records.h"
+#include "data/stores.h"
+
+namespace ovs {
+
+// Which menu commands are enabled; front ends read it after CommandsChanged.
+class CommandState {
+public:
+    bool Enabled(int id) const { return disabled_.count(id) == 0; }
+    void Enable(int id, bool on = true) { if (on) disabled_.erase(id); else disabled_.insert(id); }
+    void Disable(int id) { Enable(id, false); }
+
+private:
+    std::set<int> disabled_;
+};
+
+struct Game {
+    explicit Game(Host& h) : host(&h) {}
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    Host* host;
+    Random rng;
+    RunLog log;
+    MessageQueue queue;
+    CommandState commands;
+
+    // Settings (OPTION.DAT, MAIL.DAT) and the loaded database's header and path.
+    OPTIONS options{};
+    MAILDATA mail{};
+    DBHEADER dbHeader{};
+    std::string dbPath;
+
+    // The database stores (players, countries, squads, grounds, records, league series).
+    Stores db;
+
+    // The series in play and the live match state.
+    SERIES Series{};
+    CURRENT Current{};
+    TEST* pTest = nullptr;         // the TEST of Series at Current.nTest
+    INNINGS* pInnings = nullptr;   // the INNINGS of pTest at Current.nInnings
+    // Parking places for the series in play while another is shown or replayed.
+    SERIES SeriesBackup[2]{};
+    CURRENT CurrentBackup[2]{};
+
+    LEAGUE League{};
+
+    // Main window state the engine owns.
+    std::int16_t nMainWidth = 640;
+    std::int16_t nMainHeight = 480;
+    std::int16_t bPaused = 0;
+    std::int16_t bSendResume = 0;
+    std::int16_t nPostedOver = 0;
+    std::int16_t nBallsPosted = 0;
+
+    // Recompute pTest and pInnings from Current.nTest and Current.nInnings.
+    void SelectTestAndInnings();
+    // A game is watched when a person, the network or a replay plays a side,
+    // or the watch option (0x80) is on.
+    bool Watched() const;
+    // Log one line to DEBUG.TXT.
+    void Log(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
+};
+
+}  // namespace ovs

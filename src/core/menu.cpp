@@ -1,0 +1,243 @@
+// The menu commands of the main window and which of them are enabled.
+#include "core/menu.h"
+
+#include <initializer_list>
+
+#include "core/flow.h"
+#include "core/game.h"
+#include "core/innings.h"
+#include "core/messages.h"
+#include "data/files.h"
+
+namespace ovs {
+
+namespace {
+
+const char* const kNotYet = "This command is not available yet.";
+const char* const kMessageCaption = "Ovalspin - Message";
+
+void NotAvailable(Game& g) { g.host->MessageBox(kNotYet, kMessageCaption, BoxButtons::Ok, BoxIcon::Information); }
+
+void EnableAll(Game& g, std::initializer_list<int> ids, bool on)
+{
+    for (int id : ids) g.commands.Enable(id, on);
+}
+
+void EnableRange(Game& g, int first, int last, bool on)
+{
+    for (int id = first; id <= last; ++id) g.commands.Enable(id, on);
+}
+
+// Run a choice dialog of the Test menu; the front end shows it or declines.
+bool TestDialog(Game& g, Dialog d, int side, unsigned pane)
+{
+    DialogRequest req;
+    req.id = d;
+    req.side = side;
+    bool answered = g.host->RunDialog(req);
+    if (g.nMainWidth >= 800) g.host->Refresh(pane);
+    if (answered && d == Dialog::NewBowler && req.result >= 0) g.Current.nBowler = static_cast<std::int16_t>(req.result);
+    return answered;
+}
+
+// Command 1205: the series summary, of the series in play (lParam 0) or of
+// league series lParam - 1, which is shown in place of the series in play.
+void ShowResults(Game& g, long lParam)
+{
+    if (lParam == 0) {
+        int r = SeriesSummaryBox(g);
+        if (r >= 100) {
+            SetReplayFlag(g, 1);
+            g.queue.Post(WM_REPLAYTEST, r - 100);
+        }
+        return;
+    }
+    int n = static_cast<int>(lParam) - 1;
+    if (n < 0 || n >= static_cast<int>(g.db.leagueSeries.size())) return;
+    // A replay started from a league result is itself parked in pair 0.
+    int pair = (g.Series.nControl[0] == CONTROL_REPLAY && g.Series.nControl[1] == CONTROL_REPLAY) ? 1 : 0;
+    g.SeriesBackup[pair] = g.Series;
+    g.CurrentBackup[pair] = g.Current;
+    g.Series = g.db.leagueSeries[n];
+    int r = SeriesSummaryBox(g);
+    if (r < 100) {
+        g.Series = g.SeriesBackup[pair];
+        g.Current = g.CurrentBackup[pair];
+        g.SelectTestAndInnings();
+        return;
+    }
+    SetReplayFlag(g, 16385);
+    CloseLeagueBoxes(g);
+    g.queue.Post(WM_REPLAYTEST, r - 100);
+}
+
+}  // namespace
+
+bool IsRecordsCommand(int id)
+{
+    return (id >= 1601 && id <= 1605) || (id >= 1610 && id <= 1615) || (id >= 1620 && id <= 1629) ||
+           (id >= 1630 && id <= 1636) || (id >= 1640 && id <= 1647) || (id >= 1651 && id <= 1654);
+}
+
+void ExitProgram(Game& g)
+{
+    if (NetworkPlay(g)) NetworkClose(g);
+    CloseBallByBall(g, "Closing Ovalspin\n");
+    g.queue.Post(WM_QUIT, 0);
+}
+
+void ControlMenu(Game& g, int command, long lParam)
+{
+    switch (command) {
+    case CMD_READDATA:
+        LoadSavedData(g);
+        return;
+    case CMD_WRITEDATA:
+        SavePosition(g);
+        return;
+    case CMD_EXIT:
+        if (g.host->MessageBox("Are you sure you want to Exit?", "Exit Ovalspin", BoxButtons::YesNo,
+                               BoxIcon::Question) == IDYES)
+            ExitProgram(g);
+        return;
+    case CMD_NEWSERIES:
+        g.Log("Posting WM_NEWSERIES message from ControlMenu ()\n");
+        g.queue.Post(WM_NEWSERIES, 0);
+        return;
+    case CMD_PREPAREDSERIES:
+        g.Log("Posting WM_NEWSERIES message from ControlMenu ()\n");
+        g.queue.Post(WM_NEWSERIES, 1);
+        return;
+    case CMD_REPLAY:
+        g.queue.Post(WM_REPLAYTEST, 0);
+        return;
+    case CMD_RESULTS:
+        ShowResults(g, lParam);
+        return;
+    case CMD_BATAGGRESSION:
+        TestDialog(g, Dialog::BatAggression, g.Current.nBatSide, PANE_AGGRESSION);
+        return;
+    case CMD_BOWLAGGRESSION:
+        TestDialog(g, Dialog::BowlAggression, g.Current.nBowlSide, PANE_AGGRESSION);
+        return;
+    case CMD_TEAMAGGRESSION:
+        TestDialog(g, Dialog::TeamAggression, -1, PANE_AGGRESSION);
+        return;
+    case CMD_NEWBOWLER:
+        TestDialog(g, Dialog::NewBowler, g.Current.nBowlSide, PANE_BOWLERS);
+        return;
+    case CMD_DECLARE:
+        if (AskDeclare(g)) {
+            g.Log("Posting WM_ENDINNINGS message from ControlMenu ()\n");
+            g.queue.Post(WM_ENDINNINGS, 0);
+        }
+        return;
+    case CMD_SCOREBOARD: {
+        DialogRequest req;
+        req.id = Dialog::Scoreboard;
+        g.host->RunDialog(req);
+        return;
+    }
+    case CMD_PERFORMANCE: {
+        DialogRequest req;
+        req.id = Dialog::TestRating;
+        g.host->RunDialog(req);
+        return;
+    }
+    case CMD_NEXTOVER:
+        Resume(g, false);
+        return;
+    case CMD_CONDITIONS: {
+        DialogRequest req;
+        req.id = Dialog::Conditions;
+        g.host->RunDialog(req);
+        return;
+    }
+    case CMD_ABOUT: {
+        DialogRequest req;
+        req.id = Dialog::About;
+        g.host->RunDialog(req);
+        return;
+    }
+    case CMD_BATAVERAGES:
+    case CMD_BOWLAVERAGES:
+    case CMD_POINTSAVERAGES:
+    case CMD_SQUADDETAILS:
+    case CMD_PLAYERDETAILS:
+    case CMD_GROUNDDETAILS:
+    case CMD_HELPONHELP:
+    case CMD_HELPINDEX:
+    case CMD_NEWLEAGUE:
+    case CMD_LEAGUETABLE:
+    case CMD_LEAGUERESULTS:
+    case CMD_NEXTFIXTURES:
+    case CMD_CURRENTFIXTURES:
+    case CMD_NETINFO:
+    case CMD_NETSERVER:
+    case CMD_NETCLIENT:
+    case CMD_DISPLAYOPTIONS:
+    case CMD_AGGRESSIONOPTIONS:
+        NotAvailable(g);
+        return;
+    default:
+        if (IsRecordsCommand(command)) NotAvailable(g);
+        return;
+    }
+}
+
+bool RunCommand(Game& g, int command, long lParam)
+{
+    if (!g.commands.Enabled(command)) return false;
+    ControlMenu(g, command, lParam);
+    return true;
+}
+
+void CommandsTestIdle(Game& g)
+{
+    EnableRange(g, CMD_BATAGGRESSION, CMD_CONDITIONS, false);
+    g.host->CommandsChanged();
+}
+
+void CommandsIdle(Game& g)
+{
+    EnableAll(g, {CMD_READDATA, CMD_EXIT, CMD_NEWSERIES, CMD_NEWLEAGUE, CMD_NETINFO, CMD_NETSERVER, CMD_NETCLIENT},
+              true);
+    EnableAll(g, {CMD_WRITEDATA, CMD_BATAVERAGES, CMD_BOWLAVERAGES, CMD_POINTSAVERAGES, CMD_RESULTS}, false);
+    EnableRange(g, CMD_BATAGGRESSION, CMD_CONDITIONS, false);
+    g.host->CommandsChanged();
+}
+
+void CommandsSeriesRunning(Game& g)
+{
+    EnableAll(g, {CMD_NEWSERIES, CMD_BATAVERAGES, CMD_BOWLAVERAGES, CMD_READDATA, CMD_NEWLEAGUE, CMD_NETINFO,
+                  CMD_NETSERVER, CMD_NETCLIENT},
+              false);
+    EnableAll(g, {CMD_RESULTS, CMD_WRITEDATA}, true);
+    g.host->CommandsChanged();
+}
+
+void CommandsReplay(Game& g)
+{
+    EnableAll(g, {CMD_NEWSERIES, CMD_NETINFO, CMD_NETSERVER, CMD_NETCLIENT, CMD_BATAVERAGES, CMD_BOWLAVERAGES,
+                  CMD_READDATA, CMD_NEWLEAGUE},
+              false);
+    EnableAll(g, {CMD_RESULTS, CMD_WRITEDATA}, true);
+    EnableRange(g, CMD_BATAGGRESSION, CMD_CONDITIONS, false);
+    g.host->CommandsChanged();
+}
+
+void CommandsSeriesEnded(Game& g, bool league, bool replay)
+{
+    if (!league) EnableAll(g, {CMD_NEWLEAGUE, CMD_NEWSERIES, CMD_NETINFO, CMD_NETSERVER, CMD_NETCLIENT}, true);
+    if (!replay) {
+        EnableAll(g, {CMD_BATAVERAGES, CMD_BOWLAVERAGES, CMD_POINTSAVERAGES}, false);
+        EnableRange(g, 1601, 1605, true);
+        EnableAll(g, {1623, 1632, 1642, 1646, 1652}, true);
+    } else {
+        EnableAll(g, {CMD_NEWSERIES, CMD_NETINFO, CMD_NETSERVER, CMD_NETCLIENT, CMD_READDATA, CMD_NEWLEAGUE}, true);
+        EnableAll(g, {CMD_BATAVERAGES, CMD_BOWLAVERAGES, CMD_RESULTS, CMD_WRITEDATA}, false);
+    }
+    g.host->CommandsChanged();
+}
+
+}  // namespace ovs

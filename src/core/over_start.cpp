@@ -1,0 +1,117 @@
+// The start of an over: the captains' commands, a replayed declaration, a
+// weather stoppage, the bowler of the over and the aggression of the pairings.
+#include "core/innings.h"
+#include "core/innings_internal.h"
+#include "core/menu.h"
+#include "core/replay.h"
+#include "core/weather.h"
+#include "sim/bowling.h"
+
+namespace ovs {
+
+using namespace innings_detail;
+
+void NewOver(Game& g, int nOver)
+{
+    (void)nOver;
+    CURRENT& c = g.Current;
+    INNINGS& in = *g.pInnings;
+
+    bool greyed = false;
+    if (HumanSide(g, c.nBowlSide) && (g.options.wPlayOptions & 0x400)) {
+        g.commands.Disable(CMD_NEWBOWLER);
+        greyed = true;
+    }
+    if (PersonInvolved(g) && !(g.options.wPlayOptions & 0x400)) {
+        SetCommands(g, {CMD_BATAGGRESSION, CMD_BOWLAGGRESSION, CMD_TEAMAGGRESSION}, false);
+        greyed = true;
+    }
+    if (greyed) {
+        g.host->CommandsChanged();
+        g.host->Refresh(PANE_BUTTONS);
+    }
+
+    if (Replaying(g) && ReplayTakeByteIf(g, 255)) in.nStatus = INNINGS_DECLARED;
+    if (in.nStatus != INNINGS_INPROGRESS) return PostEndInnings(g);
+
+    if (c.nWeather >= kNoPlayWeather) {
+        if (WeatherStoppage(g) == 0) {
+            g.Log("Posting WM_CONTINNINGS message from NewOver ()\n");
+            PostUnlessQueued(g, WM_CONTINNINGS, c.nOver);
+        } else {
+            PostEndInnings(g);
+        }
+        return;
+    }
+
+    c.nRunsAtOverStart = ValidSlot(c.nBowler) ? static_cast<int>(in.Bowl[c.nBowler].nRuns) : 0;
+    c.bEndInnings = 0;
+    // The over pane scrolls up a row when the over's row is already taken.
+    int row = c.nOverRow;
+    if (row >= 0 && row < OVER_HISTORY_ROWS && c.OverHistory[row].nBowler != 0xFFFF) {
+        for (int r = 0; r < row; ++r) c.OverHistory[r] = c.OverHistory[r + 1];
+    }
+    BeginOver(g);
+    if (row >= 0 && row < OVER_HISTORY_ROWS) {
+        OVERHISTORY& h = c.OverHistory[row];
+        h.nBowler = static_cast<std::uint16_t>(c.nBowler);
+        for (auto& o : h.nOutcome) o = 0xFFFF;
+        for (auto& m : h.nMark) m = 0xFFFF;
+    }
+    c.nBall = 0;
+    c.nBallInOver = 0;
+    // The ball-by-ball line of the over starts here (next issue).
+
+    // Each batsman's aggression against this bowler, and the bowler's against them.
+    int b = c.nBowler;
+    int bats[2] = {c.nStriker, c.nNonStriker};
+    bool shown = false;
+    if (ValidSlot(b)) {
+        for (int s : bats) {
+            if (!ValidSlot(s)) continue;
+            if (ComputerSide(g, c.nBatSide))
+                c.nBatVsBowl[s][b] = c.nBatAggression[s];
+            else if (c.nBatVsBowl[s][b] == 0xFFFF)
+                c.nBatVsBowl[s][b] = g.options.nPlayerBatAggression;
+            if (ComputerSide(g, c.nBowlSide))
+                c.nBowlVsBat[b][s] = c.nBowlAggression[b];
+            else if (c.nBowlVsBat[b][s] == 0xFFFF)
+                c.nBowlVsBat[b][s] = g.options.nPlayerBowlAggression;
+        }
+        bool automatic = !(g.options.wShowMessages & 0x4000);
+        if (automatic && HumanSide(g, c.nBatSide)) {
+            DialogRequest req;
+            req.id = Dialog::BatAggression;
+            req.side = c.nBatSide;
+            shown = g.host->RunDialog(req) || shown;
+        }
+        if (automatic && HumanSide(g, c.nBowlSide)) {
+            DialogRequest req;
+            req.id = Dialog::BowlAggression;
+            req.side = c.nBowlSide;
+            shown = g.host->RunDialog(req) || shown;
+        }
+
+        int pa = c.nPartnerA, pb = c.nPartnerB;
+        if (ValidSlot(pa) && ValidSlot(pb)) {
+            if (Replaying(g)) {
+                int x = ReplayReadByte(g), y = ReplayReadByte(g), z = ReplayReadByte(g);
+                c.nBatVsBowl[pa][b] = (x >> 4) & 15;
+                c.nBatVsBowl[pb][b] = x & 15;
+                c.nBowlVsBat[b][pa] = (y >> 4) & 15;
+                c.nBowlVsBat[b][pb] = y & 15;
+                c.nTeamAggression[c.nBowlSide] = (z >> 4) & 15;
+                c.nTeamAggression[c.nBatSide] = z & 15;
+            } else if (!NetworkClient(g)) {
+                ReplayAppendByte(g, (c.nBatVsBowl[pa][b] & 15) * 16 + (c.nBatVsBowl[pb][b] & 15));
+                ReplayAppendByte(g, (c.nBowlVsBat[b][pa] & 15) * 16 + (c.nBowlVsBat[b][pb] & 15));
+                ReplayAppendByte(g, (c.nTeamAggression[c.nBowlSide] & 15) * 16 + (c.nTeamAggression[c.nBatSide] & 15));
+            }
+        }
+    }
+    if (shown && g.nMainWidth >= 800) g.host->Refresh(PANE_AGGRESSION);
+
+    PostUnlessQueued(g, NetworkClient(g) ? WM_CLIENTNEWBALL : WM_NEXTBALL, c.nOver);
+}
+
+}  // namespace ovs

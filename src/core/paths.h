@@ -1,0 +1,29 @@
+// Where the program keeps its files: the data directory and the shipped database.
+//
+// The data directory holds DEBUG.TXT, OPTION.DAT, MAIL.DAT and the default
+// database. It is chosen in this order: an explicit directory (--data), then
+// $OVALSPIN_DATA, then $XDG_DATA_HOME/ovalspin, then ~/.local/share/ovalspin.
+// On first use it is created and seeded with the shipped default database.
+#pragma once
+
+#include <string>
+
+namespace ovs {
+
+// The data directory to use; `given` (from --data) wins when not empty.
+std::string ResolveDataDir(const std::string& given = "");
+
+// The directory of the running executable ("" when it cannot be found).
+std::string ExecutableDir();
+
+// The shipped default database: beside the executable, or in
+// <exe dir>/../share/ovalspin/. "" when neither has it.
+std::string FindShippedDatabase();
+
+// Create `dir` (and its parents) when missing, then copy the shipped default
+// database into it unless it already has one; an existing database is never
+// overwritten. False with `error` set when the directory cannot be created
+// (a missing shipped database is not an error: the loader reports it).
+bool PrepareDataDir(const std::string& dir, std::string* error = nullptr);
+
+}  // namespace ovs

@@ -1,0 +1,127 @@
+// The replay stream: appending at nLength, reading from nPosition.
+#include "core/replay.h"
+
+#include "core/game.h"
+
+namespace ovs {
+
+bool Replaying(const Game& g)
+{
+    return (g.Series.nControl[0] & CONTROL_REPLAY) != 0 || (g.Series.nControl[1] & CONTROL_REPLAY) != 0;
+}
+
+void ReplayClear(REPLAY& r)
+{
+    r.nLength = 0;
+    r.nPosition = 0;
+}
+
+namespace {
+
+bool AppendBytes(REPLAY& r, const std::uint8_t* bytes, int n)
+{
+    int at = r.nLength;
+    if (at < 0 || at + n > REPLAY_DATA) return false;
+    for (int i = 0; i < n; ++i) r.Data[at + i] = bytes[i];
+    r.nLength = static_cast<std::uint16_t>(at + n);
+    return true;
+}
+
+// Reads n bytes into out; false (position unchanged) when fewer are left.
+bool ReadBytes(REPLAY& r, std::uint8_t* out, int n)
+{
+    int at = r.nPosition;
+    if (at < 0 || at + n > r.nLength) return false;
+    for (int i = 0; i < n; ++i) out[i] = r.Data[at + i];
+    r.nPosition = static_cast<std::int16_t>(at + n);
+    return true;
+}
+
+}  // namespace
+
+bool ReplayAppendByte(REPLAY& r, int value)
+{
+    std::uint8_t b = static_cast<std::uint8_t>(value);
+    return AppendBytes(r, &b, 1);
+}
+
+bool ReplayAppendWord(REPLAY& r, int value)
+{
+    std::uint16_t v = static_cast<std::uint16_t>(value);
+    std::uint8_t b[2] = {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8)};
+    return AppendBytes(r, b, 2);
+}
+
+bool ReplayAppendDword(REPLAY& r, std::int32_t value)
+{
+    std::uint32_t v = static_cast<std::uint32_t>(value);
+    std::uint8_t b[4] = {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
+                         static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 24)};
+    return AppendBytes(r, b, 4);
+}
+
+bool ReplayAppendString(REPLAY& r, const std::string& text)
+{
+    std::string withNul = text.substr(0, text.find('\0'));
+    withNul.push_back('\0');
+    return AppendBytes(r, reinterpret_cast<const std::uint8_t*>(withNul.data()), static_cast<int>(withNul.size()));
+}
+
+int ReplayReadByte(REPLAY& r)
+{
+    std::uint8_t b = 0;
+    return ReadBytes(r, &b, 1) ? b : -1;
+}
+
+int ReplayReadWord(REPLAY& r)
+{
+    std::uint8_t b[2] = {};
+    if (!ReadBytes(r, b, 2)) return 0;
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(b[0] | (b[1] << 8)));
+}
+
+std::int32_t ReplayReadDword(REPLAY& r)
+{
+    std::uint8_t b[4] = {};
+    if (!ReadBytes(r, b, 4)) return 0;
+    std::uint32_t v = static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
+                      (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
+    return static_cast<std::int32_t>(v);
+}
+
+std::string ReplayReadString(REPLAY& r)
+{
+    std::string s;
+    for (int c = ReplayReadByte(r); c > 0; c = ReplayReadByte(r)) s.push_back(static_cast<char>(c));
+    return s;
+}
+
+int ReplayPeekByte(const REPLAY& r)
+{
+    int at = r.nPosition;
+    if (at < 0 || at >= r.nLength) return -1;
+    return r.Data[at];
+}
+
+bool ReplayTakeByteIf(REPLAY& r, int value)
+{
+    if (ReplayPeekByte(r) != (value & 0xFF)) return false;
+    r.nPosition = static_cast<std::int16_t>(r.nPosition + 1);
+    return true;
+}
+
+bool ReplayAppendByte(Game& g, int value) { return g.pTest && ReplayAppendByte(g.pTest->Replay, value); }
+bool ReplayAppendWord(Game& g, int value) { return g.pTest && ReplayAppendWord(g.pTest->Replay, value); }
+bool ReplayAppendDword(Game& g, std::int32_t value) { return g.pTest && ReplayAppendDword(g.pTest->Replay, value); }
+bool ReplayAppendString(Game& g, const std::string& text)
+{
+    return g.pTest && ReplayAppendString(g.pTest->Replay, text);
+}
+int ReplayReadByte(Game& g) { return g.pTest ? ReplayReadByte(g.pTest->Replay) : -1; }
+int ReplayReadWord(Game& g) { return g.pTest ? ReplayReadWord(g.pTest->Replay) : 0; }
+std::int32_t ReplayReadDword(Game& g) { return g.pTest ? ReplayReadDword(g.pTest->Replay) : 0; }
+std::string ReplayReadString(Game& g) { return g.pTest ? ReplayReadString(g.pTest->Replay) : std::string(); }
+int ReplayPeekByte(const Game& g) { return g.pTest ? ReplayPeekByte(g.pTest->Replay) : -1; }
+bool ReplayTakeByteIf(Game& g, int value) { return g.pTest && ReplayTakeByteIf(g.pTest->Replay, value); }
+
+}  // namespace ovs

@@ -1,0 +1,43 @@
+// The series lifecycle: the new-series checks and set-up, the start of a
+// series with its snapshots, and the end of a series.
+#pragma once
+
+#include <string>
+
+namespace ovs {
+
+struct Game;
+
+// The new-series checks, in order, for squads home and away and numTests
+// Tests: "" when the series can be played, else the refusal text
+// ("Selected same Squad twice!", "... is in both Squads!", "Invalid number of
+// Tests.", "Home/Away Squad does not have enough players.", "... fit
+// players.", "Home Squad does not have enough Test venues."), or "Not enough
+// Squads to play a Series." when the database has fewer than two squads.
+// `warning` is set for the first two refusals, which carry a warning icon.
+std::string CheckNewSeries(const Game& g, int homeSquad, int awaySquad, int numTests, bool* warning = nullptr);
+
+// What the new-series box does on OK once the checks pass: initialises the
+// series, its squads, Tests, who plays each side, the two options, and the
+// venues (the home squad's home grounds in order).
+void ApplyNewSeries(Game& g, int homeSquad, int awaySquad, int numTests, bool humanHome, bool humanAway,
+                    bool pickComputerTeams, bool allowWeather);
+
+// A series of two computer sides as the new-series box would set it up. False
+// with the refusal text when the checks refuse (the series is left alone).
+// Afterwards post WM_NEWSERIES 1.
+bool SetUpComputerSeries(Game& g, int homeSquad, int awaySquad, int numTests, bool allowWeather,
+                         std::string& refusal);
+
+// Copies the two squads, their members and the venues into the series.
+void SnapshotSeries(Game& g);
+
+// The home squad's line of the series summary ("%s won the series %d - %d.",
+// "... are currently winning ...", and so on).
+std::string SeriesStandingText(const Game& g);
+
+// WM_NEWSERIES and WM_ENDSERIES (declared also in flow_steps.h).
+void StartNewSeries(Game& g, int wParam);
+void EndSeries(Game& g);
+
+}  // namespace ovs

@@ -1,0 +1,289 @@
+// The weather: the day's draw from the ground's weights, the change after
+// every over, and the stoppages for bad light and rain.
+#include "core/weather.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "core/clock.h"
+#include "core/clock_internal.h"
+#include "core/game.h"
+#include "core/highlights.h"
+#include "core/innings.h"
+#include "core/replay.h"
+#include "sim/bowling.h"
+
+namespace ovs {
+
+namespace {
+
+// Ground weights: the nine categories, then how often the weather changes and
+// how long rain lasts.
+constexpr int kChangesWeight = 9;
+constexpr int kRainWeight = 10;
+
+int Weight(const GROUND* gr, int i) { return gr ? static_cast<int>(gr->nWeather[i]) : 0; }
+
+void ClampOutfield(CURRENT& c, int value) { c.nOutfield = static_cast<std::int16_t>(std::clamp(value, 0, 499)); }
+
+}  // namespace
+
+const char* WeatherText(int category)
+{
+    static const char* const kText[9] = {
+        "Very hot and sunny.  Not a cloud in the sky.",
+        "Hot and sunny with very high light clouds.",
+        "Fine and Sunny with light cloud.",
+        "Cloudy with occasional breaks of sun.",
+        "Cloudy.",
+        "Overcast.",
+        "Very overcast.",
+        "Bad light - Play is not possible.",
+        "Raining - Play is not possible.",
+    };
+    return kText[std::clamp(category, 0, 8)];
+}
+
+void DailyWeather(Game& g)
+{
+    if (Replaying(g)) {
+        g.Current.nWeather = static_cast<std::int16_t>(ReplayReadByte(g));
+        return;
+    }
+    // A network client receives the day's weather from the server instead (next issue).
+    const GROUND* gr = TestGround(g);
+    bool allow = g.Series.bAllowWeather == 1;
+    int w[9];
+    for (int i = 0; i < 9; ++i) w[i] = Weight(gr, i);
+
+    int total = w[0] + w[1] + w[2] + w[3] + w[5] + w[6];
+    if (allow) total += w[7] + w[8];
+
+    int intensity = g.rng.Below(5);
+    int r = g.rng.Below(total);
+
+    // The cloudy weight takes no part, and rain is never drawn for a whole day.
+    // A ground with no weights at all keeps category 0.
+    int category = 0;
+    if (total > 0 && r >= w[0]) {
+        category = 1, r -= w[0];
+        if (r >= w[1]) {
+            category = 2, r -= w[1];
+            if (r >= w[2]) {
+                category = 3, r -= w[2];
+                if (r >= w[3]) {
+                    category = 4, r -= w[3];
+                    if (r >= w[5]) {
+                        category = 5, r -= w[5];
+                        if (r >= w[6] && allow) {
+                            category = 6, r -= w[6];
+                            if (r >= w[7]) category = 7;
+                        }
+                    }
+                }
+            }
+        }
+    }
+    g.Current.nWeather = static_cast<std::int16_t>(category * 5 + intensity);
+    ReplayAppendByte(g, g.Current.nWeather);
+    // A network server sends the day's weather to the client here (next issue).
+}
+
+void WeatherChange(Game& g)
+{
+    CURRENT& c = g.Current;
+    const GROUND* gr = TestGround(g);
+    int w[9];
+    for (int i = 0; i < 9; ++i) w[i] = Weight(gr, i);
+
+    int cat = c.nWeather / 5;
+    if (cat < 7)
+        ClampOutfield(c, c.nOutfield + cat - 5);
+    else if (cat == 8)
+        ClampOutfield(c, c.nOutfield + 10);
+
+    // A replay reads the new weather back instead of drawing it.
+    if (Replaying(g)) {
+        c.nWeather = static_cast<std::int16_t>(ReplayReadByte(g));
+        return;
+    }
+
+    int sunset = gr ? static_cast<int>(gr->nSunset) : 2000;
+    int failing = CarryTime(sunset - c.nWeather + 5);
+    if (failing < c.nTime) {
+        c.nWeather = static_cast<std::int16_t>(c.nWeather % 5 + 35);
+    } else if (cat == 8) {
+        if (g.rng.Below(25) > Weight(gr, kRainWeight) + 12) c.nWeather -= 5;
+    } else if (g.rng.Below(15) <= Weight(gr, kChangesWeight)) {
+        // The weather moves towards a neighbouring category, weighted by
+        // the ground: below `low` it improves, from `high` on it worsens.
+        // Very overcast worsens to rain (weight w8), and bad light never
+        // turns to rain this way.
+        int total, low, high;
+        if (cat == 0) {
+            total = w[0] + w[1];
+            low = 0;
+            high = w[0];
+        } else {
+            int next = cat == 6 ? w[8] : cat == 7 ? 0 : w[cat + 1];
+            total = w[cat - 1] + w[cat] + next;
+            low = w[cat - 1];
+            high = w[cat - 1] + w[cat];
+        }
+        // With no weights at all nothing moves.
+        if (total > 0) {
+            int r = g.rng.Below(total);
+            if (r < low) {
+                c.nWeather -= 5;
+            } else if (r >= high) {
+                if (cat != 6) {
+                    c.nWeather += 5;
+                } else if (g.Series.bAllowWeather == 1) {
+                    // Rain nine times in ten, four in five once tea has passed;
+                    // bad light otherwise.
+                    int rainChance = c.nTime > Timetable(g).nTeaTime ? 8 : 9;
+                    c.nWeather += g.rng.Below(10) < rainChance ? 10 : 5;
+                }
+            }
+        }
+    }
+    ReplayAppendByte(g, c.nWeather);
+}
+
+}  // namespace ovs
+
+namespace ovs {
+
+namespace {
+
+// One four-minute step of a stoppage's interval part: no minutes are lost.
+void IntervalSteps(Game& g, int n, int& steps)
+{
+    for (int i = 0; i < n; ++i) {
+        g.Current.nTime = static_cast<std::int16_t>(CarryTime(g.Current.nTime + 4));
+        WeatherChange(g);
+        ++steps;
+    }
+}
+
+void ShowStoppageScoreboard(Game& g)
+{
+    if (!g.Watched()) return;
+    DialogRequest req;
+    req.id = Dialog::Scoreboard;
+    g.host->RunDialog(req);
+}
+
+}  // namespace
+
+int WeatherStoppage(Game& g)
+{
+    CURRENT& c = g.Current;
+    TEST& test = *g.pTest;
+    INNINGS& inn = *g.pInnings;
+    const DayTimes& tt = Timetable(g);
+    if (inn.nStatus != INNINGS_INPROGRESS) return 1;
+
+    if (g.Series.bAllowWeather == 0) {
+        c.nWeather = static_cast<std::int16_t>(c.nWeather % 5 + 30);
+        return 0;
+    }
+
+    // The ball-by-ball file closes its over block (or gets an empty line at a
+    // day's start) and "** Bad Light stopped play **" or "** Rain stopped
+    // play **" (next issue).
+    if (g.Watched()) g.host->Refresh(PANE_ALL);
+
+    int minutesLost = 0;
+    int oversLost = 0;
+    int steps = 0;
+    bool newDay = false;
+    bool ended = false;
+    for (;;) {
+        int day = std::clamp<int>(c.nDay, 0, 5);
+        if (++test.nStoppages[day] > 15) {
+            --c.nOversRequired;
+            ++oversLost;
+        }
+        RestBowlers(g, 2);
+        minutesLost += 4;
+        c.nTime = static_cast<std::int16_t>(CarryTime(c.nTime + 4));
+        WeatherChange(g);
+        ++steps;
+
+        if (CarryTime(tt.nLunchTime - 70) <= c.nTime && c.nTime <= CarryTime(tt.nLunchTime + 5)) {
+            RestBowlers(g, 20);
+            ShowStoppageScoreboard(g);
+            // "** Lunch - Day %d **" from nLunchTime - 45 on, else "** Early
+            // Lunch - Day %d **", goes to the ball-by-ball file (next issue).
+            SessionSummary(g, 0);
+            IntervalSteps(g, 10, steps);
+        }
+        if (CarryTime(tt.nTeaTime - 50) <= c.nTime && c.nTime <= CarryTime(tt.nTeaTime + 5)) {
+            RestBowlers(g, 10);
+            ShowStoppageScoreboard(g);
+            // "** Tea - Day %d **" from nTeaTime on, else "** Early Tea - Day
+            // %d **" (next issue).
+            SessionSummary(g, 1);
+            IntervalSteps(g, 5, steps);
+        }
+        if (LastHourDue(g, c.nTime)) StartLastHour(g, false, false);
+
+        if (CloseOfPlayDue(g, c.nTime)) {
+            test.bBreak = 1;
+            ShowStoppageScoreboard(g);
+            SessionSummary(g, 2);
+            if (c.nDay == 5) {
+                // The minutes and overs lost and "** End of Test **" go to
+                // the ball-by-ball file (next issue).
+                inn.nStatus = INNINGS_DRAWN;
+                ended = true;
+                break;
+            }
+            ++c.nDay;
+            c.nOversToday = 0;
+            c.nOversRequired = 90;
+            c.nTime = tt.nDayStart;
+            DailyWeather(g);
+            c.nOutfield = static_cast<std::int16_t>(std::clamp(c.nOutfield + g.rng.Below(151) - 25, 0, 499));
+            RestBowlers(g, 100);
+            if (c.nDay == 5) test.bLastHour = 0;
+            // "** Stumps - End of Day %d **" for the finished day (next issue).
+            newDay = true;
+        }
+        if (c.nWeather < kNoPlayWeather && steps >= 3) break;
+    }
+
+    if (g.Watched()) g.host->Refresh(PANE_ALL);
+    const char* plural = oversLost == 1 ? "" : "s";
+    char text[160];
+    if (g.Watched() && (g.options.wShowMessages & 0x800)) {
+        if (oversLost > 0)
+            std::snprintf(text, sizeof text, "A total of %d minutes and %d over%s\nwere lost due to the weather.",
+                          minutesLost, oversLost, plural);
+        else
+            std::snprintf(text, sizeof text, "A total of %d minutes were lost due to the\nweather.", minutesLost);
+        g.host->MessageBox(text, "Weather Interruption", BoxButtons::Ok, BoxIcon::Information);
+    }
+    if (oversLost > 0)
+        std::snprintf(text, sizeof text, "\nA total of %d minutes and %d over%s were lost due to the weather.\n",
+                      minutesLost, oversLost, plural);
+    else
+        std::snprintf(text, sizeof text, "\nA total of %d minutes were lost due to the weather.\n", minutesLost);
+    // The same line goes to the ball-by-ball file (next issue).
+    AddHighlight(g, text);
+    test.bBreak = 1;
+
+    if (ended) return 1;
+    // With balls bowled, the conditions go to the ball-by-ball file unless
+    // fewer than 20 overs were lost on the same day (next issue).
+    if (newDay && ComputerSide(g, c.nBowlSide)) StartingBowlers(g, 0);
+    int result = ComputerDeclares(g, c.nInnings);
+    if (Replaying(g) && ReplayTakeByteIf(g, 255)) {
+        inn.nStatus = INNINGS_DECLARED;
+        result = 1;
+    }
+    return result;
+}
+
+}  // namespace ovs

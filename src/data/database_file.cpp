@@ -1,0 +1,308 @@
+// The database file: DBHEADER, NUMBERS, then every player, squad, ground and
+// record rank, each in the size the header gives. Countries are not stored.
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <memory>
+
+#include "core/game.h"
+#include "data/binary_io.h"
+#include "data/files.h"
+
+namespace ovs {
+
+namespace {
+
+const DatabaseTexts kDatabaseTexts = {
+    "Database",
+    "Unable to read Database Header from Database.",
+    "Unable to read Number Structure from Database.",
+    "Unable to read Player Structure from Database.",
+    "Unable to read Squad Structure from Database.",
+    "Unable to read Ground Structure from Database.",
+    "Unable to read Records Structure from Database.",
+};
+
+template <std::size_t N>
+void CopyText(char (&dst)[N], const std::string& src)
+{
+    std::snprintf(dst, N, "%s", src.c_str());
+}
+
+// One store of the image: its name in our refusals, the header's size, the
+// current size, its count and the message of a failed read.
+struct StoreStep {
+    const char* name;
+    int fileSize;
+    int currentSize;
+    int count;
+    int spare;
+    const char* readError;
+};
+
+// Counts beyond this would give slots whose 16-bit indices overflow.
+int MaxCount(int spare) { return std::numeric_limits<std::int16_t>::max() - spare; }
+
+bool CountsDiffer(const NUMBERS& a, const NUMBERS& b)
+{
+    return a.nPlayers != b.nPlayers || a.nSquads != b.nSquads || a.nGrounds != b.nGrounds ||
+           a.nRecords != b.nRecords || a.nCountries != b.nCountries || a.nSpare1 != b.nSpare1 ||
+           a.nSpare2 != b.nSpare2;
+}
+
+bool StoresFit(const Stores& db)
+{
+    const NUMBERS& n = db.numbers;
+    return n.nPlayers >= 0 && n.nSquads >= 0 && n.nGrounds >= 0 && n.nRecords >= 0 && n.nCountries >= 0 &&
+           db.players.size() >= static_cast<std::size_t>(n.nPlayers + SPARE_PLAYERS) &&
+           db.squads.size() >= static_cast<std::size_t>(n.nSquads + SPARE_SQUADS) &&
+           db.grounds.size() >= static_cast<std::size_t>(n.nGrounds + SPARE_GROUNDS) &&
+           db.records.size() >= static_cast<std::size_t>(n.nRecords) &&
+           db.countries.size() >= static_cast<std::size_t>(n.nCountries) &&
+           db.leagueSeries.size() == LEAGUE_SERIES;
+}
+
+void InitSlot(PLAYER& p, int number) { InitPlayer(p, number); }
+void InitSlot(SQUAD& s, int number) { InitSquad(s, number); }
+void InitSlot(GROUND& gr, int number) { InitGround(gr, number); }
+void InitSlot(RECORDS& r, int) { InitRecords(r); }
+
+template <typename T>
+bool ReadStore(ByteReader& in, std::vector<T>& store, int count, int size)
+{
+    for (int i = 0; i < count; ++i) {
+        // A record of an older, shorter format: the part it lacks is new.
+        if (static_cast<std::size_t>(size) < sizeof(T)) InitSlot(store[i], i + 1);
+        if (!in.ReadRecord(store[i], static_cast<std::size_t>(size))) return false;
+        // The upgrade step of the only stored format (version 20004) changes nothing.
+    }
+    return true;
+}
+
+template <typename T>
+bool WriteStore(AtomicFile& out, const std::vector<T>& store, int count, int size)
+{
+    for (int i = 0; i < count && i < static_cast<int>(store.size()); ++i)
+        if (!out.WriteRecord(store[i], static_cast<std::size_t>(size))) return false;
+    return true;
+}
+
+}  // namespace
+
+void FileErrorBox(Game& g, const std::string& text, const char* caption)
+{
+    g.host->MessageBox(text, caption, BoxButtons::Ok, BoxIcon::Stop);
+}
+
+void InitDatabaseHeader(DBHEADER& h, const std::string& name)
+{
+    h = {};
+    h.nVersion = DB_VERSION;
+    CopyText(h.szName, name);
+    h.bFlagA = 1;
+    h.bFlagB = 0;
+    h.nPlayerSize = static_cast<std::int16_t>(sizeof(PLAYER));
+    h.nSquadSize = static_cast<std::int16_t>(sizeof(SQUAD));
+    h.nGroundSize = static_cast<std::int16_t>(sizeof(GROUND));
+    h.nRecordsSize = static_cast<std::int16_t>(sizeof(RECORDS));
+    h.nCountrySize = static_cast<std::int16_t>(sizeof(COUNTRY));
+    h.nOne = 1;
+}
+
+int StoredSize(int headerSize, int currentSize)
+{
+    return headerSize >= 1 && headerSize <= currentSize ? headerSize : currentSize;
+}
+
+bool ReadDatabaseImage(Game& g, ByteReader& in, const DatabaseTexts& texts, LoadedDatabase& out)
+{
+    const char* caption = "Loading Error";
+    if (!in.ReadWhole(out.header)) {
+        FileErrorBox(g, texts.header, caption);
+        return false;
+    }
+    NUMBERS numbers{};
+    if (!in.ReadWhole(numbers)) {
+        FileErrorBox(g, texts.numbers, caption);
+        return false;
+    }
+
+    const DBHEADER& h = out.header;
+    const StoreStep steps[] = {
+        {"Player", h.nPlayerSize, sizeof(PLAYER), numbers.nPlayers, SPARE_PLAYERS, texts.player},
+        {"Squad", h.nSquadSize, sizeof(SQUAD), numbers.nSquads, SPARE_SQUADS, texts.squad},
+        {"Ground", h.nGroundSize, sizeof(GROUND), numbers.nGrounds, SPARE_GROUNDS, texts.ground},
+        {"Records", h.nRecordsSize, sizeof(RECORDS), numbers.nRecords, 0, texts.records},
+    };
+    // Refuse what cannot be ours before taking any memory for it.
+    char text[200];
+    for (const StoreStep& s : steps) {
+        if (s.fileSize > s.currentSize) {
+            std::snprintf(text, sizeof text,
+                          "The %s records in this %s are larger than this version of Ovalspin can read.",
+                          s.name, texts.fileWord);
+            FileErrorBox(g, text, caption);
+            return false;
+        }
+        if (s.fileSize <= 0) {
+            std::snprintf(text, sizeof text, "The %s record size in this %s is not valid (%d).", s.name,
+                          texts.fileWord, s.fileSize);
+            FileErrorBox(g, text, caption);
+            return false;
+        }
+        if (s.count < 0 || s.count > MaxCount(s.spare)) {
+            std::snprintf(text, sizeof text, "The number of %s records in this %s is not valid (%d).", s.name,
+                          texts.fileWord, s.count);
+            FileErrorBox(g, text, caption);
+            return false;
+        }
+    }
+    if (numbers.nCountries < 0) {
+        std::snprintf(text, sizeof text, "The number of Country records in this %s is not valid (%d).",
+                      texts.fileWord, static_cast<int>(numbers.nCountries));
+        FileErrorBox(g, text, caption);
+        return false;
+    }
+    // A file too short for its counts fails at the store it runs out in.
+    std::size_t need = 0;
+    for (const StoreStep& s : steps) {
+        need += static_cast<std::size_t>(s.count) * static_cast<std::size_t>(s.fileSize);
+        if (need > in.Remaining()) {
+            FileErrorBox(g, s.readError, caption);
+            return false;
+        }
+    }
+
+    // Stores that are not there yet are taken as for other counts.
+    out.reallocated = CountsDiffer(numbers, g.db.numbers) || !StoresFit(g.db);
+    if (out.reallocated) {
+        out.db.numbers = numbers;
+        out.league = g.League;
+        const StoreId failed = AllocateAndInitialiseStores(out.db, out.league, out.series);
+        if (failed != StoreId::None) {
+            g.host->MessageBox(AllocationFailureText(failed), "Vezurev - Fatal Error", BoxButtons::Ok,
+                               BoxIcon::Exclamation);
+            return false;
+        }
+    } else {
+        out.db.players = g.db.players;
+        out.db.squads = g.db.squads;
+        out.db.grounds = g.db.grounds;
+        out.db.records = g.db.records;
+    }
+    out.db.numbers = numbers;
+
+    if (!ReadStore(in, out.db.players, steps[0].count, steps[0].fileSize) ||
+        !ReadStore(in, out.db.squads, steps[1].count, steps[1].fileSize) ||
+        !ReadStore(in, out.db.grounds, steps[2].count, steps[2].fileSize) ||
+        !ReadStore(in, out.db.records, steps[3].count, steps[3].fileSize)) {
+        // Ruled out by the length check above; kept so a slip there cannot read garbage.
+        FileErrorBox(g, texts.records, caption);
+        return false;
+    }
+    return true;
+}
+
+void TakeDatabaseImage(Game& g, LoadedDatabase& img)
+{
+    if (img.reallocated) {
+        g.db.players.swap(img.db.players);
+        g.db.countries.swap(img.db.countries);
+        g.db.squads.swap(img.db.squads);
+        g.db.grounds.swap(img.db.grounds);
+        g.db.records.swap(img.db.records);
+        g.db.leagueSeries.swap(img.db.leagueSeries);
+        g.League = img.league;
+        g.Series = img.series;
+        g.SelectTestAndInnings();
+    } else {
+        g.db.players.swap(img.db.players);
+        g.db.squads.swap(img.db.squads);
+        g.db.grounds.swap(img.db.grounds);
+        g.db.records.swap(img.db.records);
+    }
+    g.db.numbers = img.db.numbers;
+}
+
+bool WriteDatabaseImage(Game& g, AtomicFile& out, const DBHEADER& h, const Stores& db)
+{
+    const char* caption = "Saving Error";
+    DBHEADER written = h;
+    written.nPlayerSize = static_cast<std::int16_t>(StoredSize(h.nPlayerSize, sizeof(PLAYER)));
+    written.nSquadSize = static_cast<std::int16_t>(StoredSize(h.nSquadSize, sizeof(SQUAD)));
+    written.nGroundSize = static_cast<std::int16_t>(StoredSize(h.nGroundSize, sizeof(GROUND)));
+    written.nRecordsSize = static_cast<std::int16_t>(StoredSize(h.nRecordsSize, sizeof(RECORDS)));
+    written.nCountrySize = static_cast<std::int16_t>(StoredSize(h.nCountrySize, sizeof(COUNTRY)));
+    if (!out.WriteWhole(written)) {
+        FileErrorBox(g, "Unable to write Database Header to Database.", caption);
+        return false;
+    }
+    if (!out.WriteWhole(db.numbers)) {
+        FileErrorBox(g, "Unable to write Number Structure to Database.", caption);
+        return false;
+    }
+    if (!WriteStore(out, db.players, db.NumPlayers(), written.nPlayerSize)) {
+        FileErrorBox(g, "Unable to write Player Structure to Database.", caption);
+        return false;
+    }
+    if (!WriteStore(out, db.squads, db.NumSquads(), written.nSquadSize)) {
+        FileErrorBox(g, "Unable to write Squad Structure to Database.", caption);
+        return false;
+    }
+    if (!WriteStore(out, db.grounds, db.NumGrounds(), written.nGroundSize)) {
+        FileErrorBox(g, "Unable to write Ground Structure to Database.", caption);
+        return false;
+    }
+    if (!WriteStore(out, db.records, db.NumRecords(), written.nRecordsSize)) {
+        FileErrorBox(g, "Unable to write Records Structure to Database.", caption);
+        return false;
+    }
+    return true;
+}
+
+bool LoadDatabase(Game& g, const std::string& path)
+{
+    const auto bytes = ReadWholeFile(path);
+    if (!bytes) {
+        FileErrorBox(g, "Database not found.", "Loading Error");
+        return false;
+    }
+    ByteReader in(*bytes);
+    auto img = std::make_unique<LoadedDatabase>();
+    if (!ReadDatabaseImage(g, in, kDatabaseTexts, *img)) return false;
+    TakeDatabaseImage(g, *img);
+
+    // The flag bytes, texts and spare words come with the file; name, path and
+    // sizes describe the database as it is now in memory.
+    DBHEADER& h = g.dbHeader;
+    h = img->header;
+    h.nVersion = DB_VERSION;
+    std::memset(h.szName, 0, sizeof h.szName);
+    CopyText(h.szName, path);
+    std::memset(h.szPath, 0, sizeof h.szPath);
+    CopyText(h.szPath, path);
+    h.nPlayerSize = static_cast<std::int16_t>(sizeof(PLAYER));
+    h.nSquadSize = static_cast<std::int16_t>(sizeof(SQUAD));
+    h.nGroundSize = static_cast<std::int16_t>(sizeof(GROUND));
+    h.nRecordsSize = static_cast<std::int16_t>(sizeof(RECORDS));
+    h.nCountrySize = static_cast<std::int16_t>(sizeof(COUNTRY));
+    g.dbPath = path;
+    return true;
+}
+
+bool SaveDatabase(Game& g, const std::string& path)
+{
+    AtomicFile out;
+    if (!out.Create(path)) {
+        FileErrorBox(g, "Database file could not be created.", "Saving Error");
+        return false;
+    }
+    if (!WriteDatabaseImage(g, out, g.dbHeader, g.db)) return false;
+    if (!out.Commit()) {
+        FileErrorBox(g, "Database file could not be created.", "Saving Error");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace ovs

@@ -1,0 +1,101 @@
+// The database file, the saved position, OPTION.DAT, MAIL.DAT and the import
+// of the old separate files.
+//
+// Loads read into scratch and take it only on success, so a failed load leaves
+// what the user has. Saves write a temporary file and rename it over the old.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "core/match.h"
+#include "data/le.h"
+#include "data/league.h"
+#include "data/records.h"
+#include "data/stores.h"
+
+namespace ovs {
+
+struct Game;
+
+inline constexpr const char* kDefaultDatabaseName = "OVS Test Database (Shareware).db";
+inline constexpr const char* kSavedPositionName = "CURRENT.DAT";
+inline constexpr const char* kOptionsName = "OPTION.DAT";
+inline constexpr const char* kMailName = "MAIL.DAT";
+
+bool LoadDatabase(Game& g, const std::string& path);
+bool SaveDatabase(Game& g, const std::string& path);
+
+bool LoadSavedPosition(Game& g);   // CURRENT.DAT beside the database
+bool SavePosition(Game& g);        // "Write Data"
+bool LoadSavedData(Game& g);       // "Read Data": load and resume play
+
+bool LoadOptions(Game& g);         // OPTION.DAT in the data directory
+bool SaveOptions(Game& g);
+void LoadMail(Game& g);            // MAIL.DAT in the data directory
+bool SaveMail(Game& g);
+
+bool ImportOldDatabase(Game& g);   // NUMBERSW.DAT ... beside the database
+
+// A header describing a database in the current record sizes: version 20004,
+// the given name, flag byte A 1, the u32 at 436 set to 1.
+void InitDatabaseHeader(DBHEADER& h, const std::string& name);
+
+// The toolbar state kept in the saved position: 7 records of 66 bytes that
+// nothing else reads; carried from CURRENT.DAT to memory and back, zero in a
+// game that never loaded a position.
+struct TOOLBAR {
+    u8 bData[66];
+};
+static_assert(sizeof(TOOLBAR) == 66);
+inline constexpr int TOOLBAR_RECORDS = 7;
+using ToolbarState = std::array<TOOLBAR, TOOLBAR_RECORDS>;
+
+// The toolbar state of a game.
+ToolbarState& Toolbar(Game& g);
+
+// --- Pieces shared by the database file and the saved position ---------------
+
+class ByteReader;
+class AtomicFile;
+
+// The texts of one kind of file that holds a database image.
+struct DatabaseTexts {
+    const char* fileWord;      // "Database" or "Saved Data", for the refusals we add
+    const char* header;        // "Unable to read Database Header from Database."
+    const char* numbers;
+    const char* player;
+    const char* squad;
+    const char* ground;
+    const char* records;
+};
+
+// A database image read into scratch: the file's header and stores. When the
+// file's counts differ from the game's, `db` is freshly allocated and
+// initialised and `league`/`series` hold the reset league and series that go
+// with it; otherwise `db` holds copies of the game's players, squads, grounds
+// and records (countries and league series are left to the game's own).
+struct LoadedDatabase {
+    DBHEADER header{};
+    Stores db;
+    LEAGUE league{};
+    SERIES series{};
+    bool reallocated = false;
+};
+
+// Read DBHEADER, NUMBERS and the four stores; on failure show the box
+// (caption "Loading Error") and return false, the game untouched.
+bool ReadDatabaseImage(Game& g, ByteReader& in, const DatabaseTexts& texts, LoadedDatabase& out);
+// Make the scratch image the game's own (stores, counts; league and series when reallocated).
+void TakeDatabaseImage(Game& g, LoadedDatabase& img);
+// Write DBHEADER, NUMBERS and the four stores in the header's record sizes;
+// on failure show the box (caption "Saving Error") and return false.
+bool WriteDatabaseImage(Game& g, AtomicFile& out, const DBHEADER& h, const Stores& db);
+// The record size written for a store: the header's when it is 1..current, else the current.
+int StoredSize(int headerSize, int currentSize);
+
+// Show a stop box.
+void FileErrorBox(Game& g, const std::string& text, const char* caption);
+
+}  // namespace ovs

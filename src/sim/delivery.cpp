@@ -1,0 +1,278 @@
+// The delivery outcome model: one ball drawn from skills and conditions, booked and reported.
+#include "sim/delivery.h"
+
+#include <algorithm>
+
+#include "core/clock.h"
+#include "core/game.h"
+#include "core/messages.h"
+#include "core/replay.h"
+#include "sim/booking.h"
+#include "sim/bowling.h"
+#include "sim/chances.h"
+
+namespace ovs {
+
+namespace {
+
+enum { GROUP_SPIN = 0, GROUP_MEDIUM = 1, GROUP_FAST = 2 };
+
+// Bowler condition tables by group (spin, medium, fast); nine steps each, weather seven.
+constexpr int kBowlPitch[3][9] = {{-1, 0, 1, 2, 3, 4, 5, 6, 7}, {-2, -1, 0, 1, 2, 3, 4, 5, 6}, {-1, 0, 0, 0, 1, 2, 3, 4, 5}};
+constexpr int kBowlBounce[3][9] = {{1, 1, 0, 0, 1, 1, 2, 2, 3}, {1, 1, 0, -1, 0, 1, 1, 2, 2}, {2, 2, -1, 0, 1, 1, 2, 2, 3}};
+constexpr int kBowlAge[3][9] = {{1, 1, 0, 0, 0, 1, 2, 2, 2}, {1, 1, 0, 0, -1, -2, -2, -2, -3}, {2, 2, 1, -1, -2, -2, -2, -3, -4}};
+constexpr int kBowlWeather[3][7] = {{0, 0, 0, 0, -1, -2, -2}, {-1, 0, 0, 0, 1, 2, 3}, {0, 0, 0, 0, 0, 0, 1}};
+
+constexpr int kBatPitch[9] = {3, 1, 0, -1, -2, -2, -3, -3, -4};
+constexpr int kBatBounce[9] = {0, 1, 2, 1, 0, -1, -1, -2, -3};
+constexpr int kBatAge[9] = {1, 0, 0, 0, 0, -1, -1, -2, -2};
+constexpr int kBatWeather[7] = {1, 0, 0, 0, 0, 0, -1};
+
+// Table indices of the conditions. Bad light and rain stop play; a ball bowled
+// in them anyway is reckoned as very overcast.
+struct ConditionIndex {
+    int pitch, bounce, age, weather;
+};
+
+ConditionIndex Conditions(const CURRENT& c)
+{
+    auto step = [](int value, int unit, int last) { return std::clamp(value / unit, 0, last); };
+    return {step(c.nPitch, 150, 8), step(c.nBounce, 100, 8), step(c.nBallWear, 25, 8), step(c.nWeather, 5, 6)};
+}
+
+bool PersonSide(const Game& g, int side)
+{
+    return (g.Series.nControl[side] & (CONTROL_HUMAN | CONTROL_NETHOME | CONTROL_NETAWAY)) != 0;
+}
+
+// Index of the ground's pace factor for a bowling type; -1 for a non-bowler.
+int PaceIndex(int bowlingType)
+{
+    for (int i = 0; i < PACE_FACTORS; ++i)
+        if (bowlingType == (1 << i)) return i;
+    return -1;
+}
+
+int GroundPace(Game& g, int bowlingType)
+{
+    const int i = PaceIndex(bowlingType);
+    const int ground = g.pTest->nGround;
+    if (i < 0 || ground < 0 || ground >= static_cast<int>(g.db.grounds.size())) return 0;
+    return g.db.grounds[ground].nPace[i];
+}
+
+bool InRange(int v) { return v >= 0 && v <= 10; }
+
+// The scoring shot of step 15, and the chance a feeble one may give.
+int PlayShot(Game& g, const DeliveryFigures& fig)
+{
+    const DayTimes& t = Timetable(g);
+    const int G = g.Series.nFieldingStrength;
+    const int r = DrawValue(g, fig.BA + 200);
+    const int k = (2 * (20 - fig.Abowl)) / 3;
+    if (r - k >= t.nRunLimit) return ScoreRuns(g, 6);
+    const int u = r + (10 - g.Current.nOutfield / 25) - G;
+    // Tested from the top: on the smallest grounds the four band lies below the three.
+    const int n = u > t.nRunFour ? 4 : u > t.nRunThree ? 3 : u > t.nRunTwo ? 2 : u > t.nRunOne ? 1 : 0;
+    int over = n > 0 ? ScoreRuns(g, n) : 0;
+    if (!over && fig.Abat / 5 >= r - G) over = DrawChance(g);
+    return over;
+}
+
+// A replay applies the recorded outcome code through the same bookings.
+int ApplyOutcome(Game& g, int code)
+{
+    CURRENT& c = g.Current;
+    if (code == 1) {
+        ball::ShowBall(g);
+        return 0;
+    }
+    if (code >= 2 && code <= 7) return ScoreRuns(g, code - 1);
+    if (code >= 8 && code <= 11) return BowlWide(g, code - 7);
+    if (code >= 12 && code <= 15) return ConcedeLegByes(g, code - 11);
+    if (code >= 16 && code <= 19) return ConcedeByes(g, code - 15);
+    if (code >= 23 && code <= 26) return ChanceRunOut(g, code - 23);
+    switch (code) {
+    case 21: return ChanceCatch(g);
+    case 27: return AppealLBW(g);
+    case 28: return ChanceStumping(g);
+    case 32: c.nOutcome = 32; return FallOfWicket(g, HOWOUT_BOWLED, -1, 0);
+    case 33: c.nOutcome = 33; return FallOfWicket(g, HOWOUT_CAUGHT, -1, 0);
+    case 35: c.nOutcome = 35; return FallOfWicket(g, HOWOUT_RUNOUT, -1, 0);
+    case 36: c.nOutcome = 36; return FallOfWicket(g, HOWOUT_LBW, -1, 0);
+    case 37: c.nOutcome = 37; return FallOfWicket(g, HOWOUT_STUMPED, -1, 0);
+    case 64: return BowlNoBall(g);
+    case 20: case 22: case 29: case 30: case 31: case 34:
+    case 38: case 39: case 40: case 41: case 42:
+        return 0;
+    default:
+        g.Log("** Error ** Unexpected Ball Outcome.\n");
+        return 0;
+    }
+}
+
+// After every ball: the innings-over flag, then the over's end or the next ball.
+void ReportBall(Game& g, int over)
+{
+    CURRENT& c = g.Current;
+    c.bEndInnings = static_cast<std::int16_t>(over);
+    ++c.nBallInOver;
+    if (c.nBall >= 6 || over) {
+        if (!g.queue.Peek(WM_ENDOVER)) {
+            g.Log("Posting WM_ENDOVER message from BowlDelivery ()  (wParam = %d)\n", static_cast<int>(c.nOver));
+            g.queue.Post(WM_ENDOVER, c.nOver);
+        }
+    } else if (!g.queue.Peek(WM_ENDBALL)) {
+        g.Log("Posting WM_ENDBALL message from BowlDelivery ()\n");
+        g.queue.Post(WM_ENDBALL, 0);
+    }
+}
+
+}  // namespace
+
+int FatiguePenalty(int F)
+{
+    int f = (F > 48 ? F / 3 : 0) + F / 4;
+    for (int step : {16, 24, 31, 37, 42, 46, 49})
+        if (F > step) ++f;
+    if (F > 56) f += F / 2;
+    if (F > 64) f += F;
+    return f;
+}
+
+int PaceWeight(int paceClass)
+{
+    if (paceClass == 4) return 7;
+    if (paceClass == 5) return 11;
+    return 2;
+}
+
+int BowlerGroup(int bowlingType)
+{
+    switch (bowlingType) {
+    case BOWL_OFFSPIN: case BOWL_LEGSPIN: case BOWL_SLOW: return GROUP_SPIN;
+    case BOWL_MEDIUM: case BOWL_MEDIUMFAST: return GROUP_MEDIUM;
+    case BOWL_FASTMEDIUM: case BOWL_FAST: return GROUP_FAST;
+    default: return -1;
+    }
+}
+
+int BowlerConditions(const Game& g, int bowlingType)
+{
+    const int group = BowlerGroup(bowlingType);
+    if (group < 0) return 0;
+    const ConditionIndex i = Conditions(g.Current);
+    return 2 * (kBowlPitch[group][i.pitch] + kBowlBounce[group][i.bounce] + kBowlAge[group][i.age] +
+                kBowlWeather[group][i.weather]);
+}
+
+DeliveryFigures ComputeFigures(Game& g)
+{
+    const CURRENT& c = g.Current;
+    const INNINGS& in = *g.pInnings;
+    const PLAYER& bat = ball::Striker(g);
+    const PLAYER& bowl = ball::Bowler(g);
+    const int type = bowl.nBowlType;
+    const ConditionIndex ci = Conditions(c);
+
+    const int f = FatiguePenalty(c.Spell[c.nBowler].nTiredness);
+    const int sb = BowlerConditions(g, type);
+    const int p = PaceWeight(PaceClass(type));
+
+    DeliveryFigures fig;
+    const int style = (bat.nStrikeRate - 20) / 10;
+    fig.Abat = style + c.nTeamAggression[c.nBatSide] + c.nBatAggression[c.nStriker];
+    fig.Abowl = c.nTeamAggression[c.nBowlSide] + c.nBowlAggression[c.nBowler];
+    fig.BA = fig.Abat - (2 * (20 - fig.Abowl)) / 3;
+    fig.WA = fig.Abowl - (2 * (20 - fig.Abat)) / 3;
+
+    const int skill = bat.nBatSkill;
+    const int b0 = 2 * kBatPitch[ci.pitch] + (5 * skill) / 2 + bat.nMorale - in.Bat[c.nStriker].nBalls / 45 +
+                   3 * kBatBounce[ci.bounce] + kBatAge[ci.age] + 2 * kBatWeather[ci.weather] - 4 * c.nBatSide;
+    fig.B = b0 > 6 ? b0 : 6;
+    if (4 * skill <= fig.B) fig.B = 4 * skill;
+    // A batsman without skill still faces the ball: every delivery is then a chance.
+    if (fig.B < 1) fig.B = 1;
+
+    const int X = (5 * (GroundPace(g, type) + bowl.nBowlSkill)) / 2;
+    fig.K = X + bowl.nMorale - f - fig.BA - (p + 1) / 2;
+    if (fig.K <= 6) fig.K = 6;
+    fig.E = 188 - (X + bowl.nMorale) + f - sb - fig.WA - p + 2 * c.nBowlSide;
+    if (fig.E <= 6) fig.E = 6;
+    fig.q = std::clamp(fig.K / fig.B, 1, 5);
+    return fig;
+}
+
+int DrawExtras(Game& g)
+{
+    const int d = PaceClass(ball::BowlerType(g)) - 1;
+    const int r = DrawValue(g, 25);
+    if (r < d - 1) return BowlWide(g, -1);
+    if (r <= 3 * d) return BowlNoBall(g);
+    if (r < 5 * d) return ConcedeByes(g, -1);
+    if (r < 20) return 0;
+    return ConcedeLegByes(g, -1);
+}
+
+int DrawChance(Game& g)
+{
+    const int e = DrawValue(g, 100);
+    if (e < 7) {
+        g.Current.nOutcome = 32;
+        return FallOfWicket(g, HOWOUT_BOWLED, -1, 0);
+    }
+    if (e < 30) return AppealLBW(g);
+    if (e < 33) return ChanceStumping(g);
+    if (e < 97) return ChanceCatch(g);
+    return ChanceRunOut(g, -1);
+}
+
+void BowlDelivery(Game& g)
+{
+    CURRENT& c = g.Current;
+    int over = 0;
+
+    if (Replaying(g)) {
+        g.pTest->bBreak = 0;
+        CountBall(g);
+        const int code = ball::ReadBack(g);
+        over = ApplyOutcome(g, code);
+        g.Log("Ball Outcome was : %d\n", static_cast<int>(c.nOutcome));
+        ReportBall(g, over);
+        return;
+    }
+
+    // The network server empties its delivery queue here (network play).
+    if (PersonSide(g, c.nBatSide)) c.nBatAggression[c.nStriker] = static_cast<std::int16_t>(c.nBatVsBowl[c.nStriker][c.nBowler]);
+    if (PersonSide(g, c.nBowlSide)) c.nBowlAggression[c.nBowler] = static_cast<std::int16_t>(c.nBowlVsBat[c.nBowler][c.nStriker]);
+
+    g.pTest->bBreak = 0;
+    CountBall(g);
+    if (!InRange(c.nTeamAggression[0]) || !InRange(c.nTeamAggression[1]) || !InRange(c.nBatAggression[c.nStriker]) ||
+        !InRange(c.nBowlAggression[c.nBowler]))
+        g.Log("An aggression rating has gone out of control.\n");
+
+    const DeliveryFigures fig = ComputeFigures(g);
+    const int x = DrawValue(g, fig.B) + 1;
+    const int y = DrawValue(g, fig.E) + 1;
+    if (x == 1 || y == fig.E) {
+        over = DrawChance(g);
+    } else {
+        const int z = DrawValue(g, fig.K);
+        const int t = x * fig.q - z;
+        if (t >= 5)
+            over = PlayShot(g, fig);
+        else if (t >= 1)
+            over = DrawExtras(g);
+    }
+
+    if (c.nOutcome == 1) {
+        ball::ShowBall(g);
+        ball::Record(g, 1);
+    }
+    // The network server sends the ball's delivery data to the client here.
+    g.Log("Ball Outcome was : %d\n", static_cast<int>(c.nOutcome));
+    ReportBall(g, over);
+}
+
+}  // namespace ovs

@@ -1,0 +1,200 @@
+// The fall of a wicket: the dismissal booked, the points, the next batsman in.
+#include "core/announce.h"
+#include "core/arith.h"
+#include "core/clock.h"
+#include "core/game.h"
+#include "core/replay.h"
+#include "sim/booking.h"
+
+namespace ovs {
+
+namespace {
+
+bool PersonSide(const Game& g, int side)
+{
+    return (g.Series.nControl[side] & (CONTROL_HUMAN | CONTROL_NETHOME | CONTROL_NETAWAY)) != 0;
+}
+
+bool ComputerPlays(const Game& g, int side) { return (g.Series.nControl[side] & CONTROL_COMPUTER) != 0; }
+
+bool HasBatted(const INNINGS& in, int slot) { return in.Bat[slot].nHowOut != HOWOUT_DIDNOTBAT; }
+
+// A person's batting side names its next batsman; any other answer leaves it to the computer.
+int ChooseNextBatsman(Game& g)
+{
+    const INNINGS& in = *g.pInnings;
+    if (PersonSide(g, g.Current.nBatSide)) {
+        DialogRequest req;
+        req.id = Dialog::NewBatsman;
+        req.side = g.Current.nBatSide;
+        for (int s = 0; s < MAX_ELEVEN; ++s)
+            if (!HasBatted(in, s)) req.choices.push_back(s);
+        if (g.host->RunDialog(req) && req.result >= 0 && req.result < MAX_ELEVEN && !HasBatted(in, req.result))
+            return req.result;
+    }
+    return ComputerNextBatsman(g);
+}
+
+// The aggression pairings against the current bowler as the new batsman comes
+// in: kept in the replay stream, which a replay reads back into place.
+void SettlePairings(Game& g)
+{
+    CURRENT& c = g.Current;
+    const int a = c.nPartnerA, b = c.nPartnerB, bowler = c.nBowler;
+    if (Replaying(g)) {
+        int v = ball::ReadBack(g);
+        c.nBatVsBowl[a][bowler] = static_cast<std::uint16_t>(v >> 4);
+        c.nBatVsBowl[b][bowler] = static_cast<std::uint16_t>(v & 15);
+        v = ball::ReadBack(g);
+        c.nBowlVsBat[bowler][a] = static_cast<std::uint16_t>(v >> 4);
+        c.nBowlVsBat[bowler][b] = static_cast<std::uint16_t>(v & 15);
+        v = ball::ReadBack(g);
+        c.nTeamAggression[c.nBowlSide] = static_cast<std::int16_t>(v >> 4);
+        c.nTeamAggression[c.nBatSide] = static_cast<std::int16_t>(v & 15);
+        return;
+    }
+    ball::Record(g, c.nBatVsBowl[a][bowler] * 16 + c.nBatVsBowl[b][bowler]);
+    ball::Record(g, c.nBowlVsBat[bowler][a] * 16 + c.nBowlVsBat[bowler][b]);
+    ball::Record(g, c.nTeamAggression[c.nBowlSide] * 16 + c.nTeamAggression[c.nBatSide]);
+}
+
+}  // namespace
+
+int ComputerNextBatsman(Game& g)
+{
+    const CURRENT& c = g.Current;
+    const INNINGS& in = *g.pInnings;
+    int late = Timetable(g).nStumpsTime - 65;
+    if (late % 100 >= 60) late += 40;
+    const int left = c.nOversRequired - c.nOversToday;
+    const int wickets = in.nWickets;
+    if (c.nTime > late && left < 8 && c.nDay < 5 && (wickets <= 4 || (wickets == 5 && HasBatted(in, 9)))) {
+        if (!HasBatted(in, 9)) return 9;
+        const bool lastOverNearlyDone = left <= 1 && c.nBall >= 5;
+        if (left <= 2 && !HasBatted(in, 10) && !lastOverNearlyDone) return 10;
+    }
+    for (int s = 0; s < MAX_ELEVEN; ++s)
+        if (!HasBatted(in, s)) return s;
+    return -1;
+}
+
+int FallOfWicket(Game& g, int how, int detail, int difficulty)
+{
+    CURRENT& c = g.Current;
+    INNINGS& in = *g.pInnings;
+    TEST& t = *g.pTest;
+    const int bat = c.nBatSide, bowl = c.nBowlSide;
+    const bool replay = Replaying(g);
+    const bool fielded = how == HOWOUT_CAUGHT || how == HOWOUT_RUNOUT || how == HOWOUT_STUMPED;
+    g.Log("Fall of Wicket.\n");
+
+    if (replay) {
+        // The live copy booked the fielder's credit in the chance itself.
+        detail = ball::ReadBack(g);
+        if (fielded) difficulty = ball::ReadBack(g);
+        if (how == HOWOUT_RUNOUT && (detail & 128)) {
+            std::int16_t s = c.nStriker;
+            c.nStriker = c.nNonStriker;
+            c.nNonStriker = s;
+        }
+        if (how == HOWOUT_RUNOUT) detail &= 15;
+        if (how == HOWOUT_CAUGHT) {
+            ++in.Bowl[detail].nCatches;
+            ball::AddPoints(t.nFieldPoints[detail][bowl], 25 * difficulty);
+        } else if (how == HOWOUT_RUNOUT) {
+            ball::AddPoints(t.nFieldPoints[detail][bowl], 50 * difficulty);
+        } else if (how == HOWOUT_STUMPED) {
+            ++in.Bowl[in.nKeeperPos].nStumpings;
+            ball::AddPoints(t.nFieldPoints[in.nKeeperPos][bowl], 10 * difficulty);
+        }
+    }
+
+    const int out = c.nStriker;
+    BAT& b = in.Bat[out];
+    const PLAYER& striker = ball::Striker(g);
+    b.nHowOut = static_cast<std::uint16_t>(how);
+    c.nOut = static_cast<std::int16_t>(out);
+
+    u16& batPoints = t.nBatPoints[out][bat];
+    if (b.nRuns == 0) ball::AddPoints(batPoints, -(3 * striker.nBatSkill) / 2);
+    ball::AddPoints(batPoints, (b.nRuns / 50) * 50);
+
+    if (how != HOWOUT_RUNOUT) {
+        b.nBowler = static_cast<std::uint8_t>(c.nBowler);
+        ball::AddPoints(t.nBowlPoints[c.nBowler][bowl], 27 * RatingValue(striker.nBatRating));
+        SPELL& spell = c.Spell[c.nBowler];
+        if (ComputerPlays(g, bowl) && spell.nBudget < spell.nBudgetLimit) ++spell.nBudget;
+    }
+    if (how == HOWOUT_CAUGHT || how == HOWOUT_STUMPED) b.nFielder = static_cast<std::uint8_t>(detail);
+
+    ++in.nWickets;
+    if (how != HOWOUT_RUNOUT) {
+        ++in.Bowl[c.nBowler].nWickets;
+        ++c.Spell[c.nBowler].nSpellWickets;
+    }
+    FOW& fow = in.Fow[in.nWickets - 1];
+    fow.nBatA = static_cast<std::uint8_t>(out);
+    fow.nBatB = static_cast<std::uint8_t>(c.nNonStriker);
+    fow.nScore = in.nTotal;
+    fow.bUnbroken = 0;
+
+    ball::ShowBall(g);
+    if (!replay) {
+        ball::Record(g, c.nOutcome);
+        ball::Record(g, detail);
+        if (fielded) ball::Record(g, difficulty);
+    }
+    // Ball-by-ball file: the dismissal lines go here.
+
+    AnnounceWicket(g);
+    // The computer captains' reactions to the wicket (aggression) go here.
+
+    if (in.nWickets >= 10) {
+        in.nStatus = INNINGS_ENDED;
+        return 1;
+    }
+
+    int next;
+    if (replay) {
+        next = ball::ReadBack(g);
+        if (next == 255 || next < 0 || next >= MAX_ELEVEN) {
+            in.nStatus = INNINGS_DECLARED;
+            return 1;
+        }
+    } else {
+        next = ChooseNextBatsman(g);
+        if (in.nStatus == INNINGS_DECLARED || next < 0) {
+            in.nStatus = INNINGS_DECLARED;
+            ball::Record(g, 255);
+            return 1;
+        }
+        ball::Record(g, next);
+    }
+
+    // The batsmen at the crease keep their values against this bowler.
+    if (!replay && ComputerPlays(g, bat)) {
+        c.nBatVsBowl[c.nPartnerA][c.nBowler] = static_cast<std::uint16_t>(c.nBatAggression[c.nPartnerA]);
+        c.nBatVsBowl[c.nPartnerB][c.nBowler] = static_cast<std::uint16_t>(c.nBatAggression[c.nPartnerB]);
+    }
+    if (!replay && ComputerPlays(g, bowl)) {
+        c.nBowlVsBat[c.nBowler][c.nPartnerA] = static_cast<std::uint16_t>(c.nBowlAggression[c.nBowler]);
+        c.nBowlVsBat[c.nBowler][c.nPartnerB] = static_cast<std::uint16_t>(c.nBowlAggression[c.nBowler]);
+    }
+
+    c.nStriker = static_cast<std::int16_t>(next);
+    if (c.nPartnerA == out)
+        c.nPartnerA = static_cast<std::int16_t>(next);
+    else
+        c.nPartnerB = static_cast<std::int16_t>(next);
+    in.Bat[next].nHowOut = HOWOUT_NOTOUT;
+    if (in.nWickets + 1 < MAX_ELEVEN) in.nOrder[in.nWickets + 1] = static_cast<std::int16_t>(next);
+    SettlePairings(g);
+
+    c.nTime = AddMinutes(c.nTime, 2);
+    int stopped = 0;
+    int over = CheckClock(g, stopped, 0);
+    // Ball-by-ball file: the new batsman's lines go here when the over goes on.
+    return over;
+}
+
+}  // namespace ovs

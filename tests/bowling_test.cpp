@@ -1,0 +1,388 @@
+// Bowling management: fatigue, maidens, spells, the computer captain's
+// changes and rotation, the starting pair and the new ball.
+#include <gtest/gtest.h>
+
+#include "core/innings.h"
+#include "innings_fixture.h"
+#include "sim/bowling.h"
+
+namespace ovs::test {
+namespace {
+
+class BowlingTest : public InningsFixture {
+protected:
+    void SetUp() override
+    {
+        InningsFixture::SetUp();
+        // Long spells in hand so that only what a test sets up changes a bowler.
+        for (int s = 0; s < MAX_ELEVEN; ++s) {
+            Spell(s).nInitialBudget = 6;
+            Spell(s).nBudgetLimit = 8;
+            Spell(s).nBudget = 6;
+        }
+        g.pInnings->nBowlers[0] = kFast;
+        g.pInnings->nBowlers[1] = kFastMedium;
+    }
+
+    // The sixth ball of over `over` has just been bowled.
+    void OverBowled(int runsInOver = 1)
+    {
+        CURRENT& c = g.Current;
+        c.nBall = 6;
+        c.nRunsAtOverStart = Bowl(c.nBowler).nRuns;
+        Bowl(c.nBowler).nRuns += runsInOver;
+        g.pInnings->nTotalBalls += 6;
+    }
+};
+
+// --- fatigue ---------------------------------------------------------------
+
+TEST_F(BowlingTest, FatigueBookedAfterTheOverAndRecoveredByTheRest)
+{
+    Spell(kFast).nTiredness = 10;
+    Spell(kFastMedium).nTiredness = 10;
+    Spell(3).nTiredness = 3;
+    Spell(4).nTiredness = 0;
+    OverBowled();
+    EndOfOver(g, 0);
+    EXPECT_EQ(Spell(kFast).nTiredness, 15);        // fast: + 5 + 1 - 1
+    EXPECT_EQ(Spell(kFastMedium).nTiredness, 9);   // resting at the other end
+    EXPECT_EQ(Spell(3).nTiredness, 2);
+    EXPECT_EQ(Spell(4).nTiredness, 0);             // never below 0
+
+    g.Current.nBowler = kOffSpin;
+    Spell(kOffSpin).nTiredness = 0;
+    OverBowled();
+    EndOfOver(g, 1);
+    EXPECT_EQ(Spell(kOffSpin).nTiredness, 3);      // spinner: + 3 + 1 - 1
+}
+
+TEST_F(BowlingTest, EndOfOverChangesEndsAndStrike)
+{
+    OverBowled();
+    EndOfOver(g, 4);
+    const CURRENT& c = g.Current;
+    EXPECT_EQ(c.nBowler, kFastMedium);
+    EXPECT_EQ(c.nOtherBowler, kFast);
+    EXPECT_EQ(c.nLastBowler, kFastMedium);
+    EXPECT_EQ(c.nStriker, 1);
+    EXPECT_EQ(c.nNonStriker, 0);
+    EXPECT_EQ(c.nOver, 5);
+    EXPECT_EQ(c.nBall, 0);
+    EXPECT_EQ(c.nOversSinceNewBall, 1);
+    EXPECT_EQ(c.nOversToday, 1);
+    EXPECT_TRUE(WasPosted(WM_CONTINNINGS));
+}
+
+// --- maidens ------------------------------------------------------------------
+
+TEST_F(BowlingTest, MaidenNeedsSixBalls)
+{
+    Player(0, 0).nBatRating = 0;  // v = 768 / 192 = 4
+    OverBowled(0);
+    EndOfOver(g, 0);
+    EXPECT_EQ(g.pInnings->Bowl[kFast].nMaidens, 1);
+    EXPECT_EQ(Spell(kFast).nSpellMaidens, 1);
+    EXPECT_EQ(BowlPoints(kFast, 1), 8);
+    EXPECT_EQ(Spell(kFast).nBudget, 7);  // the computer gives him one more over
+}
+
+TEST_F(BowlingTest, OverCutShortByTheEndOfTheInningsIsNoMaiden)
+{
+    OverBowled(0);
+    g.Current.nBall = 4;
+    g.Current.bEndInnings = 1;
+    g.pInnings->nStatus = INNINGS_ENDED;
+    EndOfOver(g, 0);
+    EXPECT_EQ(g.pInnings->Bowl[kFast].nMaidens, 0);
+    EXPECT_TRUE(WasPosted(WM_ENDINNINGS));
+    EXPECT_FALSE(WasPosted(WM_CONTINNINGS));
+    EXPECT_TRUE(Logged("Posting WM_ENDINNINGS\n"));
+}
+
+// --- the new ball ---------------------------------------------------------------
+
+TEST_F(BowlingTest, PersonIsOfferedTheNewBallAtEightyOvers)
+{
+    g.Series.nControl[1] = CONTROL_HUMAN;
+    CURRENT& c = g.Current;
+    c.nOversSinceNewBall = 79;
+    c.nBallWear = 79;
+    c.nBounce = 100;
+    host.Answer(IDYES);
+    OverBowled();
+    EndOfOver(g, 79);
+    ASSERT_TRUE(host.Saw("Do you wish to take the New Ball?"));
+    EXPECT_TRUE(host.SawCaption("New Ball"));
+    EXPECT_EQ(c.nOversSinceNewBall, 0);
+    EXPECT_EQ(c.nBallWear, 0);
+    EXPECT_EQ(c.nBounce, 71);  // 100 + 1 for the over, - 30
+    EXPECT_EQ(LastReplayByte(), 240);
+}
+
+TEST_F(BowlingTest, DeclinedNewBallIsNotOfferedAgain)
+{
+    g.Series.nControl[1] = CONTROL_HUMAN;
+    CURRENT& c = g.Current;
+    c.nOversSinceNewBall = 79;
+    host.Answer(IDNO);
+    OverBowled();
+    EndOfOver(g, 79);
+    EXPECT_EQ(c.nOversSinceNewBall, 80);
+    OverBowled();
+    EndOfOver(g, 80);
+    EXPECT_EQ(host.Count("New Ball"), 1);
+    EXPECT_EQ(c.nOversSinceNewBall, 81);
+}
+
+TEST_F(BowlingTest, ComputerTakesTheNewBallForItsNewBallPair)
+{
+    CURRENT& c = g.Current;
+    c.nBowler = kFastMedium;  // has bowled; the fast bowler (place 0) is due
+    c.nOtherBowler = kFast;
+    c.nOversSinceNewBall = 80;
+    c.nBallWear = 80;
+    c.nBounce = 20;
+    c.nTeamAggression[1] = 7;
+    c.nBowlAggression[kFast] = 8;
+    c.nBowlAggression[3] = 2;
+    ComputerBowlingChange(g, Bowl(kFastMedium).nRuns);
+    EXPECT_EQ(c.nOversSinceNewBall, 0);
+    EXPECT_EQ(c.nBallWear, 0);
+    EXPECT_EQ(c.nBounce, 0);
+    EXPECT_EQ(c.nTeamAggression[1], 10);
+    EXPECT_EQ(c.nBowlAggression[kFast], 10);
+    EXPECT_EQ(c.nBowlAggression[3], 7);
+    EXPECT_EQ(c.nBowler, kFast);
+}
+
+TEST_F(BowlingTest, ComputerBringsOnANewBallBowlerBeforeTakingIt)
+{
+    CURRENT& c = g.Current;
+    c.nBowler = kMedium;      // place 2, has bowled
+    c.nOtherBowler = kOffSpin;  // place 3, due
+    c.nOversSinceNewBall = 85;
+    c.nRotation = 3;
+    Spell(kMedium).nBudget = 6;
+    Spell(kMedium).nSpellOvers = 1;
+    ComputerBowlingChange(g, Bowl(kMedium).nRuns);
+    EXPECT_EQ(c.nOversSinceNewBall, 85);
+    EXPECT_EQ(c.nBowler, kOffSpin);
+    EXPECT_EQ(c.nOtherBowler, kFast);  // place 0 replaces the medium pacer
+    EXPECT_EQ(c.nRotation, 1);
+}
+
+// --- spells --------------------------------------------------------------------
+
+TEST_F(BowlingTest, SpellClearedWhenABowlerChangesEndsAfterElevenBalls)
+{
+    CURRENT& c = g.Current;
+    c.nOversToday = 5;
+    c.nLastBowler = kFastMedium;  // bowled last at this end
+    c.nBowler = kFast;            // comes on here
+    auto spellUnderWay = [&] {
+        Spell(kFast).nSpellBalls = 30;
+        Spell(kFast).nSpellRuns = 20;
+        Spell(kFast).nSpellWickets = 2;
+    };
+    spellUnderWay();
+    g.pInnings->nTotalBalls = 11;
+    BeginOver(g);
+    EXPECT_EQ(Spell(kFast).nSpellBalls, 30);
+
+    g.pInnings->nTotalBalls = 12;
+    BeginOver(g);
+    EXPECT_EQ(Spell(kFast).nSpellBalls, 0);
+    EXPECT_EQ(Spell(kFast).nSpellRuns, 0);
+    EXPECT_EQ(Spell(kFast).nSpellWickets, 0);
+}
+
+TEST_F(BowlingTest, SpellFiguresStartAfreshInTheDaysFirstOvers)
+{
+    CURRENT& c = g.Current;
+    c.nOversToday = 1;
+    c.nLastBowler = kFast;
+    Spell(kFast).nSpellRuns = 14;
+    BeginOver(g);
+    EXPECT_EQ(Spell(kFast).nSpellRuns, 0);
+}
+
+TEST_F(BowlingTest, BeginOverEntersANewBowlerInTheOrders)
+{
+    CURRENT& c = g.Current;
+    c.nOversToday = 10;
+    c.nBowler = 4;
+    c.nLastBowler = 4;
+    BeginOver(g);
+    EXPECT_EQ(g.pInnings->nBowlers[2], 4);
+    EXPECT_EQ(c.nBowlOrder[5][1], 4);
+    EXPECT_EQ(LastReplayByte(), 4);
+    BeginOver(g);
+    EXPECT_EQ(g.pInnings->nBowlers[3], -1);
+    EXPECT_EQ(c.nBowlOrder[6][1], -1);
+}
+
+// --- the computer's changes ----------------------------------------------------
+
+TEST_F(BowlingTest, ComputerChangesATiredBowler)
+{
+    Watch();
+    CURRENT& c = g.Current;
+    Spell(kFast).nTiredness = 56;  // four cuts of 1 and one of 5
+    Spell(kFast).nBudget = 8;
+    Spell(kFast).nSpellOvers = 2;
+    Spell(kMedium).nInitialBudget = 7;
+    Spell(kMedium).nSpellOvers = 4;
+    Bowl(kMedium).nRuns = 33;
+    ComputerBowlingChange(g, Bowl(kFast).nRuns);
+    EXPECT_EQ(Spell(kFast).nSpellOvers, 3);
+    EXPECT_EQ(Spell(kFast).nBudget, -1);
+    EXPECT_EQ(c.nBowler, kFastMedium);
+    EXPECT_EQ(c.nOtherBowler, kMedium);  // first free place of the rotation
+    EXPECT_EQ(Spell(kMedium).nBudget, 7);
+    EXPECT_EQ(Spell(kMedium).nSpellOvers, 0);
+    EXPECT_EQ(c.Mark[kMedium].nBowlMark, 33);
+    EXPECT_EQ(c.nBowlAggression[kMedium], c.nTeamAggression[1]);
+    EXPECT_EQ(c.nRotation, 3);
+    EXPECT_EQ(c.nNumBowlers, 4);
+    EXPECT_TRUE(Logged("Setting _Current.nNumBowlers = _Current.nMainBowlers\n"));
+    EXPECT_TRUE(host.Saw("Away 11 has been replaced by Away 9."));
+    EXPECT_TRUE(host.SawCaption("Bowling Change"));
+}
+
+TEST_F(BowlingTest, FreshBowlerKeepsGoing)
+{
+    CURRENT& c = g.Current;
+    Spell(kFast).nTiredness = 31;
+    Spell(kFast).nBudget = 6;
+    Spell(kFast).nSpellOvers = 4;
+    Bowl(kFast).nRuns = 20;
+    ComputerBowlingChange(g, 15);  // 5 runs: no cut
+    EXPECT_EQ(Spell(kFast).nBudget, 6);
+    EXPECT_EQ(Spell(kFast).nSpellOvers, 5);
+    EXPECT_EQ(c.nOtherBowler, kFast);
+}
+
+TEST_F(BowlingTest, ExpensiveOverCutsTheSpell)
+{
+    Spell(kFast).nBudget = 6;
+    Spell(kFast).nSpellOvers = 1;
+    Bowl(kFast).nRuns = 12;
+    ComputerBowlingChange(g, 0);  // 12 runs: 6, 9 and 12 each cost an over
+    EXPECT_EQ(Spell(kFast).nBudget, 3);
+    EXPECT_EQ(g.Current.nOtherBowler, kFast);
+}
+
+TEST_F(BowlingTest, SmallRotationRepaired)
+{
+    g.Current.nNumBowlers = 3;
+    ComputerBowlingChange(g, 0);
+    EXPECT_EQ(g.Current.nNumBowlers, 4);
+    EXPECT_EQ(g.Current.nMainBowlers[1], 4);
+    EXPECT_TRUE(Logged("Setting _Current.nNumBowlers = 4 [Was 3]\n"));
+}
+
+TEST_F(BowlingTest, RotationGrowsOnTheFourthCycle)
+{
+    CURRENT& c = g.Current;
+    c.nNumBowlers = 4;
+    c.nRotation = 3;
+    c.nRotationCycle = 3;
+    Spell(kFast).nSpellOvers = 5;
+    ComputerBowlingChange(g, Bowl(kFast).nRuns);
+    EXPECT_EQ(c.nOtherBowler, kOffSpin);  // place 3
+    EXPECT_EQ(c.nRotationCycle, 4);
+    EXPECT_EQ(c.nNumBowlers, 5);
+    EXPECT_EQ(c.nRotation, 4);
+}
+
+TEST_F(BowlingTest, RotationShrinksLateInTheInnings)
+{
+    CURRENT& c = g.Current;
+    g.pInnings->nWickets = 6;
+    c.nMainBowlers[1] = 4;
+    c.nNumBowlers = 5;
+    c.nRotation = 4;
+    c.nRotationCycle = 3;
+    Spell(kFast).nSpellOvers = 5;
+    ComputerBowlingChange(g, Bowl(kFast).nRuns);
+    EXPECT_EQ(c.nOtherBowler, kLegSpin);  // place 4
+    EXPECT_EQ(c.nNumBowlers, 4);
+    EXPECT_EQ(c.nRotation, 0);
+}
+
+// --- the starting pair -----------------------------------------------------------
+
+TEST_F(BowlingTest, NewDayPairKeepsItsEnds)
+{
+    Watch();
+    g.Series.nControl[0] = CONTROL_HUMAN;  // a person follows the game
+    CURRENT& c = g.Current;
+    c.nBowler = kFast;
+    c.nLastBowler = kFast;  // the first of the pair bowled the day's last over here
+    c.nTeamAggression[1] = 5;
+    StartingBowlers(g, 0);
+    EXPECT_EQ(c.nBowler, kFast);
+    EXPECT_EQ(c.nOtherBowler, kFastMedium);
+    EXPECT_EQ(c.bSkipChange, 1);
+    EXPECT_EQ(c.nTeamAggression[1], 7);
+    EXPECT_EQ(c.nBowlAggression[kFast], 7);
+    EXPECT_EQ(Spell(kFast).nBudget, 6);
+    EXPECT_TRUE(host.Saw("Starting bowlers are Away 11 & Away 10."));
+    EXPECT_TRUE(host.SawCaption("New day bowlers"));
+
+    // The pair only changes ends after its first over.
+    ComputerBowlingChange(g, Bowl(kFast).nRuns);
+    EXPECT_EQ(c.nBowler, kFastMedium);
+    EXPECT_EQ(c.nOtherBowler, kFast);
+    EXPECT_EQ(c.bSkipChange, 0);
+    EXPECT_EQ(Spell(kFast).nSpellOvers, 0);
+}
+
+TEST_F(BowlingTest, NewDayPairOtherwiseSwapsEnds)
+{
+    CURRENT& c = g.Current;
+    c.nBowler = kMedium;
+    c.nLastBowler = kMedium;
+    StartingBowlers(g, 0);
+    EXPECT_EQ(c.nBowler, kFastMedium);
+    EXPECT_EQ(c.nOtherBowler, kFast);
+}
+
+TEST_F(BowlingTest, PairAfterAStoppage)
+{
+    CURRENT& c = g.Current;
+    c.nBowler = kMedium;
+    c.nOtherBowler = kFast;
+    StartingBowlers(g, 1);
+    EXPECT_EQ(c.nBowler, kFastMedium);
+    EXPECT_EQ(c.nOtherBowler, kFast);
+    EXPECT_EQ(c.bSkipChange, 0);
+
+    c.nOtherBowler = kOffSpin;
+    StartingBowlers(g, 1);
+    EXPECT_EQ(c.nBowler, kFast);
+    EXPECT_EQ(c.nOtherBowler, kFastMedium);
+}
+
+TEST_F(BowlingTest, NoPairOnceTheInningsIsOver)
+{
+    CURRENT& c = g.Current;
+    g.pInnings->nWickets = 10;
+    c.nBowler = kMedium;
+    StartingBowlers(g, 1);
+    EXPECT_EQ(c.nBowler, kMedium);
+}
+
+TEST_F(BowlingTest, PaceClasses)
+{
+    EXPECT_EQ(PaceClass(BOWL_NONE), 2);
+    EXPECT_EQ(PaceClass(BOWL_OFFSPIN), 3);
+    EXPECT_EQ(PaceClass(BOWL_MEDIUM), 3);
+    EXPECT_EQ(PaceClass(BOWL_MEDIUMFAST), 4);
+    EXPECT_EQ(PaceClass(BOWL_FASTMEDIUM), 4);
+    EXPECT_EQ(PaceClass(BOWL_FAST), 5);
+}
+
+}  // namespace
+}  // namespace ovs::test

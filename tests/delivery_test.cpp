@@ -1,0 +1,389 @@
+// The delivery outcome model and the booking of every ball.
+//
+// The fixture's default pairing, worked by hand: striker skill 20, strike
+// rate 40, morale 3; fast bowler skill 25, morale 3, fresh; every aggression
+// 5; new ball, fresh pitch, very sunny, pace factor 0, home side batting.
+//   style 2, Abat 12, Abowl 10, BA = 12 - 20/3 = 6, WA = 10 - 16/3 = 5
+//   B0 = 2*3 + 50 + 3 - 0 + 0 + 1 + 2 = 62 (cap 80)        B = 62
+//   X = 125/2 = 62, p 11: K = 62 + 3 - 0 - 6 - 6             K = 53
+//   s_b = 2*(-1 + 2 + 2 + 0) = 6:
+//   E = 188 - 65 + 0 - 6 - 5 - 11 + 2                        E = 103
+//   q = 53/62 = 0, raised to 1.
+// Run bands with ground size 0 and outfield 0: u = r + 10; four from
+// r 176, three from 166, two from 139, one from 106.
+#include <gtest/gtest.h>
+
+#include "core/flow_steps.h"
+#include "delivery_fixture.h"
+#include "sim/booking.h"
+#include "sim/bowling.h"
+#include "sim/delivery.h"
+
+namespace ovs::test {
+namespace {
+
+using Delivery = DeliveryFixture;
+
+// --- the three numbers -------------------------------------------------------
+
+TEST_F(Delivery, FiguresOfTheDefaultPairing)
+{
+    DeliveryFigures f = ComputeFigures(g);
+    EXPECT_EQ(f.Abat, 12);
+    EXPECT_EQ(f.Abowl, 10);
+    EXPECT_EQ(f.BA, 6);
+    EXPECT_EQ(f.WA, 5);
+    EXPECT_EQ(f.B, 62);
+    EXPECT_EQ(f.K, 53);
+    EXPECT_EQ(f.E, 103);
+    EXPECT_EQ(f.q, 1);
+}
+
+TEST_F(Delivery, BattingSkillOneCapsBAtFourAndTheRatioAtFive)
+{
+    Batsman(0).nBatSkill = 1;  // B0 = 6 + 2 + 3 + 1 + 2 = 14, capped at 4
+    DeliveryFigures f = ComputeFigures(g);
+    EXPECT_EQ(f.B, 4);
+    EXPECT_EQ(f.q, 5);  // 53 / 4 = 13
+}
+
+TEST_F(Delivery, BNeverFallsBelowSixAboveTheSkillCap)
+{
+    Batsman(0).nBatSkill = 2;
+    Batsman(0).nMorale = 0;
+    g.Current.nPitch = 1200;     // wear index 8: -4
+    g.Current.nBounce = 800;     // bounce index 8: -3
+    g.Current.nBallWear = 200;   // age index 8: -2
+    g.Current.nWeather = 30;     // very overcast: -1
+    // B0 = -8 + 5 + 0 - 9 - 2 - 2 = -16
+    EXPECT_EQ(ComputeFigures(g).B, 6);
+}
+
+TEST_F(Delivery, KNeverFallsBelowSix)
+{
+    Fielder(kFast).nBowlSkill = 0;
+    Fielder(kFast).nMorale = 0;  // K = 0 + 0 - 0 - 6 - 6 = -12
+    EXPECT_EQ(ComputeFigures(g).K, 6);
+}
+
+TEST_F(Delivery, ENeverFallsBelowSix)
+{
+    Fielder(kFast).nBowlSkill = 80;  // X = 200: E = 188 - 203 - 6 - 5 - 11 + 2 = -35
+    DeliveryFigures f = ComputeFigures(g);
+    EXPECT_EQ(f.E, 6);
+    EXPECT_EQ(f.K, 191);
+}
+
+TEST_F(Delivery, FatigueWeakensTheBowlerAndGivesMoreChances)
+{
+    EXPECT_EQ(FatiguePenalty(0), 0);
+    EXPECT_EQ(FatiguePenalty(16), 4);
+    EXPECT_EQ(FatiguePenalty(17), 5);    // 4 + one step
+    EXPECT_EQ(FatiguePenalty(48), 18);   // 12 + six steps
+    EXPECT_EQ(FatiguePenalty(49), 34);   // 16 + 12 + 6
+    EXPECT_EQ(FatiguePenalty(57), 68);   // 19 + 14 + 7 + 28
+    EXPECT_EQ(FatiguePenalty(65), 141);  // 21 + 16 + 7 + 32 + 65
+
+    g.Current.Spell[kFast].nTiredness = 17;
+    DeliveryFigures f = ComputeFigures(g);
+    EXPECT_EQ(f.K, 48);
+    EXPECT_EQ(f.E, 108);
+}
+
+TEST_F(Delivery, ConditionsFavourTheBowlerOfTheRightKind)
+{
+    EXPECT_EQ(BowlerConditions(g, BOWL_FAST), 6);
+    EXPECT_EQ(BowlerConditions(g, BOWL_NONE), 0);
+    g.Current.nPitch = 1200;  // a worn pitch: spin 7, fast 5
+    EXPECT_EQ(BowlerConditions(g, BOWL_OFFSPIN), 2 * (7 + 1 + 1 + 0));
+    EXPECT_EQ(BowlerConditions(g, BOWL_FAST), 2 * (5 + 2 + 2 + 0));
+    g.Current.nPitch = 0;
+    g.Current.nWeather = 33;  // very overcast helps the seamers
+    EXPECT_EQ(BowlerConditions(g, BOWL_MEDIUMFAST), 2 * (-2 + 1 + 1 + 3));
+}
+
+// --- one delivery --------------------------------------------------------------
+
+TEST_F(Delivery, ADotBallIsCountedShownRecordedAndReported)
+{
+    g.pTest->bBreak = 1;
+    Script({10, 0, 52});  // x 11, y 1, z 52: t = 11 - 52
+    BowlDelivery(g);
+    ExpectScriptUsed();
+    const CURRENT& c = g.Current;
+    EXPECT_EQ(c.nOutcome, 1);
+    EXPECT_EQ(c.nBall, 1);
+    EXPECT_EQ(Bat(0).nBalls, 1);
+    EXPECT_EQ(Bowl(kFast).nBalls, 1);
+    EXPECT_EQ(c.Spell[kFast].nSpellBalls, 1);
+    EXPECT_EQ(g.pInnings->nTotalBalls, 1);
+    EXPECT_EQ(g.pTest->bBreak, 0);
+    EXPECT_EQ(c.OverHistory[0].nOutcome[0], 1);
+    EXPECT_EQ(c.OverHistory[0].nMark[0], 1);
+    EXPECT_EQ(c.nBallInOver, 1);
+    EXPECT_EQ(c.bEndInnings, 0);
+    EXPECT_EQ(Stream(), std::vector<int>{1});
+    EXPECT_EQ(Posted(), std::vector<std::uint32_t>{WM_ENDBALL});
+    EXPECT_TRUE(Logged("Ball Outcome was : 1\n"));
+}
+
+TEST_F(Delivery, TheSixthLegalBallEndsTheOver)
+{
+    g.Current.nBall = 5;
+    g.Current.nOver = 7;
+    Script({10, 0, 52});
+    BowlDelivery(g);
+    EXPECT_EQ(g.Current.nBall, 6);
+    EXPECT_EQ(Posted(), std::vector<std::uint32_t>{WM_ENDOVER});
+    EXPECT_TRUE(Logged("Posting WM_ENDOVER message from BowlDelivery ()  (wParam = 7)\n"));
+}
+
+TEST_F(Delivery, AWideOffTheSixthBallLeavesTheOverOpen)
+{
+    g.Current.nBall = 5;
+    Script({4, 0, 1, 0});  // t = 5 - 1 = 4: extras; r 0 is a wide
+    BowlDelivery(g);
+    ExpectScriptUsed();
+    EXPECT_EQ(g.Current.nOutcome, 8);
+    EXPECT_EQ(g.Current.nBall, 5);
+    EXPECT_EQ(Posted(), std::vector<std::uint32_t>{WM_ENDBALL});
+}
+
+TEST_F(Delivery, XOfOneOrYOfEGivesAChance)
+{
+    Script({0, 50, 0});  // x = 1; e = 0 bowled
+    BowlDelivery(g);
+    ExpectScriptUsed();
+    EXPECT_EQ(Bat(0).nHowOut, HOWOUT_BOWLED);
+
+    g.queue.Clear();
+    Script({10, 102, 0});  // y = 103 = E
+    BowlDelivery(g);
+    ExpectScriptUsed();
+    EXPECT_EQ(g.pInnings->nWickets, 2);
+}
+
+TEST_F(Delivery, TheBandOfTDecidesExtrasOrAShot)
+{
+    Script({4, 0, 4, 13, 29});  // t = 1: extras; r 13 byes; the keeper (30) stops them
+    BowlDelivery(g);
+    ExpectScriptUsed();
+    EXPECT_EQ(g.Current.nOutcome, 1);
+
+    g.queue.Clear();
+    Script({4, 0, 0, 176});  // t = 5: a shot, r 176 a four
+    BowlDelivery(g);
+    ExpectScriptUsed();
+    EXPECT_EQ(g.Current.nOutcome, 5);
+}
+
+struct Band {
+    int r;
+    int runs;
+};
+
+class DeliveryBands : public DeliveryFixture, public ::testing::WithParamInterface<Band> {};
+
+TEST_P(DeliveryBands, RunsOffTheBatByBand)
+{
+    const Band b = GetParam();
+    Script({61, 0, 0, b.r});  // t = 62: a shot
+    BowlDelivery(g);
+    ExpectScriptUsed();
+    EXPECT_EQ(g.pInnings->nTotal, b.runs);
+    EXPECT_EQ(Bat(0).nRuns, b.runs);
+    EXPECT_EQ(g.Current.nOutcome, 1 + b.runs);
+}
+
+INSTANTIATE_TEST_SUITE_P(Delivery, DeliveryBands,
+                         ::testing::Values(Band{176, 4}, Band{175, 3}, Band{166, 3}, Band{165, 2}, Band{139, 2},
+                                           Band{138, 1}, Band{106, 1}, Band{105, 0}));
+
+TEST_F(Delivery, ASlowOutfieldAndGoodFieldersCostRuns)
+{
+    g.Current.nOutfield = 250;  // 10 - 250/25 = 0: u = r
+    Script({61, 0, 0, 185});
+    BowlDelivery(g);
+    EXPECT_EQ(g.pInnings->nTotal, 3);
+
+    g.queue.Clear();
+    g.Current.nOutfield = 0;
+    g.Series.nFieldingStrength = 3;  // u = r + 7
+    Script({61, 0, 0, 178});
+    BowlDelivery(g);
+    EXPECT_EQ(g.pInnings->nTotal, 3 + 3);
+}
+
+TEST_F(Delivery, ASixNeedsAnAttackingBatsman)
+{
+    Batsman(0).nStrikeRate = 60;  // style 4
+    g.Current.nTeamAggression[0] = 10;
+    g.Current.nBatAggression[0] = 10;  // Abat 24, BA 18: r below 218; k 6
+    Script({61, 0, 0, 216});
+    BowlDelivery(g);
+    ExpectScriptUsed();
+    EXPECT_EQ(g.Current.nOutcome, 7);
+    EXPECT_EQ(Bat(0).nSixes, 1);
+    EXPECT_EQ(g.Current.nBallWear, 3);
+    EXPECT_EQ(g.Current.nBounce, 1);
+    EXPECT_EQ(BatPoints(0), 6 * 4 + 6 * 4);  // v(0) = 4
+    EXPECT_EQ(g.Current.nStriker, 0);
+
+    g.queue.Clear();
+    Script({61, 0, 0, 215});  // 215 - 6 < 210: u = 225, a four
+    BowlDelivery(g);
+    EXPECT_EQ(g.Current.nOutcome, 5);
+}
+
+TEST_F(Delivery, AFeebleShotMayGiveAChance)
+{
+    Script({61, 0, 0, 2, 0});  // u 12: no run; Abat/5 = 2 >= 2: chance, bowled
+    BowlDelivery(g);
+    ExpectScriptUsed();
+    EXPECT_EQ(g.Current.nOutcome, 32);
+
+    g.queue.Clear();
+    Script({61, 0, 0, 3});  // 2 < 3: a plain dot
+    BowlDelivery(g);
+    ExpectScriptUsed();
+    EXPECT_EQ(g.Current.nOutcome, 1);
+}
+
+TEST_F(Delivery, OnTheSmallestGroundTheThreeBandScoresFour)
+{
+    DayTimes& t = Timetable(g);
+    t.nRunLimit = 200;  // ground size -5
+    t.nRunFour = 175;
+    t.nRunThree = 180;
+    t.nRunTwo = 153;
+    t.nRunOne = 110;
+    Script({61, 0, 0, 168});  // u 178: between the two, a four
+    BowlDelivery(g);
+    EXPECT_EQ(g.Current.nOutcome, 5);
+    g.queue.Clear();
+    Script({61, 0, 0, 160});  // u 170: a two
+    BowlDelivery(g);
+    EXPECT_EQ(g.Current.nOutcome, 3);
+}
+
+// --- runs, protection and the target -----------------------------------------
+
+TEST_F(Delivery, AFourIsBookedEverywhere)
+{
+    g.Current.nBall = 1;
+    g.Current.nOutcome = 1;
+    EXPECT_EQ(ScoreRuns(g, 4), 0);
+    EXPECT_EQ(Bat(0).nRuns, 4);
+    EXPECT_EQ(Bat(0).nFours, 1);
+    EXPECT_EQ(Bowl(kFast).nRuns, 4);
+    EXPECT_EQ(g.Current.Spell[kFast].nSpellRuns, 4);
+    EXPECT_EQ(g.pInnings->nTotal, 4);
+    EXPECT_EQ(BatPoints(0), 3 * 4 + 4 * 4);
+    EXPECT_EQ(g.Current.nBallWear, 1);
+    EXPECT_EQ(g.Current.nBounce, 1);
+    EXPECT_EQ(g.Current.nStriker, 0);
+    EXPECT_EQ(Stream(), std::vector<int>{5});
+}
+
+TEST_F(Delivery, OddRunsChangeTheStrike)
+{
+    g.Current.nBall = 1;
+    ScoreRuns(g, 3);
+    EXPECT_EQ(g.Current.nStriker, 1);
+    EXPECT_EQ(g.Current.nNonStriker, 0);
+    EXPECT_EQ(BatPoints(0), 12);
+}
+
+TEST(DeliveryProtection, TheTableOfRefusedRuns)
+{
+    // [n - 1][b - 1]: runs booked with the protected batsman as non-striker, then as striker.
+    const int nonStriker[3][6] = {{0, 0, 0, 0, 1, 1}, {2, 2, 2, 2, 1, 1}, {2, 2, 2, 2, 3, 3}};
+    const int striker[3][6] = {{1, 1, 1, 1, 0, 0}, {1, 1, 1, 2, 2, 2}, {3, 3, 3, 3, 2, 2}};
+    for (int n = 1; n <= 3; ++n)
+        for (int b = 1; b <= 6; ++b) {
+            EXPECT_EQ(ProtectRuns(n, b, false, true), nonStriker[n - 1][b - 1]) << n << " off ball " << b;
+            EXPECT_EQ(ProtectRuns(n, b, true, false), striker[n - 1][b - 1]) << n << " off ball " << b;
+            EXPECT_EQ(ProtectRuns(n, b, false, false), n);
+        }
+    for (int b = 1; b <= 6; ++b) {
+        EXPECT_EQ(ProtectRuns(4, b, true, false), 4);
+        EXPECT_EQ(ProtectRuns(6, b, false, true), 6);
+    }
+}
+
+TEST_F(Delivery, ASingleOffTheFifthBallIsRefusedToTheProtectedStriker)
+{
+    g.Current.nProtected = 0;
+    g.Current.nBall = 5;
+    g.Current.nOutcome = 1;
+    EXPECT_EQ(ScoreRuns(g, 1), 0);
+    EXPECT_EQ(g.pInnings->nTotal, 0);
+    EXPECT_EQ(g.Current.nStriker, 0);
+    EXPECT_EQ(g.Current.nOutcome, 1);  // the dot ball stands
+    EXPECT_TRUE(Stream().empty());
+}
+
+TEST_F(Delivery, ATwoEarlyInTheOverBecomesASingleForTheProtectedStriker)
+{
+    g.Current.nProtected = 0;
+    g.Current.nBall = 3;
+    g.Current.nOutcome = 1;
+    ScoreRuns(g, 2);
+    EXPECT_EQ(Bat(0).nRuns, 1);
+    EXPECT_EQ(g.Current.nOutcome, 2);
+    EXPECT_EQ(g.Current.nStriker, 1);  // off strike now
+}
+
+TEST_F(Delivery, ProtectionAppliesToByesButNeverToWides)
+{
+    g.Current.nProtected = 1;  // the non-striker
+    g.Current.nBall = 2;
+    g.Current.nOutcome = 1;
+    EXPECT_EQ(ConcedeByes(g, 1), 0);
+    EXPECT_EQ(g.pInnings->nByes, 0);
+    EXPECT_EQ(ConcedeLegByes(g, 3), 0);  // three become two
+    EXPECT_EQ(g.pInnings->nLegByes, 2);
+    EXPECT_EQ(g.Current.nStriker, 0);
+
+    g.Current.nProtected = 0;  // now the striker, late in the over
+    g.Current.nBall = 6;
+    BowlWide(g, 3);
+    EXPECT_EQ(g.pInnings->nWides, 3);
+    EXPECT_EQ(g.Current.nStriker, 0);
+}
+
+TEST_F(Delivery, AReplayBooksTheRecordedRunsWithoutProtection)
+{
+    g.Series.nControl[0] = g.Series.nControl[1] = CONTROL_REPLAY;
+    g.Current.nProtected = 0;
+    g.Current.nBall = 5;
+    g.Current.nOutcome = 1;
+    ScoreRuns(g, 1);
+    EXPECT_EQ(Bat(0).nRuns, 1);
+    EXPECT_TRUE(Stream().empty());  // a replay reads, it does not record
+}
+
+TEST_F(Delivery, ReachingTheTargetEndsTheInningsWithoutChangingStrike)
+{
+    g.Current.nTarget = 10;
+    g.pInnings->nTotal = 8;
+    Bat(0).nRuns = 8;
+    g.Current.nBall = 1;
+    g.Current.nOutcome = 1;
+    EXPECT_EQ(ScoreRuns(g, 3), 1);
+    EXPECT_EQ(g.pInnings->nStatus, INNINGS_RESULT);
+    EXPECT_EQ(g.Current.nStriker, 0);
+}
+
+TEST_F(Delivery, TheWinningHitIsReportedAsTheEndOfTheOver)
+{
+    g.Current.nTarget = 3;
+    Script({61, 0, 0, 176});
+    BowlDelivery(g);
+    EXPECT_EQ(g.Current.bEndInnings, 1);
+    EXPECT_EQ(g.Current.nBall, 1);
+    EXPECT_EQ(Posted(), std::vector<std::uint32_t>{WM_ENDOVER});
+}
+
+}  // namespace
+}  // namespace ovs::test

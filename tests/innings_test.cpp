@@ -1,0 +1,478 @@
+// The innings lifecycle: follow-on, targets, declarations, the result after
+// an innings, the end of an innings and its changeover, announcements.
+#include <gtest/gtest.h>
+
+#include "core/announce.h"
+#include "core/innings.h"
+#include "innings_fixture.h"
+
+namespace ovs::test {
+namespace {
+
+class InningsTest : public InningsFixture {
+protected:
+    // Both first innings done, A (Home) batted first; play stands at the end
+    // of innings 1 with B (Away) batting.
+    void FirstInnings(int homeRuns, int awayRuns)
+    {
+        Finished(0, 0, homeRuns);
+        Finished(1, 1, awayRuns);
+        g.Current.nInnings = 2;
+        g.SelectTestAndInnings();
+        g.Current.nBatSide = 1;
+        g.Current.nBowlSide = 0;
+    }
+};
+
+// --- the follow-on --------------------------------------------------------
+
+TEST_F(InningsTest, FollowOnNeedsALeadOfTwoHundred)
+{
+    FirstInnings(450, 251);  // lead 199
+    At(2, 10);
+    NewInnings(g, 2);
+    EXPECT_EQ(Inn(2).nBatSide, 0);
+    EXPECT_FALSE(FollowOnInForce(g));
+    EXPECT_EQ(Inn(2).nStatus, INNINGS_INPROGRESS);
+}
+
+TEST_F(InningsTest, ComputerEnforcesFollowOnAtTwoHundredWithThirtyOneOversLeft)
+{
+    Watch();
+    FirstInnings(450, 250);  // lead 200
+    At(5, 59);               // 450 - (4 * 90 + 59) = 31 overs left
+    NewInnings(g, 2);
+    EXPECT_EQ(Inn(2).nBatSide, 1);
+    EXPECT_EQ(g.Current.nBatSide, 1);
+    EXPECT_TRUE(FollowOnInForce(g));
+    EXPECT_TRUE(host.Saw("Home have enforced the follow on."));
+    // The lead itself, not the lead plus one.
+    EXPECT_TRUE(Highlighted("Away need 200 runs to avoid an innings defeat."));
+    EXPECT_TRUE(WasPosted(WM_CONTINNINGS));
+}
+
+TEST_F(InningsTest, ComputerDoesNotEnforceWithThirtyOversLeft)
+{
+    Watch();
+    FirstInnings(500, 250);  // lead 250
+    At(5, 60);               // 30 overs left
+    NewInnings(g, 2);
+    EXPECT_EQ(Inn(2).nBatSide, 0);
+    EXPECT_FALSE(FollowOnInForce(g));
+    EXPECT_FALSE(host.SawCaption("Follow On"));
+}
+
+TEST_F(InningsTest, PersonDecidesTheFollowOn)
+{
+    g.Series.nControl[0] = CONTROL_HUMAN;
+    FirstInnings(450, 250);
+    At(1, 80);
+    host.Answer(IDNO);
+    NewInnings(g, 2);
+    ASSERT_TRUE(host.Saw("Do you wish to enforce the follow on?"));
+    EXPECT_EQ(host.boxes[0].caption, "Follow On");
+    EXPECT_EQ(Inn(2).nBatSide, 0);
+}
+
+// --- targets --------------------------------------------------------------
+
+TEST_F(InningsTest, TargetIsTheDeficitPlusOne)
+{
+    Finished(0, 0, 300);
+    Finished(1, 1, 250);
+    Finished(2, 0, 200);
+    g.Current.nInnings = 3;
+    g.Current.nBatSide = 0;
+    g.Current.nBowlSide = 1;
+    NewInnings(g, 3);
+    EXPECT_EQ(g.Current.nTarget, 251);  // 300 + 200 - 250 + 1
+    EXPECT_EQ(g.Current.nBatSide, 1);
+    EXPECT_EQ(Inn(3).nStatus, INNINGS_INPROGRESS);
+    EXPECT_EQ(TargetText(g), "Away need 251 runs to win.\n\n");
+}
+
+TEST_F(InningsTest, TargetOfOneRun)
+{
+    Finished(0, 0, 300);
+    Finished(1, 1, 350);
+    Finished(2, 0, 50);
+    g.Current.nBatSide = 0;
+    g.Current.nBowlSide = 1;
+    NewInnings(g, 3);
+    EXPECT_EQ(g.Current.nTarget, 1);
+    EXPECT_EQ(TargetText(g), "Away need 1 run to win.\n\n");
+}
+
+TEST_F(InningsTest, TargetAfterTheFollowOn)
+{
+    Finished(0, 0, 500);
+    Finished(1, 1, 200);
+    Finished(2, 1, 350);  // Away followed on
+    g.Current.nBatSide = 1;
+    g.Current.nBowlSide = 0;
+    NewInnings(g, 3);
+    EXPECT_EQ(g.Current.nTarget, 51);  // 200 + 350 - 500 + 1
+    EXPECT_EQ(g.Current.nBatSide, 0);
+    EXPECT_EQ(TargetText(g), "Home need 51 runs to win.\n\n");
+}
+
+TEST_F(InningsTest, NoFourthInningsAfterAnInningsDefeat)
+{
+    Finished(0, 0, 500);
+    Finished(1, 1, 200);
+    Finished(2, 1, 250);
+    NewInnings(g, 3);
+    EXPECT_EQ(g.Current.nTarget, 0);
+    EXPECT_EQ(Inn(3).nStatus, INNINGS_NOTSTARTED);
+    EXPECT_TRUE(g.queue.Empty());
+}
+
+TEST_F(InningsTest, LeadTexts)
+{
+    FirstInnings(300, 299);
+    EXPECT_EQ(LeadText(g), "Home lead by 1 run on first innings.\n\n");
+    FirstInnings(250, 300);
+    EXPECT_EQ(LeadText(g), "Away lead by 50 runs on first innings.\n\n");
+    FirstInnings(300, 300);
+    EXPECT_EQ(LeadText(g), "Scores are equal after first innings.\n\n");
+}
+
+// --- declarations ---------------------------------------------------------
+
+TEST_F(InningsTest, ComputerDeclaresFirstInningsAtFourHundredAfterTwoHundredOvers)
+{
+    InInnings(0, 0, 399);
+    At(3, 20);  // 2 * 90 + 20 = 200 overs
+    EXPECT_EQ(ComputerDeclares(g, 0), 0);
+    EXPECT_EQ(g.pInnings->nStatus, INNINGS_INPROGRESS);
+
+    g.pInnings->nTotal = 400;
+    At(3, 19);
+    EXPECT_EQ(ComputerDeclares(g, 0), 0);
+
+    At(3, 20);
+    EXPECT_EQ(ComputerDeclares(g, 0), 1);
+    EXPECT_EQ(g.pInnings->nStatus, INNINGS_DECLARED);
+    EXPECT_EQ(LastReplayByte(), 255);
+}
+
+TEST_F(InningsTest, ComputerDeclaresSecondInnings)
+{
+    Finished(0, 0, 200);
+    InInnings(1, 1, 400);
+    At(5, 30);  // 60 overs left: 180 < d
+    EXPECT_EQ(ComputerDeclares(g, 1), 0);  // d = 200 is not over 200
+    g.pInnings->nTotal = 401;
+    EXPECT_EQ(ComputerDeclares(g, 1), 1);
+
+    Finished(0, 0, 351);
+    InInnings(1, 1, 600);
+    At(1, 0);
+    EXPECT_EQ(ComputerDeclares(g, 1), 0);  // d = 249
+    Finished(0, 0, 350);
+    EXPECT_EQ(ComputerDeclares(g, 1), 1);  // 600 and d = 250
+}
+
+TEST_F(InningsTest, ComputerDeclaresThirdInningsFiveHundredAhead)
+{
+    Finished(0, 0, 300);
+    Finished(1, 1, 200);
+    InInnings(2, 0, 399);  // d = 499
+    At(2, 0);
+    EXPECT_EQ(ComputerDeclares(g, 2), 0);
+    g.pInnings->nTotal = 400;
+    EXPECT_EQ(ComputerDeclares(g, 2), 1);
+}
+
+TEST_F(InningsTest, ComputerNeverDeclaresInTheFourthInningsOrForAPerson)
+{
+    InInnings(3, 1, 1000);
+    At(5, 80);
+    EXPECT_EQ(ComputerDeclares(g, 3), 0);
+
+    g.Series.nControl[0] = CONTROL_HUMAN;
+    InInnings(0, 0, 700);
+    At(4, 0);
+    EXPECT_EQ(ComputerDeclares(g, 0), 0);
+}
+
+TEST_F(InningsTest, PersonDeclares)
+{
+    g.Series.nControl[0] = CONTROL_HUMAN;
+    InInnings(0, 0, 1);
+    host.Answer(IDYES);
+    EXPECT_TRUE(AskDeclare(g));
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].text, "You are ahead by 1 run.\nDo you want to declare?");
+    EXPECT_EQ(host.boxes[0].caption, "Home 1st Innings");
+    EXPECT_EQ(g.pInnings->nStatus, INNINGS_DECLARED);
+    EXPECT_EQ(LastReplayByte(), 255);
+}
+
+TEST_F(InningsTest, DeclarationQuestionsBehindAndLevel)
+{
+    g.Series.nControl[1] = CONTROL_HUMAN;
+    Finished(0, 0, 100);
+    InInnings(1, 1, 99);
+    host.Answer(IDNO);
+    EXPECT_FALSE(AskDeclare(g));
+    EXPECT_EQ(host.boxes.back().text, "You are behind by 1 run.\nDo you want to declare?");
+    EXPECT_EQ(host.boxes.back().caption, "Away 1st Innings");
+    EXPECT_EQ(g.pInnings->nStatus, INNINGS_INPROGRESS);
+
+    // Away followed on: 100 - 60 = 40 behind, so 40 more level the scores.
+    Finished(1, 1, 60);
+    InInnings(2, 1, 40);
+    host.Answer(IDNO);
+    EXPECT_FALSE(AskDeclare(g));
+    EXPECT_EQ(host.boxes.back().text, "The scores are level.\nDo you want to declare?");
+    EXPECT_EQ(host.boxes.back().caption, "Away 2nd Innings");
+}
+
+TEST_F(InningsTest, ComputerSideIsNeverAskedToDeclare)
+{
+    InInnings(0, 0, 500);
+    EXPECT_FALSE(AskDeclare(g));
+    EXPECT_TRUE(host.boxes.empty());
+}
+
+// --- the result after an innings -------------------------------------------
+
+TEST_F(InningsTest, InningsDefeatAfterTheThirdInnings)
+{
+    Finished(0, 0, 200);
+    Finished(1, 1, 450);
+    InInnings(2, 0, 249);
+    g.pInnings->nStatus = INNINGS_ENDED;
+    CheckResult(g);
+    EXPECT_EQ(g.pInnings->nStatus, INNINGS_RESULT);
+
+    g.pInnings->nStatus = INNINGS_ENDED;
+    g.pInnings->nTotal = 250;  // level: the other side must bat again
+    CheckResult(g);
+    EXPECT_EQ(g.pInnings->nStatus, INNINGS_ENDED);
+}
+
+TEST_F(InningsTest, FourthInningsShortOfTheTargetOrTied)
+{
+    Finished(0, 0, 300);
+    Finished(1, 1, 250);
+    Finished(2, 0, 200);
+    InInnings(3, 1, 250);  // 250 + 250 = 500 = 300 + 200: a tie
+    g.pInnings->nStatus = INNINGS_ENDED;
+    CheckResult(g);
+    EXPECT_EQ(g.pInnings->nStatus, INNINGS_RESULT);
+
+    g.pInnings->nStatus = INNINGS_ENDED;
+    g.pInnings->nTotal = 251;
+    CheckResult(g);
+    EXPECT_EQ(g.pInnings->nStatus, INNINGS_ENDED);
+}
+
+// --- the end of an innings ---------------------------------------------------
+
+TEST_F(InningsTest, UnbrokenPartnershipAndPointsWhenDeclared)
+{
+    INNINGS& in = *g.pInnings;
+    in.nTotal = 250;
+    in.nWickets = 7;
+    in.nStatus = INNINGS_DECLARED;
+    g.Current.nStriker = 8;
+    g.Current.nNonStriker = 3;
+    in.Bat[8] = BAT{};
+    in.Bat[8].nRuns = 40;
+    in.Bat[8].nHowOut = HOWOUT_NOTOUT;
+    in.Bat[3].nRuns = 75;
+    in.Bat[3].nHowOut = HOWOUT_NOTOUT;
+    in.nBowlers[0] = kFast;
+    in.nBowlers[1] = kFastMedium;
+    in.nBowlers[2] = kMedium;
+    Bowl(kFast).nWickets = 5;
+    Bowl(kFastMedium).nRuns = 40;   // no wicket: 3 x 40 off
+    Bowl(kMedium).nWickets = 2;     // neither
+    g.Current.nTime = 1200;
+    g.pTest->bBreak = 0;
+
+    EndInnings(g);
+
+    const FOW& f = g.pTest->Innings[0].Fow[7];
+    EXPECT_EQ(f.nBatA, 3);
+    EXPECT_EQ(f.nBatB, 8);
+    EXPECT_EQ(f.nScore, 250);
+    EXPECT_EQ(f.bUnbroken, 1);
+    EXPECT_EQ(BowlPoints(kFast, 1), 100);
+    EXPECT_EQ(BowlPoints(kFastMedium, 1), -120);
+    EXPECT_EQ(BowlPoints(kMedium, 1), 0);
+    EXPECT_EQ(BatPoints(8, 0), 40);
+    EXPECT_EQ(BatPoints(3, 0), 75);
+    EXPECT_TRUE(Highlighted("End of innings:  Home  250 for 7 declared"));
+
+    // The ten-minute changeover, no interval at 12:00.
+    EXPECT_EQ(g.Current.nTime, 1210);
+    EXPECT_EQ(g.Current.nOversRequired, 88);
+    EXPECT_EQ(g.Current.nInnings, 1);
+    auto posted = Posted();
+    ASSERT_EQ(posted.size(), 1u);
+    EXPECT_EQ(posted[0].msg, WM_NEWINNINGS);
+    EXPECT_EQ(posted[0].wParam, 1);
+}
+
+TEST_F(InningsTest, TenthWicketLeavesNoUnbrokenPartnership)
+{
+    INNINGS& in = *g.pInnings;
+    in.nTotal = 180;
+    in.nWickets = 10;
+    in.nStatus = INNINGS_ENDED;
+    in.Fow[9] = FOW{};
+    in.Fow[9].nBatA = 9;
+    in.Fow[9].nBatB = 10;
+    in.Fow[9].nScore = 180;
+    g.Current.nStriker = 9;
+    g.Current.nNonStriker = 10;
+    in.Bat[9].nHowOut = HOWOUT_CAUGHT;
+    in.Bat[10].nHowOut = HOWOUT_NOTOUT;
+    in.Bat[10].nRuns = 12;
+    in.nBowlers[0] = kLegSpin;
+    Bowl(kLegSpin).nWickets = 10;
+
+    EndInnings(g);
+
+    for (const FOW& f : g.pTest->Innings[0].Fow) EXPECT_EQ(f.bUnbroken, 0);
+    EXPECT_EQ(g.pTest->Innings[0].Fow[9].nBatA, 9);
+    EXPECT_EQ(BowlPoints(kLegSpin, 1), 700);  // 20 x 10 + 500
+    EXPECT_EQ(BatPoints(10, 0), 12);
+    EXPECT_EQ(BatPoints(9, 0), 0);
+    EXPECT_TRUE(Highlighted("End of innings:  Home  180 all out"));
+}
+
+TEST_F(InningsTest, ChangeoverIntoLunch)
+{
+    // 12:55 + 10 projects to 13:05, inside lunch: the clock goes to lunch's
+    // end less the changeover (13:40 - 13:05 added to 12:55, carried: 13:30),
+    // and the day's overs are not reduced.
+    g.pInnings->nWickets = 10;
+    g.pInnings->nStatus = INNINGS_ENDED;
+    g.Current.nTime = 1255;
+    EndInnings(g);
+    EXPECT_EQ(g.Current.nTime, 1330);
+    EXPECT_EQ(g.Current.nOversRequired, 90);
+    EXPECT_TRUE(WasPosted(WM_NEWINNINGS));
+}
+
+TEST_F(InningsTest, FourthInningsEndsTheTest)
+{
+    Finished(0, 0, 300);
+    Finished(1, 1, 250);
+    Finished(2, 0, 200);
+    InInnings(3, 1, 240);
+    g.pInnings->nWickets = 10;
+    g.pInnings->nStatus = INNINGS_ENDED;
+    g.Series.nControl[1] = 3;
+    EndInnings(g);
+    EXPECT_EQ(g.Current.nInnings, 4);
+    EXPECT_EQ(g.Series.nControl[1], CONTROL_HUMAN);
+    auto posted = Posted();
+    ASSERT_EQ(posted.size(), 1u);
+    EXPECT_EQ(posted[0].msg, WM_ENDTEST);
+    EXPECT_TRUE(Logged("Posting WM_ENDTEST message from EndInnings ()\n"));
+}
+
+// --- starting an innings -----------------------------------------------------
+
+TEST_F(InningsTest, StartInningsOpensWithTheComputersChoices)
+{
+    Watch();
+    g.Current.nPitch = 100;
+    g.Current.nBounce = 20;
+    Finished(0, 0, 300);
+    g.Current.nBatSide = 1;
+    g.Current.nBowlSide = 0;
+    StartInnings(g, 1);
+
+    const INNINGS& in = Inn(1);
+    const CURRENT& c = g.Current;
+    EXPECT_EQ(in.nStatus, INNINGS_INPROGRESS);
+    EXPECT_EQ(in.nBatSide, 1);
+    EXPECT_EQ(c.nStriker, 0);
+    EXPECT_EQ(c.nNonStriker, 1);
+    EXPECT_EQ(in.nOrder[0], 0);
+    EXPECT_EQ(in.nOrder[1], 1);
+    EXPECT_EQ(in.Bat[0].nHowOut, HOWOUT_NOTOUT);
+    // The new-ball pair: the first of the list bowls the first over.
+    EXPECT_EQ(c.nBowler, kFast);
+    EXPECT_EQ(c.nOtherBowler, kFastMedium);
+    EXPECT_EQ(in.nKeeperPos, 0);
+    // Pitch eases by 30..69 and bounce by 25..54, never below 0.
+    EXPECT_GE(c.nPitch, 31);
+    EXPECT_LE(c.nPitch, 70);
+    EXPECT_EQ(c.nBounce, 0);
+    // Ten fielders of skill 10: (100 - 75) / 15 = 1.
+    EXPECT_EQ(g.Series.nFieldingStrength, 1);
+    EXPECT_EQ(c.nTeamAggression[1], g.options.nTeamBatAggression);
+    EXPECT_EQ(c.nTeamAggression[0], g.options.nTeamBowlAggression);
+    EXPECT_TRUE(host.Saw("Starting bowlers are Home 11 & Home 10."));
+    EXPECT_TRUE(host.SawCaption("New innings bowlers"));
+    EXPECT_TRUE(WasPosted(WM_CONTINNINGS));
+}
+
+TEST_F(InningsTest, PersonPicksOpenersAndBowlers)
+{
+    g.Series.nControl[0] = CONTROL_HUMAN;
+    g.Series.nControl[1] = CONTROL_HUMAN;
+    host.AnswerDialog(Dialog::Openers, 3, 4);
+    host.AnswerDialog(Dialog::NewBowler, kLegSpin);
+    host.AnswerDialog(Dialog::NewBowler, kMedium);
+    g.Current.nBatSide = 0;
+    g.Current.nBowlSide = 1;
+    StartInnings(g, 0);
+    EXPECT_EQ(g.Current.nStriker, 3);
+    EXPECT_EQ(g.Current.nNonStriker, 4);
+    EXPECT_EQ(g.Current.nBowler, kLegSpin);
+    EXPECT_EQ(g.Current.nOtherBowler, kMedium);
+    EXPECT_TRUE(g.commands.Enabled(1305));
+}
+
+// --- announcements ----------------------------------------------------------
+
+TEST_F(InningsTest, PartnershipOfFifty)
+{
+    INNINGS& in = *g.pInnings;
+    in.nWickets = 2;
+    in.Fow[1].nScore = 100;
+    g.Current.nPartnerA = 2;
+    g.Current.nPartnerB = 3;
+    in.Bat[2].nRuns = 30;
+    in.Bat[3].nRuns = 19;
+    in.nTotal = 149;
+    AnnouncePartnership(g, 4);  // 45 + 4 = 49: not yet
+    EXPECT_FALSE(Highlighted("Partnership"));
+    in.Bat[3].nRuns = 20;
+    in.nTotal = 150;
+    AnnouncePartnership(g, 4);  // 46 + 4 = 50
+    EXPECT_TRUE(Highlighted("Partnership between Home 3 [30] & Home 4 [20]  is now worth 50 runs."));
+}
+
+TEST_F(InningsTest, FallOfWicketAndFiveWickets)
+{
+    Watch();
+    INNINGS& in = *g.pInnings;
+    g.Current.nOut = 4;
+    in.Bat[4].nRuns = 23;
+    in.Bat[4].nBalls = 41;
+    in.Bat[4].nFours = 3;
+    in.Bat[4].nHowOut = HOWOUT_CAUGHT;
+    in.Bat[4].nBowler = kFast;
+    in.Bat[4].nFielder = 2;
+    Bowl(kFast).nBalls = 63;
+    Bowl(kFast).nMaidens = 2;
+    Bowl(kFast).nRuns = 45;
+    Bowl(kFast).nWickets = 5;
+    AnnounceWicket(g);
+    EXPECT_TRUE(host.Saw("Home 5    ct  Away 3  b  Away 11    23\n  Balls  41    4's  3    6's  0"));
+    EXPECT_TRUE(host.SawCaption("Fall of Wicket"));
+    EXPECT_TRUE(host.Saw("Away 11    10.3 - 2 - 45 - 5"));
+    EXPECT_TRUE(host.SawCaption("Bowling Achievement"));
+}
+
+}  // namespace
+}  // namespace ovs::test

@@ -1,0 +1,411 @@
+// Database records: file images, new-record values, enumeration texts, derived
+// figures and the stores.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "core/game.h"
+#include "data/records.h"
+#include "data/stores.h"
+#include "data/texts.h"
+#include "test_host.h"
+
+namespace ovs {
+namespace {
+
+template <typename T>
+std::vector<unsigned char> Bytes(const T& r)
+{
+    std::vector<unsigned char> b(sizeof r);
+    std::memcpy(b.data(), &r, sizeof r);
+    return b;
+}
+
+int I16At(const std::vector<unsigned char>& b, std::size_t off)
+{
+    return static_cast<std::int16_t>(b[off] | (b[off + 1] << 8));
+}
+
+TEST(RecordsLayout, PlayerIsItsLittleEndianFileImage)
+{
+    PLAYER p{};
+    InitPlayer(p, 1);
+    std::snprintf(p.szInitials, sizeof p.szInitials, "A.B.");
+    p.nInjury = 0x0102;
+    p.nBowlType = -1;
+    p.nSkill3 = 0x5A;
+    p.nFieldSkill = 9;
+    p.nBowlHistory[19] = -2;
+    p.Career.Bat.nRuns = 0x01020304;
+    p.Career.Points.nBest = 321;
+
+    // Through a real file and back.
+    std::FILE* f = std::tmpfile();
+    ASSERT_NE(f, nullptr);
+    ASSERT_EQ(std::fwrite(&p, sizeof p, 1, f), 1u);
+    std::rewind(f);
+    std::vector<unsigned char> b(sizeof(PLAYER));
+    ASSERT_EQ(std::fread(b.data(), 1, b.size(), f), sizeof(PLAYER));
+    std::fclose(f);
+
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&b[21])), "A.B.");
+    EXPECT_EQ(b[30], 0x02);
+    EXPECT_EQ(b[31], 0x01);
+    EXPECT_EQ(b[34], 0xFF);
+    EXPECT_EQ(b[38], 3);  // morale of a new player
+    EXPECT_EQ(b[42], 0x5A);
+    EXPECT_EQ(b[43], 9);
+    EXPECT_EQ(I16At(b, 96 + 38), -2);
+    EXPECT_EQ(b[176 + 6], 0x04);
+    EXPECT_EQ(b[176 + 9], 0x01);
+    // batting average -1000000.0f = 0xC9742400
+    EXPECT_EQ(b[176 + 10], 0x00);
+    EXPECT_EQ(b[176 + 11], 0x24);
+    EXPECT_EQ(b[176 + 12], 0x74);
+    EXPECT_EQ(b[176 + 13], 0xC9);
+    EXPECT_EQ(I16At(b, 176 + 78), 321);
+
+    PLAYER back{};
+    std::memcpy(&back, b.data(), b.size());
+    EXPECT_EQ(back.nInjury, 0x0102);
+    EXPECT_EQ(back.nBowlType, -1);
+    EXPECT_EQ(back.Career.Bat.nRuns, 0x01020304);
+    EXPECT_FLOAT_EQ(back.Career.Bowl.fAverage, 1000000.0f);
+    EXPECT_EQ(Bytes(back), b);
+}
+
+TEST(RecordsLayout, SettingsRecordsAtTheirOffsets)
+{
+    OPTIONS o{};
+    InitOptions(o);
+    auto b = Bytes(o);
+    EXPECT_EQ(b[0], 0xFF);
+    EXPECT_EQ(b[1], 0x3F);   // 16383
+    EXPECT_EQ(b[2], 0);
+    for (int i = 4; i <= 7; ++i) EXPECT_EQ(b[i], 5) << i;
+    EXPECT_EQ(b[8], 0);
+    EXPECT_EQ(b[10], 102);
+    EXPECT_EQ(b[11], 0);
+
+    DBHEADER h{};
+    h.nVersion = DB_VERSION;
+    h.bFlagB = 7;
+    h.nCountrySize = 52;
+    h.nOne = 1;
+    auto hb = Bytes(h);
+    EXPECT_EQ(hb[0] | hb[1] << 8 | hb[2] << 16, 20004);
+    EXPECT_EQ(hb[425], 7);
+    EXPECT_EQ(I16At(hb, 434), 52);
+    EXPECT_EQ(hb[436], 1);
+}
+
+TEST(RecordsInit, NewPlayerSquadGroundCountry)
+{
+    PLAYER p{};
+    std::memset(p.szInitials, 'x', sizeof p.szInitials);
+    InitPlayer(p, 7);
+    EXPECT_STREQ(p.szSurname, "Player No.  7");
+    EXPECT_STREQ(p.szInitials, "");
+    EXPECT_EQ(p.nMorale, 3);
+    EXPECT_EQ(p.nInjury, 0);
+    EXPECT_EQ(p.Career.Bat.nHighScore, -1);
+    EXPECT_EQ(p.Career.Bat.nHighHowOut, 0);
+    EXPECT_FLOAT_EQ(p.Career.Bat.fAverage, -1000000.0f);
+    EXPECT_FLOAT_EQ(p.Career.Bowl.fAverage, 1000000.0f);
+    EXPECT_FLOAT_EQ(p.Career.Points.fAverage, -999999.0f);
+    EXPECT_EQ(p.Career.Points.nBest, -9999);
+    EXPECT_EQ(p.Career.Field.nStumpings, 0);
+    InitPlayer(p, 12);
+    EXPECT_STREQ(p.szSurname, "Player No. 12");
+
+    SQUAD s{};
+    InitSquad(s, 2);
+    EXPECT_STREQ(s.szName, "Squad No.  2");
+    EXPECT_STREQ(s.szShort, "ABC");
+    EXPECT_EQ(s.nMembers, 0);
+    EXPECT_EQ(s.nGrounds, 0);
+    for (int i = 0; i < MAX_SQUAD; ++i) EXPECT_EQ(s.nPlayer[i], -1);
+    for (int i = 0; i < MAX_HOME_GROUNDS; ++i) EXPECT_EQ(s.nGround[i], -1);
+    EXPECT_EQ(s.wSetting2, 0);
+    auto sb = Bytes(s);
+    EXPECT_EQ(I16At(sb, 1020), -1);
+    EXPECT_EQ(I16At(sb, 1318), -1);
+    EXPECT_EQ(I16At(sb, 1010), 0);
+
+    GROUND gr{};
+    InitGround(gr, 12);
+    EXPECT_STREQ(gr.szName, "Ground No. 12");
+    auto gb = Bytes(gr);
+    for (int i = 21; i <= 29; ++i) EXPECT_EQ(gb[i], 0) << i;
+    EXPECT_EQ(I16At(gb, 40), 1);
+    EXPECT_EQ(I16At(gb, 42), 1100);
+    EXPECT_EQ(I16At(gb, 44), 2000);
+    for (int i = 46; i <= 56; ++i) EXPECT_EQ(gb[i], 6) << i;
+    EXPECT_EQ(gb[57], 0);
+    EXPECT_EQ(gb[58], 0);
+
+    COUNTRY c{};
+    InitCountry(c, 1);
+    EXPECT_STREQ(c.szName, "Country No.  1");
+    EXPECT_STREQ(c.szShort, "ABC");
+    EXPECT_EQ(c.nTied, 0);
+}
+
+TEST(RecordsInit, NewRecordEntriesEndEveryTable)
+{
+    RECORDS r{};
+    InitRecords(r);
+    auto b = Bytes(r);
+    // The first value field of each table, by offset.
+    for (int off : {0, 38, 74, 114, 180, 222, 558, 600, 640, 680, 746, 786, 826, 870, 910, 950, 994, 1032})
+        EXPECT_EQ(I16At(b, off), -1) << off;
+    EXPECT_EQ(r.HighInnings.nWickets, -1);
+    EXPECT_EQ(r.HighScore.bNotOut, -1);
+    EXPECT_EQ(r.Partnership[9].bUnbroken, -1);
+    EXPECT_EQ(r.CatchesTest.nSpare, -1);
+    EXPECT_EQ(r.PointsTest.nPoints, -1);
+    // Embedded AVERAGE parts take their new-record values.
+    EXPECT_EQ(r.SeriesRuns.Bat.nHighScore, -1);
+    EXPECT_EQ(r.SeriesRuns.Bat.nRuns, 0);
+    EXPECT_FLOAT_EQ(r.SeriesWickets.Bowl.fAverage, 1000000.0f);
+    EXPECT_EQ(r.SeriesWickets.Bowl.nWickets, 0);
+    EXPECT_EQ(r.KeeperSeries.Field.nStumpings, 0);
+    EXPECT_EQ(r.PointsSeries.Points.nBest, -9999);
+    // RECORD_WHERE of a new entry: no team, empty text, 0, then -1 -1.
+    const RECORD_WHERE& w = r.PointsSeries.Where;
+    EXPECT_EQ(w.nTeam, -1);
+    EXPECT_EQ(w.nOpponent, -1);
+    EXPECT_EQ(w.nGround, -1);
+    EXPECT_STREQ(w.szText, "");
+    EXPECT_EQ(w.nSpare, 0);
+    EXPECT_EQ(w.nSpare2[0], -1);
+    EXPECT_EQ(w.nSpare2[1], -1);
+    EXPECT_EQ(I16At(b, 1032 + 14 + 28), 0);
+    EXPECT_EQ(I16At(b, 1032 + 14 + 30), -1);
+
+    // A table with three filled ranks ends at the fourth.
+    std::vector<RECORDS> ranks(MAX_RECORDS);
+    for (auto& rank : ranks) InitRecords(rank);
+    for (int i = 0; i < 3; ++i) ranks[i].HighScore.nPlayer = static_cast<std::int16_t>(i);
+    int filled = 0;
+    while (filled < MAX_RECORDS && ranks[filled].HighScore.nPlayer != -1) ++filled;
+    EXPECT_EQ(filled, 3);
+}
+
+TEST(RecordsTexts, BattingTypesAndStyles)
+{
+    EXPECT_STREQ(BattingStyle(39), "Defensive");
+    EXPECT_STREQ(BattingStyle(40), "Stroke Playing");
+    EXPECT_STREQ(BattingStyle(49), "Stroke Playing");
+    EXPECT_STREQ(BattingStyle(50), "Aggressive");
+    EXPECT_STREQ(BattingStyle(59), "Aggressive");
+    EXPECT_STREQ(BattingStyle(60), "Slogging");
+
+    EXPECT_STREQ(BatTypeShort(4), "All Rounder");
+    EXPECT_STREQ(BatTypeLong(4), "All Rounder Batsman/Bowler");
+    EXPECT_STREQ(BatTypeHtml(4), "Allrounder");
+    EXPECT_STREQ(BatTypeHtml(16), "Tailender");
+    // Bits above the low five are ignored.
+    EXPECT_STREQ(BatTypeShort(0x20 | 1), "Opener");
+    EXPECT_STREQ(BatTypeLong(0xE0 | 16), "Tailender Batsman");
+    // Values other than one type bit read unknown.
+    EXPECT_STREQ(BatTypeShort(3), "Unknown");
+    EXPECT_STREQ(BatTypeLong(0), "Unknown Type Batsman");
+    EXPECT_STREQ(BatTypeHtml(0x20), "Undefined");
+}
+
+TEST(RecordsTexts, BowlingFieldingMorale)
+{
+    EXPECT_STREQ(BowlTypeShort(-1), "Wkt Keeper");
+    EXPECT_STREQ(BowlTypeLong(-1), "");
+    EXPECT_STREQ(BowlTypeHtml(-1), "");
+    EXPECT_STREQ(BowlTypeShort(32), "Fast Medium");
+    EXPECT_STREQ(BowlTypeLong(16), "Medium Fast Bowler");
+    EXPECT_STREQ(BowlTypeHtml(1), "Finger Spin");
+    EXPECT_STREQ(BowlTypeHtml(2), "Wrist Spin");
+    EXPECT_STREQ(BowlTypeHtml(64), "Fast");
+    EXPECT_STREQ(BowlTypeShort(3), "Unknown");
+    EXPECT_STREQ(BowlTypeLong(3), "Unknown Type Bowler");
+
+    EXPECT_STREQ(BowlStatusText(128), "New Ball");
+    EXPECT_STREQ(BowlStatusText(4), "Very Occasional");
+    EXPECT_STREQ(BowlStatusText(2), "");
+    EXPECT_STREQ(BowlStatusText(1), "");
+
+    EXPECT_STREQ(FieldTypeShort(16), "Wkt Keeper");
+    EXPECT_STREQ(FieldTypeLong(16), "Wicket Keeper");
+    EXPECT_STREQ(FieldTypeHtml(2), "Normal");
+    EXPECT_STREQ(FieldTypeShort(2), "Ordinary");
+    EXPECT_STREQ(FieldTypeLong(3), "Unknown Type Fielder");
+
+    EXPECT_STREQ(MoraleText(0), "Rock Bottom");
+    EXPECT_STREQ(MoraleText(7), "Sky High");
+    EXPECT_STREQ(MoraleText(8), "Unknown");
+}
+
+TEST(RecordsTexts, KeeperSkillsAndDisplayNames)
+{
+    PLAYER keeper{};
+    InitPlayer(keeper, 1);
+    keeper.nBowlType = -1;
+    keeper.nBowlSkill = 37;   // his keeping skill
+    keeper.nFieldSkill = 10;
+    EXPECT_EQ(ShownBowlingSkill(keeper), -1);
+    EXPECT_EQ(ShownFieldingSkill(keeper), 37);
+
+    PLAYER bowler = keeper;
+    bowler.nBowlType = 8;
+    EXPECT_EQ(ShownBowlingSkill(bowler), 37);
+    EXPECT_EQ(ShownFieldingSkill(bowler), 30);
+
+    EXPECT_EQ(DisplayName(keeper), "Player No.  1");
+    std::snprintf(keeper.szInitials, sizeof keeper.szInitials, "J.R.");
+    std::snprintf(keeper.szSurname, sizeof keeper.szSurname, "Smith");
+    EXPECT_EQ(DisplayName(keeper), "J.R. Smith");
+    // A surname filling its whole width is cut at the width.
+    std::memset(keeper.szSurname, 'W', sizeof keeper.szSurname);
+    EXPECT_EQ(DisplayName(keeper), "J.R. " + std::string(21, 'W'));
+}
+
+TEST(RecordsTexts, DerivedFiguresBlankWithoutDivisor)
+{
+    EXPECT_EQ(StrikeRateText(50, 40), "125.00");
+    EXPECT_EQ(StrikeRateText(50, 0), "");
+    EXPECT_EQ(FiftiesPercentText(1, 2, 8), "37.50");
+    EXPECT_EQ(FiftiesPercentText(0, 0, 0), "");
+    EXPECT_EQ(BoundaryPercentText(10, 2, 200), "26.00");   // (40 + 12) * 100 / 200
+    EXPECT_EQ(BoundaryPercentText(0, 0, 0), "");
+    EXPECT_EQ(OversText(125), "20.5");
+    EXPECT_EQ(OversText(0), "0.0");
+    EXPECT_EQ(BowlingStrikeRateText(125, 5), "25.00");
+    EXPECT_EQ(BowlingStrikeRateText(125, 0), "");
+    EXPECT_EQ(EconomyText(60, 120), "3.00");
+    EXPECT_EQ(EconomyText(60, 0), "");
+
+    // Averages: never dismissed is below zero, no wicket is 100000 or more.
+    AVERAGE a{};
+    InitAverage(a);
+    EXPECT_EQ(BattingAverageText(a.Bat), "");
+    EXPECT_EQ(BowlingAverageText(a.Bowl), "");
+    EXPECT_EQ(BattingAverageText(50.0f - 100000.0f), "");
+    EXPECT_EQ(BattingAverageText(0.0), "0.00");
+    EXPECT_EQ(BattingAverageText(45.5), "45.50");
+    EXPECT_EQ(BowlingAverageText(100000.0), "");
+    EXPECT_EQ(BowlingAverageText(23.25), "23.25");
+
+    a.Field.nCatches = 3;
+    a.Field.nKeeperCatches = 4;
+    EXPECT_EQ(Catches(a.Field), 7);
+}
+
+TEST(RecordsStores, AllocateAndInitialiseDefaults)
+{
+    Stores db;
+    SetDefaultCounts(db.numbers);
+    LEAGUE league{};
+    league.nTests = 4;   // a reset keeps the Tests per rubber
+    auto series = std::make_unique<SERIES>();
+    ASSERT_EQ(AllocateAndInitialiseStores(db, league, *series), StoreId::None);
+
+    EXPECT_EQ(db.players.size(), 100u);
+    EXPECT_EQ(db.countries.size(), 2u);
+    EXPECT_EQ(db.squads.size(), 4u);
+    EXPECT_EQ(db.grounds.size(), 18u);
+    EXPECT_EQ(db.records.size(), 20u);
+    EXPECT_EQ(db.leagueSeries.size(), 100u);
+
+    EXPECT_STREQ(db.players[0].szSurname, "Player No.  1");
+    EXPECT_STREQ(db.players[39].szSurname, "Player No. 40");
+    EXPECT_STREQ(db.players[40].szSurname, "");   // spare slots stay zero
+    EXPECT_EQ(db.players[40].nMorale, 0);
+    EXPECT_STREQ(db.squads[1].szName, "Squad No.  2");
+    EXPECT_STREQ(db.squads[2].szName, "");
+    EXPECT_STREQ(db.grounds[11].szName, "Ground No. 12");
+    EXPECT_STREQ(db.countries[1].szName, "Country No.  2");
+    EXPECT_EQ(db.records[19].LowInnings.nRuns, -1);
+
+    // The league reset.
+    EXPECT_EQ(league.nTests, 4);
+    EXPECT_EQ(league.nSquads, 0);
+    EXPECT_EQ(league.nSquad[9], -1);
+    EXPECT_EQ(league.Fixture[19][4].nHome, -1);
+    EXPECT_EQ(league.Fixture[0][0].nAway, -1);
+    EXPECT_EQ(league.Points[3].nPoints, 0);
+    EXPECT_STREQ(db.LeagueSeries(9, 9).Test[5].szResult, "Not yet played.");
+    const SQUAD& sq = db.squads[0];
+    EXPECT_EQ(sq.nLeaguePos, -1);
+    EXPECT_EQ(sq.nLeagueCounter, 0);
+    EXPECT_EQ(sq.LeagueTurn.bData[0], 255);
+    EXPECT_EQ(sq.LeagueTurn.bData[29], 255);
+    EXPECT_EQ(sq.LeagueTurn.bData[30], 5);
+    EXPECT_EQ(sq.LeagueTurn.bData[53], 5);
+    EXPECT_EQ(sq.LeagueTurn.bData[54], 0);
+    EXPECT_EQ(sq.LeagueTurn.bData[144], 255);
+    EXPECT_EQ(sq.LeagueTurn.bData[147], 0);
+    EXPECT_EQ(sq.LeagueTurn.bData[150], 0);
+    EXPECT_EQ(sq.LeagueTurn.bData[151], 255);
+    EXPECT_EQ(sq.LeagueTurn.bData[156], 255);
+    EXPECT_EQ(sq.LeagueTurn.bData[157], 0);
+
+    // The current series.
+    EXPECT_EQ(series->nSquad[0], -1);
+    EXPECT_EQ(series->bAllowWeather, 1);
+}
+
+TEST(RecordsStores, ReallocateForOtherCountsAndFreeTwice)
+{
+    Stores db;
+    SetDefaultCounts(db.numbers);
+    LEAGUE league{};
+    auto series = std::make_unique<SERIES>();
+    ASSERT_EQ(AllocateAndInitialiseStores(db, league, *series), StoreId::None);
+    db.players[5].nInjury = 3;
+
+    FreeStores(db);
+    db.numbers.nPlayers = 30;
+    db.numbers.nSquads = 5;
+    db.numbers.nGrounds = 0;
+    db.numbers.nRecords = 3;
+    db.numbers.nCountries = 1;
+    ASSERT_EQ(AllocateAndInitialiseStores(db, league, *series), StoreId::None);
+    EXPECT_EQ(db.players.size(), 90u);
+    EXPECT_EQ(db.squads.size(), 7u);
+    EXPECT_EQ(db.grounds.size(), 6u);
+    EXPECT_EQ(db.records.size(), 3u);
+    EXPECT_EQ(db.countries.size(), 1u);
+    EXPECT_EQ(db.players[5].nInjury, 0);
+    EXPECT_STREQ(db.players[29].szSurname, "Player No. 30");
+    EXPECT_STREQ(db.players[30].szSurname, "");
+    EXPECT_STREQ(db.squads[4].szName, "Squad No.  5");
+    EXPECT_EQ(db.squads[4].nLeaguePos, -1);
+
+    FreeStores(db);
+    EXPECT_FALSE(db.Allocated());
+    EXPECT_TRUE(db.players.empty());
+    EXPECT_TRUE(db.leagueSeries.empty());
+    FreeStores(db);
+    EXPECT_FALSE(db.Allocated());
+}
+
+TEST(RecordsStores, GameStoresAndFailureTexts)
+{
+    test::TestHost host;
+    Game g(host);
+    SetDefaultCounts(g.db.numbers);
+    ASSERT_TRUE(AllocateAndInitialiseStores(g));
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_EQ(g.db.NumPlayers(), 40);
+    EXPECT_EQ(g.Series.nGround[0], 255);
+    FreeStores(g);
+    FreeStores(g);
+    EXPECT_FALSE(g.db.Allocated());
+
+    EXPECT_STREQ(AllocationFailureText(StoreId::Player), "Unable to allocate memory for Player data.");
+    EXPECT_STREQ(AllocationFailureText(StoreId::League), "Unable to allocate memory for League data.");
+}
+
+}  // namespace
+}  // namespace ovs

@@ -1,0 +1,432 @@
+// The saved position CURRENT.DAT: layout, byte-identical round trips, the
+// upgrade of the match state, corrupt files and "Read Data".
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/game.h"
+#include "core/menu.h"
+#include "core/messages.h"
+#include "data/files.h"
+#include "data/stores.h"
+#include "test_host.h"
+
+namespace ovs {
+namespace {
+
+using test::ReadFile;
+using test::TestHost;
+using test::WriteFile;
+
+// 452 + 16 + 40 x 336 + 2 x 1320 + 12 x 60 + 20 x 1080: the database part.
+constexpr std::size_t kDbEnd = 38868;
+constexpr std::size_t kSeriesAt = kDbEnd;                         // block header, then SERIES
+constexpr std::size_t kCurrentAt = kSeriesAt + 8 + 70726;         // block header, then CURRENT
+constexpr std::size_t kToolbarAt = kCurrentAt + 8 + 5398;
+constexpr std::size_t kLeagueAt = kToolbarAt + 7 * 66;            // block header, then LEAGUE
+constexpr std::size_t kLeagueSeriesAt = kLeagueAt + 8 + 2228;     // block header, then n x n SERIES
+
+struct TestGame {
+    TestHost host;
+    std::unique_ptr<Game> g;
+    std::vector<std::string> logLines;
+
+    TestGame() : g(std::make_unique<Game>(host))
+    {
+        SetDefaultCounts(g->db.numbers);
+        EXPECT_TRUE(AllocateAndInitialiseStores(*g));
+        g->dbPath = host.DataDir() + "/league.db";
+        InitDatabaseHeader(g->dbHeader, "Position test");
+        g->log.echo = [](const char* line, void* ctx) {
+            static_cast<std::vector<std::string>*>(ctx)->push_back(line);
+        };
+        g->log.echoCtx = &logLines;
+    }
+    std::string SavedPath() { return host.DataDir() + "/CURRENT.DAT"; }
+};
+
+template <typename T>
+void Pattern(T& rec, int salt)
+{
+    auto* b = reinterpret_cast<unsigned char*>(&rec);
+    for (std::size_t i = 0; i < sizeof rec; ++i) b[i] = static_cast<unsigned char>(i * 7 + salt);
+}
+
+template <typename T>
+std::string Bytes(const T& r)
+{
+    return std::string(reinterpret_cast<const char*>(&r), sizeof r);
+}
+
+// A game in the middle of a league of `teams` teams, every record non-trivial.
+void FillPosition(Game& g, int salt, int teams)
+{
+    for (int i = 0; i < g.db.NumPlayers(); ++i)
+        std::snprintf(g.db.players[i].szSurname, 21, "Bowler%d_%d", i, salt);
+    g.db.squads[1].nMembers = static_cast<std::int16_t>(salt);
+    g.db.records[0].HighInnings.Where.nTeam = 1;
+
+    Pattern(g.Series, salt);
+    Pattern(g.Current, salt);
+    CURRENT& c = g.Current;
+    c.nTest = 1;
+    c.nInnings = 2;
+    for (int k = 0; k < MAX_ELEVEN; ++k) {
+        c.nBatAggression[k] = static_cast<std::int16_t>(k % 11);
+        c.nBowlAggression[k] = static_cast<std::int16_t>((k + salt) % 11);
+        for (int j = 0; j < MAX_ELEVEN; ++j) {
+            c.nBatVsBowl[k][j] = static_cast<std::uint16_t>(j == k ? 0xFFFF : (k + j) % 11);
+            c.nBowlVsBat[k][j] = static_cast<std::uint16_t>(j == 0 ? 0xFFFF : (k * j) % 11);
+        }
+    }
+    c.nTeamAggression[0] = 4;
+    c.nTeamAggression[1] = 6;
+
+    for (std::size_t i = 0; i < sizeof(TOOLBAR) * TOOLBAR_RECORDS; ++i)
+        Toolbar(g)[i / 66].bData[i % 66] = static_cast<std::uint8_t>(i + salt);
+
+    InitLeague(g.League);
+    g.League.nTests = static_cast<std::int16_t>(teams ? 2 : 0);
+    g.League.nSquads = static_cast<std::int16_t>(teams);
+    g.League.Points[1].nPoints = static_cast<std::int16_t>(12 + salt);
+    for (int i = 0; i < teams; ++i)
+        for (int j = 0; j < teams; ++j) Pattern(g.db.LeagueSeries(i, j), salt + 10 * i + j);
+}
+
+struct Hasher {
+    std::uint64_t h = 1469598103934665603ull;
+    void Add(const void* data, std::size_t n)
+    {
+        const auto* p = static_cast<const unsigned char*>(data);
+        std::size_t i = 0;
+        for (; i + 8 <= n; i += 8) {
+            std::uint64_t w;
+            std::memcpy(&w, p + i, 8);
+            h = (h ^ w) * 1099511628211ull;
+        }
+        for (; i < n; ++i) h = (h ^ p[i]) * 1099511628211ull;
+    }
+    template <typename T>
+    void Add(const std::vector<T>& v) { Add(v.data(), v.size() * sizeof(T)); }
+    template <typename T>
+    void Add(const T& r) { Add(&r, sizeof r); }
+};
+
+// A hash of everything a load of the position may change.
+std::uint64_t Snapshot(Game& g)
+{
+    Hasher h;
+    h.Add(g.db.numbers);
+    h.Add(g.dbHeader);
+    h.Add(g.db.players);
+    h.Add(g.db.countries);
+    h.Add(g.db.squads);
+    h.Add(g.db.grounds);
+    h.Add(g.db.records);
+    h.Add(g.db.leagueSeries);
+    h.Add(g.Series);
+    h.Add(g.Current);
+    h.Add(g.League);
+    h.Add(Toolbar(g));
+    h.Add(&g.pTest, sizeof g.pTest);
+    return h.h;
+}
+
+std::int32_t I32At(const std::string& b, std::size_t off)
+{
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(b[off + static_cast<std::size_t>(i)]);
+    return static_cast<std::int32_t>(v);
+}
+void PutI16(std::string& b, std::size_t off, int v)
+{
+    b[off] = static_cast<char>(v & 0xFF);
+    b[off + 1] = static_cast<char>((v >> 8) & 0xFF);
+}
+void PutI32(std::string& b, std::size_t off, std::int32_t v)
+{
+    for (int i = 0; i < 4; ++i) b[off + static_cast<std::size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+void ExpectOneBox(const TestHost& host, const std::string& text, const std::string& caption, const std::string& what)
+{
+    ASSERT_EQ(host.boxes.size(), 1u) << what;
+    EXPECT_EQ(host.boxes[0].text, text) << what;
+    EXPECT_EQ(host.boxes[0].caption, caption) << what;
+    EXPECT_EQ(host.boxes[0].icon, BoxIcon::Stop) << what;
+}
+
+TEST(SavedPosition, LayoutAndByteIdenticalRoundTrip)
+{
+    TestGame a;
+    FillPosition(*a.g, 1, 3);
+    ASSERT_TRUE(SavePosition(*a.g));
+    EXPECT_TRUE(a.host.boxes.empty());
+    const std::string file = ReadFile(a.SavedPath());
+    ASSERT_EQ(file.size(), kLeagueSeriesAt + 8 + 9 * 70726);
+    EXPECT_EQ(I32At(file, kSeriesAt), 20004);
+    EXPECT_EQ(I32At(file, kSeriesAt + 4), 70726);
+    EXPECT_EQ(I32At(file, kCurrentAt + 4), 5398);
+    EXPECT_EQ(I32At(file, kLeagueAt + 4), 2228);
+    EXPECT_EQ(I32At(file, kLeagueSeriesAt + 4), 70726);
+    EXPECT_EQ(file.substr(kSeriesAt + 8, 70726), Bytes(a.g->Series));
+    EXPECT_EQ(file.substr(kToolbarAt, 66), Bytes(Toolbar(*a.g)[0]));
+    // Row order: the fourth series stored is row 1, column 0.
+    EXPECT_EQ(file.substr(kLeagueSeriesAt + 8 + 3 * 70726, 70726), Bytes(a.g->db.LeagueSeries(1, 0)));
+
+    TestGame b;
+    b.g->dbHeader = a.g->dbHeader;
+    WriteFile(b.SavedPath(), file);
+    ASSERT_TRUE(LoadSavedPosition(*b.g));
+    EXPECT_TRUE(b.host.boxes.empty());
+    EXPECT_EQ(Bytes(b.g->Series), Bytes(a.g->Series));
+    EXPECT_EQ(Bytes(b.g->Current), Bytes(a.g->Current));
+    EXPECT_EQ(Bytes(b.g->League), Bytes(a.g->League));
+    EXPECT_EQ(Bytes(Toolbar(*b.g)), Bytes(Toolbar(*a.g)));
+    EXPECT_EQ(Bytes(b.g->db.LeagueSeries(2, 1)), Bytes(a.g->db.LeagueSeries(2, 1)));
+    EXPECT_STREQ(b.g->db.players[39].szSurname, "Bowler39_1");
+    EXPECT_EQ(b.g->pTest, &b.g->Series.Test[1]);
+    EXPECT_EQ(b.g->pInnings, &b.g->Series.Test[1].Innings[2]);
+
+    ASSERT_TRUE(SavePosition(*b.g));
+    EXPECT_EQ(ReadFile(b.SavedPath()), file);
+}
+
+TEST(SavedPosition, OutsideALeagueEndsWithTheLeagueSeriesHeader)
+{
+    TestGame a;
+    FillPosition(*a.g, 5, 0);
+    ASSERT_TRUE(SavePosition(*a.g));
+    const std::string file = ReadFile(a.SavedPath());
+    ASSERT_EQ(file.size(), kLeagueSeriesAt + 8);
+    EXPECT_EQ(I32At(file, kLeagueSeriesAt), 20004);
+    EXPECT_EQ(I32At(file, kLeagueSeriesAt + 4), 70726);
+
+    TestGame b;
+    Pattern(b.g->db.LeagueSeries(0, 0), 9);
+    const std::string untouched = Bytes(b.g->db.LeagueSeries(0, 0));
+    WriteFile(b.SavedPath(), file);
+    ASSERT_TRUE(LoadSavedPosition(*b.g));
+    EXPECT_EQ(Bytes(b.g->db.LeagueSeries(0, 0)), untouched);
+}
+
+TEST(SavedPosition, LoadingClampsTheMatchStateAggression)
+{
+    TestGame a;
+    FillPosition(*a.g, 2, 2);
+    ASSERT_TRUE(SavePosition(*a.g));
+    std::string file = ReadFile(a.SavedPath());
+    const std::size_t c = kCurrentAt + 8;
+    PutI16(file, c + 82, 12);              // nBatAggression[0]
+    PutI16(file, c + 104 + 2 * 3, -4);     // nBowlAggression[3]
+    PutI16(file, c + 126 + 2, -3);         // nTeamAggression[1]
+    PutI16(file, c + 204, 11);             // nBatVsBowl[0][0]
+
+    TestGame b;
+    WriteFile(b.SavedPath(), file);
+    ASSERT_TRUE(LoadSavedPosition(*b.g));
+    const CURRENT& cur = b.g->Current;
+    EXPECT_EQ(cur.nBatAggression[0], 10);
+    EXPECT_EQ(cur.nBowlAggression[3], 0);
+    EXPECT_EQ(cur.nTeamAggression[0], 4);
+    EXPECT_EQ(cur.nTeamAggression[1], 0);
+    EXPECT_EQ(cur.nBatVsBowl[0][0], 10);
+    EXPECT_EQ(cur.nBatVsBowl[1][1], 0xFFFF);   // unset stays unset
+    EXPECT_EQ(cur.nBowlVsBat[4][0], 0xFFFF);
+}
+
+TEST(SavedPosition, ShorterSeriesBlockLoadsWithNewSeriesTail)
+{
+    TestGame a;
+    FillPosition(*a.g, 3, 0);
+    ASSERT_TRUE(SavePosition(*a.g));
+    std::string file = ReadFile(a.SavedPath());
+    PutI32(file, kSeriesAt + 4, 100);
+    file.erase(kSeriesAt + 8 + 100, 70726 - 100);
+
+    TestGame b;
+    WriteFile(b.SavedPath(), file);
+    ASSERT_TRUE(LoadSavedPosition(*b.g));
+    EXPECT_TRUE(b.host.boxes.empty());
+    SERIES fresh{};
+    InitSeries(fresh);
+    const std::string loaded = Bytes(b.g->Series);
+    EXPECT_EQ(loaded.substr(0, 100), Bytes(a.g->Series).substr(0, 100));
+    EXPECT_EQ(loaded.substr(100), Bytes(fresh).substr(100));
+    EXPECT_EQ(Bytes(b.g->Current), Bytes(a.g->Current));
+}
+
+TEST(SavedPositionCorruption, TruncatedAnywhereIsRefusedAndChangesNothing)
+{
+    TestGame a;
+    FillPosition(*a.g, 1, 3);
+    ASSERT_TRUE(SavePosition(*a.g));
+    const std::string file = ReadFile(a.SavedPath());
+
+    struct Cut {
+        std::size_t length;
+        const char* text;
+    };
+    std::vector<Cut> cuts = {
+        {0, "Unable to read Database Header from Saved Data."},
+        {451, "Unable to read Database Header from Saved Data."},
+        {460, "Unable to read Number Structure from Saved Data."},
+        {468, "Unable to read Player Structure from Saved Data."},
+        {468 + 336 * 7 + 5, "Unable to read Player Structure from Saved Data."},
+        {468 + 336 * 40, "Unable to read Squad Structure from Saved Data."},
+        {468 + 336 * 40 + 1320 + 1, "Unable to read Squad Structure from Saved Data."},
+        {468 + 336 * 40 + 2640 + 59, "Unable to read Ground Structure from Saved Data."},
+        {kDbEnd - 1080, "Unable to read Records Structure from Saved Data."},
+        {kDbEnd - 1, "Unable to read Records Structure from Saved Data."},
+        {kSeriesAt, "Unable to read File Header (Series Structure) from Saved Data."},
+        {kSeriesAt + 7, "Unable to read File Header (Series Structure) from Saved Data."},
+        {kSeriesAt + 8, "Unable to read Series Structure from Saved Data."},
+        {kSeriesAt + 8 + 35000, "Unable to read Series Structure from Saved Data."},
+        {kCurrentAt, "Unable to read File Header (Current Structure) from Saved Data."},
+        {kCurrentAt + 8, "Unable to read Current Structure from Saved Data."},
+        {kCurrentAt + 8 + 5397, "Unable to read Current Structure from Saved Data."},
+        {kToolbarAt, "Unable to read Toolbar Structure from Saved Data."},
+        {kToolbarAt + 66 * 6, "Unable to read Toolbar Structure from Saved Data."},
+        {kToolbarAt + 66 * 7 - 1, "Unable to read Toolbar Structure from Saved Data."},
+        {kLeagueAt, "Unable to read File Header (League Structure) from Saved Data."},
+        {kLeagueAt + 8, "Unable to read League Structure from Saved Data."},
+        {kLeagueAt + 8 + 2000, "Unable to read League Structure from Saved Data."},
+        {kLeagueSeriesAt, "Unable to read File Header (League Series Structure) from Saved Data."},
+        {kLeagueSeriesAt + 3, "Unable to read File Header (League Series Structure) from Saved Data."},
+    };
+    for (std::size_t k = 0; k < 9; ++k) {
+        cuts.push_back({kLeagueSeriesAt + 8 + k * 70726, "Unable to read League Series Structure from Saved Data."});
+        cuts.push_back(
+            {kLeagueSeriesAt + 8 + k * 70726 + 70725, "Unable to read League Series Structure from Saved Data."});
+    }
+
+    TestGame b;
+    FillPosition(*b.g, 77, 2);
+    b.g->SelectTestAndInnings();
+    const std::uint64_t before = Snapshot(*b.g);
+    for (const Cut& c : cuts) {
+        WriteFile(b.SavedPath(), file.substr(0, c.length));
+        b.host.ClearRecord();
+        EXPECT_FALSE(LoadSavedPosition(*b.g)) << c.length;
+        ExpectOneBox(b.host, c.text, "Loading Error", std::to_string(c.length));
+        ASSERT_EQ(Snapshot(*b.g), before) << c.length;
+    }
+    WriteFile(b.SavedPath(), file);
+    b.host.ClearRecord();
+    EXPECT_TRUE(LoadSavedPosition(*b.g));
+    EXPECT_TRUE(b.host.boxes.empty());
+}
+
+TEST(SavedPositionCorruption, OversizedBlocksAndLeaguesAreRefused)
+{
+    TestGame a;
+    FillPosition(*a.g, 1, 2);
+    ASSERT_TRUE(SavePosition(*a.g));
+    const std::string file = ReadFile(a.SavedPath());
+
+    struct Patch {
+        std::size_t offset;
+        int width;
+        int value;
+        const char* text;
+    };
+    const Patch patches[] = {
+        {426, 2, 337, "The Player records in this Saved Data are larger than this version of Ovalspin can read."},
+        {452 + 2, 2, -3, "The number of Squad records in this Saved Data is not valid (-3)."},
+        {kSeriesAt + 4, 4, 70727, "The Series records in this Saved Data are larger than this version of Ovalspin can read."},
+        {kSeriesAt + 4, 4, 0, "The Series record size in this Saved Data is not valid (0)."},
+        {kCurrentAt + 4, 4, 5399, "The Current records in this Saved Data are larger than this version of Ovalspin can read."},
+        {kCurrentAt + 4, 4, -1, "The Current record size in this Saved Data is not valid (-1)."},
+        {kLeagueAt + 4, 4, 1 << 30, "The League records in this Saved Data are larger than this version of Ovalspin can read."},
+        {kLeagueSeriesAt + 4, 4, 70727,
+         "The League Series records in this Saved Data are larger than this version of Ovalspin can read."},
+        {kLeagueAt + 8 + 2, 2, 11,
+         "The League in this Saved Data has 11 squads; this version of Ovalspin can read at most 10."},
+        {kLeagueAt + 8 + 2, 2, -1, "The League in this Saved Data has an invalid number of squads (-1)."},
+        // Three teams where two were saved: the file is four series short.
+        {kLeagueAt + 8 + 2, 2, 3, "Unable to read League Series Structure from Saved Data."},
+    };
+    TestGame b;
+    FillPosition(*b.g, 50, 3);
+    const std::uint64_t before = Snapshot(*b.g);
+    for (const Patch& p : patches) {
+        std::string f = file;
+        if (p.width == 2) PutI16(f, p.offset, p.value);
+        else PutI32(f, p.offset, p.value);
+        WriteFile(b.SavedPath(), f);
+        b.host.ClearRecord();
+        EXPECT_FALSE(LoadSavedPosition(*b.g)) << p.text;
+        ExpectOneBox(b.host, p.text, "Loading Error", p.text);
+        ASSERT_EQ(Snapshot(*b.g), before) << p.text;
+    }
+}
+
+TEST(SavedPositionCorruption, MissingFileIsNotFound)
+{
+    TestGame b;
+    EXPECT_FALSE(LoadSavedPosition(*b.g));
+    ExpectOneBox(b.host, "Database not found.", "Loading Error", "missing");
+}
+
+TEST(SavedPosition, FailedSaveKeepsTheOldFile)
+{
+    TestGame a;
+    FillPosition(*a.g, 1, 0);
+    ASSERT_TRUE(SavePosition(*a.g));
+    const std::string old = ReadFile(a.SavedPath());
+    FillPosition(*a.g, 2, 0);
+    ASSERT_EQ(mkdir((a.SavedPath() + ".tmp").c_str(), 0755), 0);
+    a.host.ClearRecord();
+    EXPECT_FALSE(SavePosition(*a.g));
+    ExpectOneBox(a.host, "Saved Data file could not be created.", "Saving Error", "save");
+    EXPECT_EQ(ReadFile(a.SavedPath()), old);
+}
+
+TEST(SavedPosition, ReadDataResumesPlay)
+{
+    TestGame a;
+    FillPosition(*a.g, 4, 2);
+    a.g->Series.Test[1].Innings[2].nKeeperPos = -1;
+    ASSERT_TRUE(SavePosition(*a.g));
+
+    TestGame b;
+    WriteFile(b.SavedPath(), ReadFile(a.SavedPath()));
+    b.g->commands.Disable(1620);   // a Test record view, enabled by the filled first rank
+    b.g->commands.Disable(1623);   // a series record view: the series table is empty
+    b.g->commands.Disable(CMD_LEAGUETABLE);
+    ASSERT_TRUE(LoadSavedData(*b.g));
+    EXPECT_FALSE(b.g->commands.Enabled(CMD_READDATA));
+    EXPECT_FALSE(b.g->commands.Enabled(CMD_WRITEDATA));
+    EXPECT_TRUE(b.g->commands.Enabled(CMD_LEAGUETABLE));
+    EXPECT_TRUE(b.g->commands.Enabled(1620));
+    EXPECT_FALSE(b.g->commands.Enabled(1623));
+    EXPECT_GE(b.host.commandsChanged, 1);
+    EXPECT_EQ(b.g->Series.Test[1].Innings[2].nKeeperPos, 0);
+
+    const std::vector<std::string> expectedLog = {"Loaded saved position\nCalling MoveChildWindowsTest ()\n",
+                                                  "Posting WM_CONTINNINGS message from LoadSavedData ()\n"};
+    EXPECT_EQ(b.logLines, expectedLog);
+    auto m = b.g->queue.Pop();
+    ASSERT_TRUE(m.has_value());
+    EXPECT_EQ(m->msg, WM_CONTINNINGS);
+    EXPECT_EQ(m->wParam, 2);
+    EXPECT_TRUE(b.g->queue.Empty());
+}
+
+TEST(SavedPosition, ReadDataThatFailsResumesNothing)
+{
+    TestGame b;
+    EXPECT_FALSE(LoadSavedData(*b.g));
+    EXPECT_TRUE(b.g->queue.Empty());
+    EXPECT_TRUE(b.logLines.empty());
+    EXPECT_TRUE(b.g->commands.Enabled(CMD_READDATA));
+}
+
+}  // namespace
+}  // namespace ovs

@@ -1,0 +1,233 @@
+// Whole Tests between computer sides through the real flow, over many seeds:
+// the scorecards add up, nothing leaves its range, every Test ends by the
+// fifth day, and a seed decides a Test byte for byte.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/flow.h"
+#include "core/game.h"
+#include "core/match.h"
+#include "core/menu.h"
+#include "core/series.h"
+#include "core/startup.h"
+#include "test_host.h"
+
+namespace ovs {
+namespace {
+
+// The default database, which the build puts beside ovalspin-cli.
+std::string DefaultDatabase()
+{
+    return (std::filesystem::path(OVALSPIN_CLI_PATH).parent_path() / "OVS Test Database (Shareware).db").string();
+}
+
+// A started game with the default database and the generator seeded.
+struct Session {
+    explicit Session(std::uint32_t seed)
+    {
+        StartupOptions so;
+        so.seed = seed;
+        so.dbPath = DefaultDatabase();
+        so.prepareDataDir = false;
+        so.showAbout = false;
+        so.showLogNotice = false;
+        started = Startup(g, so);
+        g.log.SetEnabled(false);
+    }
+    ~Session()
+    {
+        if (started) Shutdown(g);
+    }
+
+    // One Test of a one-Test series between squads home and away; false when
+    // the series was refused or did not end.
+    bool PlayTest(int home, int away, bool allowWeather = true)
+    {
+        std::string refusal;
+        if (!SetUpComputerSeries(g, home, away, 1, allowWeather, refusal)) return false;
+        ControlMenu(g, CMD_PREPAREDSERIES);
+        PumpAll(g, 2'000'000);
+        return g.queue.Empty();
+    }
+
+    test::TestHost host;
+    Game g{host};
+    bool started = false;
+};
+
+// What a Test leaves behind: its innings, its result, its replay stream.
+std::vector<unsigned char> Image(const TEST& t)
+{
+    std::vector<unsigned char> b(sizeof t.Innings + sizeof t.szResult + sizeof t.Replay);
+    std::memcpy(b.data(), t.Innings, sizeof t.Innings);
+    std::memcpy(b.data() + sizeof t.Innings, t.szResult, sizeof t.szResult);
+    std::memcpy(b.data() + sizeof t.Innings + sizeof t.szResult, &t.Replay, sizeof t.Replay);
+    return b;
+}
+
+bool KnownHowOut(int h)
+{
+    return h == HOWOUT_DIDNOTBAT || h == HOWOUT_NOTOUT || h == HOWOUT_BOWLED || h == HOWOUT_CAUGHT ||
+           h == HOWOUT_RUNOUT || h == HOWOUT_LBW || h == HOWOUT_STUMPED;
+}
+
+// The scorecard of one innings adds up.
+void CheckInnings(const INNINGS& in, int i)
+{
+    SCOPED_TRACE("innings " + std::to_string(i));
+    int batRuns = 0, out = 0, notOut = 0, bowlBalls = 0, bowlRuns = 0, bowlWickets = 0;
+    for (const BAT& b : in.Bat) {
+        ASSERT_TRUE(KnownHowOut(b.nHowOut)) << b.nHowOut;
+        batRuns += b.nRuns;
+        if (b.nHowOut >= HOWOUT_BOWLED) ++out;
+        if (b.nHowOut == HOWOUT_NOTOUT) ++notOut;
+        if (b.nHowOut == HOWOUT_DIDNOTBAT) {
+            EXPECT_EQ(b.nRuns + b.nBalls, 0);
+        }
+        EXPECT_LE(b.nRuns, 500);
+        EXPECT_LE(b.nFours * 4 + b.nSixes * 6, b.nRuns);
+    }
+    for (const BOWL& w : in.Bowl) {
+        EXPECT_GE(w.nBalls, 0);
+        EXPECT_GE(w.nRuns, 0);
+        bowlBalls += w.nBalls;
+        bowlRuns += w.nRuns;
+        bowlWickets += w.nWickets;
+        EXPECT_LE(w.nMaidens * 6, w.nBalls);
+    }
+    EXPECT_EQ(in.nTotal, batRuns + in.nExtras);
+    EXPECT_EQ(in.nExtras, in.nByes + in.nLegByes + in.nNoBalls + in.nWides);
+    EXPECT_EQ(bowlRuns + in.nByes + in.nLegByes, in.nTotal);
+    EXPECT_EQ(bowlBalls, in.nTotalBalls);
+    EXPECT_LE(in.nWickets, 10);
+    EXPECT_EQ(out, in.nWickets);
+    EXPECT_LE(bowlWickets, in.nWickets);
+    EXPECT_LE(notOut, 2);
+    EXPECT_GE(in.nTotal, 0);
+
+    int last = 0;
+    for (int w = 0; w < in.nWickets; ++w) {
+        EXPECT_EQ(in.Fow[w].bUnbroken, 0);
+        EXPECT_GE(in.Fow[w].nScore, last);
+        last = in.Fow[w].nScore;
+    }
+    EXPECT_LE(last, in.nTotal);
+    if (in.nWickets < 10 && in.nStatus != INNINGS_INPROGRESS) {
+        EXPECT_EQ(in.Fow[in.nWickets].nScore, in.nTotal);
+    }
+}
+
+// The Test as a whole: every innings adds up, it has ended by the fifth day,
+// and the match state is in range.
+void CheckTest(const Game& g)
+{
+    const TEST& t = g.Series.Test[0];
+    const std::string result = t.szResult;
+    EXPECT_NE(result, "Not yet played.");
+    EXPECT_NE(result, "In progress.");
+    EXPECT_FALSE(result.empty());
+
+    int played = 0;
+    for (int i = 0; i < MAX_INNINGS; ++i) {
+        const INNINGS& in = t.Innings[i];
+        if (in.nStatus == INNINGS_NOTSTARTED) continue;
+        ++played;
+        EXPECT_NE(in.nStatus, INNINGS_INPROGRESS);
+        CheckInnings(in, i);
+    }
+    EXPECT_GE(played, 2);
+
+    const CURRENT& c = g.Current;
+    EXPECT_GE(c.nDay, 1);
+    EXPECT_LE(c.nDay, 5);
+    EXPECT_GE(c.nOutfield, 0);
+    EXPECT_LE(c.nOutfield, 499);
+    EXPECT_GE(c.nWeather, 0);
+    EXPECT_LT(c.nWeather, 45);
+    EXPECT_GE(c.nPitch, 0);
+    EXPECT_GE(c.nBounce, 0);
+    for (int d = 1; d <= 5; ++d) EXPECT_LT(t.nStoppages[d], 250);
+
+    if (t.nWinner >= 0) {
+        EXPECT_LE(t.nWinner, 1);
+        EXPECT_NE(result.find(" won by "), std::string::npos) << result;
+    } else {
+        EXPECT_TRUE(result == "Test Match Drawn." || result == "Test was Tied.") << result;
+    }
+}
+
+TEST(WholeTest, ScorecardsAddUpOverManySeeds)
+{
+    Session s(1);
+    ASSERT_TRUE(s.started);
+    const int squads = s.g.db.NumSquads();
+    ASSERT_GE(squads, 2);
+    int draws = 0, wins = 0;
+    for (std::uint32_t seed = 1; seed <= 24; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        s.g.rng.Seed(seed);
+        int home = static_cast<int>(seed) % squads;
+        int away = (home + 1 + static_cast<int>(seed / squads) % (squads - 1)) % squads;
+        ASSERT_TRUE(s.PlayTest(home, away, seed % 4 != 0));
+        CheckTest(s.g);
+        (s.g.Series.Test[0].nWinner >= 0 ? wins : draws)++;
+        if (::testing::Test::HasFailure()) break;
+    }
+    EXPECT_GT(wins, 0);
+}
+
+TEST(WholeTest, SameSeedSameTestOtherSeedOtherTest)
+{
+    std::array<std::vector<unsigned char>, 3> image;
+    const std::uint32_t seeds[3] = {77, 77, 78};
+    for (int i = 0; i < 3; ++i) {
+        Session s(seeds[i]);
+        ASSERT_TRUE(s.started);
+        ASSERT_TRUE(s.PlayTest(0, 1));
+        image[i] = Image(s.g.Series.Test[0]);
+    }
+    EXPECT_TRUE(image[0] == image[1]);
+    EXPECT_FALSE(image[0] == image[2]);
+}
+
+// The program itself: the same seed prints the same series, byte for byte.
+std::string RunCli(const std::string& dataDir, const std::string& args, int* rc)
+{
+    std::string cmd = std::string("'") + OVALSPIN_CLI_PATH + "' --data '" + dataDir + "' " + args + " 2>&1";
+    std::string out;
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p) return out;
+    char buf[512];
+    while (std::fgets(buf, sizeof buf, p)) out += buf;
+    int status = pclose(p);
+    *rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return out;
+}
+
+TEST(WholeTest, CliPlaysTheSameSeriesForTheSameSeed)
+{
+    test::TempDir dir("ovs-whole");
+    int rc = -1;
+    std::string a = RunCli(dir.Path(), "--seed 3 play --tests 2 0 1", &rc);
+    ASSERT_EQ(rc, 0) << a;
+    std::string b = RunCli(dir.Path(), "--seed 3 play --tests 2 0 1", &rc);
+    EXPECT_EQ(a, b);
+    // Two Tests and the series line: "<home> won/drew/lost the series a - b."
+    EXPECT_NE(a.find("1st Test - "), std::string::npos) << a;
+    EXPECT_NE(a.find("2nd Test - "), std::string::npos) << a;
+    EXPECT_NE(a.find(" the series "), std::string::npos) << a;
+
+    std::string same = RunCli(dir.Path(), "--seed 3 play --tests 1 0 0", &rc);
+    EXPECT_NE(rc, 0);
+    EXPECT_NE(same.find("Selected same Squad twice!"), std::string::npos) << same;
+}
+
+}  // namespace
+}  // namespace ovs
