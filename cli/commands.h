@@ -17,5 +17,8 @@ using Args = std::vector<std::string>;
 int CmdDb(const CliOptions& opts, const Args& args);
 int CmdPlay(const CliOptions& opts, const Args& args);   // play: a series of two computer sides
 int CmdBench(const CliOptions& opts, const Args& args);  // bench: seeded Tests, speed and checksum
+int CmdResume(const CliOptions& opts, const Args& args);  // resume: play the saved series to its end
+int CmdReplay(const CliOptions& opts, const Args& args);  // replay T: replay a Test of the saved series
+int CmdCareers(const CliOptions& opts, const Args& args); // db --careers: career tables and records
 
 }  // namespace ovs::cli

@@ -31,8 +31,9 @@ std::string GroundName(const Game& g, int index)
 
 int CmdDb(const CliOptions& opts, const Args& args)
 {
+    if (!args.empty() && args[0] == "--careers") return CmdCareers(opts, args);
     if (!args.empty()) {
-        std::fprintf(stderr, "usage: ovalspin-cli [options] db\n");
+        std::fprintf(stderr, "usage: ovalspin-cli [options] db [--careers [--saved]]\n");
         return 2;
     }
     CliSession session(opts);

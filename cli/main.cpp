@@ -21,9 +21,11 @@ struct CliCommand {
 
 // One line per subcommand.
 const CliCommand kCommands[] = {
-    {"db", CmdDb, "show the database: counts, squads with members and home grounds, grounds"},
+    {"db", CmdDb, "[--careers [--saved]]: the database (counts, squads, grounds), or its career and record tables"},
     {"play", CmdPlay, "[--tests N] [--no-weather] HOME AWAY: the computer plays a series"},
     {"bench", CmdBench, "[--tests N] [--log off] [--seed S]: seeded Tests, speed and a checksum"},
+    {"resume", CmdResume, "[--save-after-overs K] [--save]: play the series saved in CURRENT.DAT to its end"},
+    {"replay", CmdReplay, "T: replay Test T (1 = the first) of the saved series and print its result"},
 };
 
 void Usage(std::FILE* out)

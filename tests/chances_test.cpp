@@ -4,6 +4,9 @@
 // "Away 10", keeper "Away 1" (keeping skill 30); every fielder has skill 8.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
+#include "core/flow_steps.h"
 #include "delivery_fixture.h"
 #include "sim/booking.h"
 #include "sim/chances.h"
@@ -358,6 +361,49 @@ TEST_F(Chances, TheChanceDrawPicksTheEvent)
     ExpectScriptUsed();
     EXPECT_EQ(g.Current.nOutcome, 32);
     EXPECT_EQ(Bat(0).nHowOut, HOWOUT_BOWLED);
+}
+
+// --- replays -------------------------------------------------------------------------
+
+TEST_F(Chances, AReplayReadsEveryChanceInsteadOfDrawing)
+{
+    const SERIES seriesAtStart = g.Series;
+    const CURRENT currentAtStart = g.Current;
+    g.Current.nBowler = kSpinner;
+    // Each ball: x = 1 sends it to the chance draw e, then the chance's own values.
+    Script({0, 0, 30, 31});        // stumping missed
+    Script({0, 0, 97, 4, 9, 2});   // run out missed, a single
+    Script({0, 0, 30, 30});        // stumped
+    Script({0, 0, 50, 5, 9});      // catch dropped
+    Script({0, 0, 10, 60});        // LBW turned down
+    Script({0, 0, 97, 3, 1, 1});   // run out, the non-striker
+    for (int ball = 0; ball < 6; ++ball) BowlDelivery(g);
+    ExpectScriptUsed();
+    const INNINGS live = *g.pInnings;
+    const CURRENT liveCurrent = g.Current;
+    std::uint16_t field[11][2];
+    std::memcpy(field, g.pTest->nFieldPoints, sizeof field);
+    EXPECT_EQ(live.nWickets, 2);
+    EXPECT_EQ(live.Bowl[kKeeper].nStumpings, 1);
+    EXPECT_EQ(live.nTotal, 1);
+
+    const REPLAY stream = g.pTest->Replay;
+    g.Series = seriesAtStart;
+    g.Current = currentAtStart;
+    g.Current.nBowler = kSpinner;
+    g.SelectTestAndInnings();
+    g.pTest->Replay = stream;
+    g.Series.nControl[0] = g.Series.nControl[1] = CONTROL_REPLAY;
+    g.rng.SetSource([]() -> std::int32_t {
+        ADD_FAILURE() << "a replay drew a value";
+        return 0;
+    });
+    for (int ball = 0; ball < 6; ++ball) BowlDelivery(g);
+    EXPECT_EQ(std::memcmp(g.pInnings, &live, sizeof live), 0);
+    EXPECT_EQ(std::memcmp(g.pTest->nFieldPoints, field, sizeof field), 0);
+    EXPECT_EQ(g.Current.nStriker, liveCurrent.nStriker);
+    EXPECT_EQ(g.Current.nNonStriker, liveCurrent.nNonStriker);
+    EXPECT_EQ(g.pTest->Replay.nPosition, static_cast<int>(stream.nLength));
 }
 
 }  // namespace

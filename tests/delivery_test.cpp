@@ -157,7 +157,10 @@ TEST_F(Delivery, XOfOneOrYOfEGivesAChance)
     EXPECT_EQ(Bat(0).nHowOut, HOWOUT_BOWLED);
 
     g.queue.Clear();
-    Script({10, 102, 0});  // y = 103 = E
+    // After the wicket the computer captains move: bowling team and bowler 6,
+    // batting team 4, the new striker 5: Abat 11, Abowl 12, WA = 12 - 18/3 = 6,
+    // so E = 102.
+    Script({10, 101, 0});  // y = 102 = E
     BowlDelivery(g);
     ExpectScriptUsed();
     EXPECT_EQ(g.pInnings->nWickets, 2);

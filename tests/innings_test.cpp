@@ -377,6 +377,22 @@ TEST_F(InningsTest, FourthInningsEndsTheTest)
     EXPECT_TRUE(Logged("Posting WM_ENDTEST message from EndInnings ()\n"));
 }
 
+TEST_F(InningsTest, DeclaringBehindInTheThirdInningsDecidesTheTest)
+{
+    Finished(0, 0, 200);
+    Finished(1, 1, 450);
+    InInnings(2, 0, 100);  // 150 behind
+    g.pInnings->nWickets = 3;
+    g.pInnings->nStatus = INNINGS_DECLARED;
+    g.Current.nStriker = 4;
+    g.Current.nNonStriker = 5;
+    EndInnings(g);
+    EXPECT_EQ(Inn(2).nStatus, INNINGS_RESULT);
+    auto posted = Posted();
+    ASSERT_EQ(posted.size(), 1u);
+    EXPECT_EQ(posted[0].msg, WM_ENDTEST);
+}
+
 // --- starting an innings -----------------------------------------------------
 
 TEST_F(InningsTest, StartInningsOpensWithTheComputersChoices)
@@ -408,8 +424,9 @@ TEST_F(InningsTest, StartInningsOpensWithTheComputersChoices)
     EXPECT_EQ(c.nBounce, 0);
     // Ten fielders of skill 10: (100 - 75) / 15 = 1.
     EXPECT_EQ(g.Series.nFieldingStrength, 1);
-    EXPECT_EQ(c.nTeamAggression[1], g.options.nTeamBatAggression);
-    EXPECT_EQ(c.nTeamAggression[0], g.options.nTeamBowlAggression);
+    // The computer opens the batting at 0 and the bowling at 10.
+    EXPECT_EQ(c.nTeamAggression[1], 0);
+    EXPECT_EQ(c.nTeamAggression[0], 10);
     EXPECT_TRUE(host.Saw("Starting bowlers are Home 11 & Home 10."));
     EXPECT_TRUE(host.SawCaption("New innings bowlers"));
     EXPECT_TRUE(WasPosted(WM_CONTINNINGS));

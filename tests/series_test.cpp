@@ -451,6 +451,23 @@ TEST_F(SeriesTest, EndSeriesLeavesNoSeriesInPlay)
     EXPECT_TRUE(g.queue.Empty());
 }
 
+TEST_F(SeriesTest, EndOfAReplayFromALeagueResultPutsTheSeriesInPlayBack)
+{
+    StartSeries(5);
+    g.SeriesBackup[0] = g.Series;
+    g.CurrentBackup[0] = g.Current;
+    g.CurrentBackup[0].nInnings = 2;
+    StartSeries(1);
+    g.Series.nControl[0] = g.Series.nControl[1] = CONTROL_REPLAY;
+    SetReplayFlag(g, 16385);
+    EndSeries(g);
+    EXPECT_EQ(g.Series.nNumTests, 5);
+    EXPECT_EQ(g.pInnings, &g.Series.Test[0].Innings[2]);
+    EXPECT_EQ(g.wReplayFlag, 0);
+    EXPECT_TRUE(g.commands.Enabled(1201));
+    EXPECT_FALSE(g.commands.Enabled(1205));
+}
+
 // --- a replay ------------------------------------------------------------------------
 
 // A Test played through the real flow, then replayed from its stream: the
@@ -488,8 +505,9 @@ TEST(SeriesReplayTest, ReplayedTestBooksTheSameInnings)
     EXPECT_STREQ(replayed.szResult, played.szResult);
     EXPECT_EQ(replayed.nWinner, played.nWinner);
     EXPECT_EQ(replayed.nTossWinner, played.nTossWinner);
-    // Maidens are left out: a replay learns the bowler of an over only after
-    // the runs at the over's start were taken (a known gap of the over start).
+    // Maidens are left out: a replay reads the bowler of an over only after
+    // the over start has taken his runs conceded, so its maiden test can
+    // look at the wrong bowler.
     TEST original = played;
     for (TEST* t : {&replayed, &original})
         for (INNINGS& in : t->Innings)

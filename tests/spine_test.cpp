@@ -221,7 +221,6 @@ TEST(SpineFlow, ContinueInningsPausesOnlyWhenWatched)
     EXPECT_EQ(m.wParam, 12);
 
     g.Series.nControl[0] = CONTROL_HUMAN;
-    g.nBallsPosted = 4;   // left over by an innings declared within an over
     MainWndProc(g, WM_CONTINNINGS, 13);
     EXPECT_EQ(g.bPaused, 1);
     EXPECT_TRUE(g.queue.Empty());
@@ -253,7 +252,16 @@ TEST(SpineFlow, ResumeMidOverAndEndBall)
     ASSERT_EQ(g.queue.Size(), 1u);
     EXPECT_TRUE(g.queue.Peek(WM_NEXTBALL));
 
+    // A wide as the over's first ball leaves nBall at 0: the over goes on.
     g.queue.Clear();
+    g.Current.nBall = 0;
+    g.nBallsPosted = 1;
+    MainWndProc(g, WM_RESUMEPLAY, 0);
+    EXPECT_TRUE(g.queue.Peek(WM_NEXTBALL));
+    EXPECT_FALSE(g.queue.Peek(WM_NEWOVER));
+
+    g.queue.Clear();
+    g.nBallsPosted = 0;
     MainWndProc(g, WM_ENDBALL, 0);   // watched, no pause after every ball
     EXPECT_EQ(g.nBallsPosted, 1);
     EXPECT_TRUE(g.queue.Peek(WM_NEXTBALL));

@@ -328,6 +328,11 @@ TEST_F(StatsFixture, StatsBattingFiguresInSeriesAndCareer)
     EXPECT_FLOAT_EQ(Ser(A, 10).Bat.fAverage, 4.0f - 100000.0f);
     EXPECT_EQ(Pl(A, 10).Career.Bat.nHighHowOut, HOWOUT_NOTOUT);
 
+    // Run out: dismissed, nobody credited with a catch.
+    EXPECT_EQ(Ser(H, 3).Bat.nNotOuts, 0);
+    EXPECT_FLOAT_EQ(Ser(H, 3).Bat.fAverage, 10.0f);
+    EXPECT_EQ(Ser(A, 5).Field.nCatches, 0);
+
     // Home slots 6..10 did not bat in the third innings: one innings each.
     EXPECT_EQ(Ser(H, 7).Bat.nInnings, 1);
     EXPECT_FLOAT_EQ(Ser(H, 7).Bat.fAverage, 0.0f);
@@ -485,6 +490,18 @@ TEST_F(StatsFixture, StatsRatingsAndHistories)
     EXPECT_EQ(Pl(A, 10).nBestBowlRating, 0);
 }
 
+TEST_F(StatsFixture, StatsReplayedTestChangesNothing)
+{
+    g.Series.nControl[0] = g.Series.nControl[1] = CONTROL_REPLAY;
+    RecordFinishedTest(g);
+    RecordFinishedSeries(g);
+    EXPECT_EQ(Ser(H, 1).Bat.nTests, 0);
+    EXPECT_EQ(Pl(H, 1).Career.Bat.nTests, 0);
+    EXPECT_EQ(Pl(H, 1).nMorale, 3);
+    EXPECT_EQ(g.db.records[0].HighScore.nPlayer, -1);
+    EXPECT_EQ(g.db.records[0].SeriesRuns.nPlayer, -1);
+}
+
 // ---- League figures ---------------------------------------------------------------------
 
 TEST_F(StatsFixture, StatsLeagueFiguresOnlyInLeagueMatch)
@@ -520,6 +537,361 @@ TEST_F(StatsFixture, StatsLeagueFiguresOnlyInLeagueMatch)
     EXPECT_EQ(a10.Bowl.nWickets, 7);
     EXPECT_EQ(g.db.leagueSeries[0].Average[10][0].Bowl.nTenWickets, 1);
     EXPECT_EQ(g.db.leagueSeries[11].Average[10][1].Bowl.nWickets, 0);   // second slot untouched
+}
+
+// ---- Record tables of the Test ---------------------------------------------------------
+
+TEST_F(StatsFixture, StatsTeamInningsRecords)
+{
+    // An earlier 270 for 6 is already in the table.
+    RECORD_TEAMHIGH& seed = g.db.records[0].HighInnings;
+    seed.nRuns = 270;
+    seed.nWickets = 6;
+    seed.Where.nTeam = 0;
+    RecordFinishedTest(g);
+
+    // More runs are better, at equal runs fewer wickets.
+    const int high[][2] = {{300, 10}, {270, 4}, {270, 6}, {250, 10}, {158, 10}};
+    for (int r = 0; r < 5; ++r) {
+        EXPECT_EQ(g.db.records[r].HighInnings.nRuns, high[r][0]) << r;
+        EXPECT_EQ(g.db.records[r].HighInnings.nWickets, high[r][1]) << r;
+    }
+    EXPECT_EQ(g.db.records[5].HighInnings.nRuns, -1);
+    const RECORD_WHERE& w = g.db.records[0].HighInnings.Where;
+    EXPECT_EQ(w.nTeam, 1);
+    EXPECT_EQ(w.nOpponent, 0);
+    EXPECT_EQ(w.nGround, 0);
+    EXPECT_STREQ(w.szText, "v HOM at Lord's");
+
+    // Only all-out innings are low scores; the declaration is not one.
+    const int low[] = {158, 250, 300};
+    for (int r = 0; r < 3; ++r) EXPECT_EQ(g.db.records[r].LowInnings.nRuns, low[r]) << r;
+    EXPECT_EQ(g.db.records[3].LowInnings.nRuns, -1);
+}
+
+TEST_F(StatsFixture, StatsHighestScoresKeepTwentyRanksNewestFirstOnTies)
+{
+    RecordFinishedTest(g);
+
+    // Expected: all 39 batting innings by runs, an equal later innings above an
+    // earlier one, the first 20 kept.
+    auto all = BattingInnings();
+    ASSERT_EQ(all.size(), 39u);
+    std::vector<int> idx(all.size());
+    for (std::size_t i = 0; i < idx.size(); ++i) idx[i] = static_cast<int>(i);
+    std::sort(idx.begin(), idx.end(), [&](int a, int b) {
+        if (std::get<0>(all[a]) != std::get<0>(all[b])) return std::get<0>(all[a]) > std::get<0>(all[b]);
+        return a > b;
+    });
+    for (int r = 0; r < 20; ++r) {
+        const RECORD_SCORE& e = g.db.records[r].HighScore;
+        EXPECT_EQ(e.nRuns, std::get<0>(all[idx[r]])) << r;
+        EXPECT_EQ(e.bNotOut, std::get<1>(all[idx[r]]) ? 1 : 0) << r;
+        EXPECT_EQ(e.nPlayer, std::get<2>(all[idx[r]])) << r;
+    }
+    // The top is 150 not out; four innings of 10 compete for the last three
+    // ranks and the earliest (Home 4, first innings) drops out.
+    EXPECT_EQ(g.db.records[0].HighScore.nPlayer, P(H, 1));
+    EXPECT_EQ(g.db.records[0].HighScore.bNotOut, 1);
+    EXPECT_EQ(g.db.records[1].HighScore.bNotOut, 0);
+    EXPECT_EQ(g.db.records[17].HighScore.nPlayer, P(A, 9));
+    EXPECT_EQ(g.db.records[18].HighScore.nPlayer, P(A, 0));
+    EXPECT_EQ(g.db.records[19].HighScore.nPlayer, P(A, 5));
+    for (int r = 0; r < 20; ++r)
+        EXPECT_FALSE(g.db.records[r].HighScore.nPlayer == P(H, 4) && g.db.records[r].HighScore.nRuns == 10) << r;
+}
+
+TEST_F(StatsFixture, StatsPartnershipRecords)
+{
+    RecordFinishedTest(g);
+    auto stand = [&](int wicket, int rank) -> const RECORD_PARTNERSHIP& {
+        return g.db.records[rank].Partnership[wicket - 1];
+    };
+    // First wicket: 50, 30, 20, 10; the first named is the one who went in first.
+    const int first[] = {50, 30, 20, 10};
+    for (int r = 0; r < 4; ++r) EXPECT_EQ(stand(1, r).nRuns, first[r]) << r;
+    EXPECT_EQ(stand(1, 0).nBatA, P(H, 0));
+    EXPECT_EQ(stand(1, 0).nBatB, P(H, 1));
+    EXPECT_EQ(stand(1, 3).nBatA, P(H, 0));   // Home 2 out at 10 with Home 0
+    EXPECT_EQ(stand(1, 3).nBatB, P(H, 2));
+
+    // Second wicket: 210 - 50, 150 - 30, 100 - 10, 70 - 20.
+    const int second[] = {160, 120, 90, 50};
+    for (int r = 0; r < 4; ++r) EXPECT_EQ(stand(2, r).nRuns, second[r]) << r;
+
+    // Fifth wicket: the unbroken 30 of the declaration heads it.
+    const int fifth[] = {30, 20, 10, 8};
+    for (int r = 0; r < 4; ++r) {
+        EXPECT_EQ(stand(5, r).nRuns, fifth[r]) << r;
+        EXPECT_EQ(stand(5, r).bUnbroken, r == 0 ? 1 : 0) << r;
+    }
+    EXPECT_EQ(stand(5, 0).nBatA, P(H, 1));
+    EXPECT_EQ(stand(5, 0).nBatB, P(H, 5));
+    EXPECT_EQ(stand(5, 0).Where.nTeam, 0);
+
+    // Sixth wicket: no stand in the declared innings; two 8s, the later first.
+    EXPECT_EQ(stand(6, 0).nRuns, 8);
+    EXPECT_EQ(stand(6, 0).nBatA, P(A, 5));
+    EXPECT_EQ(stand(6, 1).nRuns, 8);
+    EXPECT_EQ(stand(6, 1).nBatA, P(H, 5));
+    EXPECT_EQ(stand(6, 2).nRuns, 2);
+    EXPECT_EQ(stand(6, 3).nBatA, -1);
+
+    // Tenth wicket: 158 - 145, 250 - 240, 300 - 295.
+    const int tenth[] = {13, 10, 5};
+    for (int r = 0; r < 3; ++r) EXPECT_EQ(stand(10, r).nRuns, tenth[r]) << r;
+    EXPECT_EQ(stand(10, 3).nRuns, -1);
+}
+
+TEST_F(StatsFixture, StatsBowlingRecords)
+{
+    RecordFinishedTest(g);
+
+    // Every bowler's innings: more wickets better, then fewer runs; a later equal one first.
+    struct Cand {
+        int wickets, runs, player, order;
+    };
+    std::vector<Cand> all;
+    for (int n = 0; n < 4; ++n)
+        for (int s = 0; s < MAX_ELEVEN; ++s)
+            if (Inn(n).Bowl[s].nBalls > 0)
+                all.push_back({Inn(n).Bowl[s].nWickets, Inn(n).Bowl[s].nRuns, P(Inn(n).nBowlSide, s),
+                               static_cast<int>(all.size())});
+    ASSERT_EQ(all.size(), 16u);
+    std::sort(all.begin(), all.end(), [](const Cand& a, const Cand& b) {
+        if (a.wickets != b.wickets) return a.wickets > b.wickets;
+        if (a.runs != b.runs) return a.runs < b.runs;
+        return a.order > b.order;
+    });
+    for (int r = 0; r < 16; ++r) {
+        const RECORD_BOWL& e = g.db.records[r].BowlInnings;
+        EXPECT_EQ(e.nWickets, all[r].wickets) << r;
+        EXPECT_EQ(e.nRuns, all[r].runs) << r;
+        EXPECT_EQ(e.nPlayer, all[r].player) << r;
+    }
+    EXPECT_EQ(g.db.records[0].BowlInnings.nPlayer, P(H, 10));
+    EXPECT_EQ(g.db.records[0].BowlInnings.Where.nTeam, 0);
+    EXPECT_EQ(g.db.records[0].BowlInnings.Where.nOpponent, 1);
+    EXPECT_EQ(g.db.records[16].BowlInnings.nPlayer, -1);
+
+    // The Test totals of every bowler.
+    const int test[][3] = {{P(H, 10), 11, 130}, {P(A, 10), 7, 150}, {P(H, 9), 5, 120}, {P(A, 9), 4, 130},
+                           {P(H, 7), 2, 110},   {P(A, 7), 2, 140},  {P(H, 8), 0, 72},  {P(A, 8), 0, 88}};
+    for (int r = 0; r < 8; ++r) {
+        const RECORD_BOWL& e = g.db.records[r].BowlTest;
+        EXPECT_EQ(e.nPlayer, test[r][0]) << r;
+        EXPECT_EQ(e.nWickets, test[r][1]) << r;
+        EXPECT_EQ(e.nRuns, test[r][2]) << r;
+    }
+    EXPECT_EQ(g.db.records[8].BowlTest.nPlayer, -1);
+}
+
+TEST_F(StatsFixture, StatsFieldingAndPointsRecords)
+{
+    RecordFinishedTest(g);
+    // Keepers, per innings (3, 3, 1, 3 dismissals in order) and per Test.
+    const int keepInns[][3] = {{P(H, 0), 2, 1}, {P(H, 0), 2, 1}, {P(A, 0), 2, 1}, {P(A, 0), 1, 0}};
+    for (int r = 0; r < 4; ++r) {
+        const RECORD_KEEP& e = g.db.records[r].KeeperInnings;
+        EXPECT_EQ(e.nPlayer, keepInns[r][0]) << r;
+        EXPECT_EQ(e.nCatches, keepInns[r][1]) << r;
+        EXPECT_EQ(e.nStumpings, keepInns[r][2]) << r;
+    }
+    EXPECT_EQ(g.db.records[4].KeeperInnings.nPlayer, -1);
+    EXPECT_EQ(g.db.records[0].KeeperTest.nPlayer, P(H, 0));
+    EXPECT_EQ(g.db.records[0].KeeperTest.nCatches, 4);
+    EXPECT_EQ(g.db.records[0].KeeperTest.nStumpings, 2);
+    EXPECT_EQ(g.db.records[1].KeeperTest.nPlayer, P(A, 0));
+    EXPECT_EQ(g.db.records[1].KeeperTest.nCatches, 3);
+    EXPECT_EQ(g.db.records[2].KeeperTest.nPlayer, -1);
+
+    // Other fielders with a catch. Offered A3, A10 (1st innings), H4, H10, A1, H3.
+    const int ctInns[][2] = {{P(H, 3), 2}, {P(H, 4), 2}, {P(A, 1), 1}, {P(H, 10), 1}, {P(A, 10), 1}, {P(A, 3), 1}};
+    for (int r = 0; r < 6; ++r) {
+        EXPECT_EQ(g.db.records[r].CatchesInnings.nPlayer, ctInns[r][0]) << r;
+        EXPECT_EQ(g.db.records[r].CatchesInnings.nCatches, ctInns[r][1]) << r;
+    }
+    EXPECT_EQ(g.db.records[6].CatchesInnings.nPlayer, -1);
+    // Test totals offered Home 3, 4, 10 then Away 1, 3, 10.
+    const int ctTest[] = {P(H, 4), P(H, 3), P(A, 10), P(A, 3), P(A, 1), P(H, 10)};
+    for (int r = 0; r < 6; ++r) EXPECT_EQ(g.db.records[r].CatchesTest.nPlayer, ctTest[r]) << r;
+
+    // Performance points: only non-zero ones, the negative one last.
+    const int pts[][2] = {{P(H, 10), 2246}, {P(H, 1), 1100}, {P(A, 2), 660}, {P(H, 0), 430}, {P(A, 10), -11}};
+    for (int r = 0; r < 5; ++r) {
+        EXPECT_EQ(g.db.records[r].PointsTest.nPlayer, pts[r][0]) << r;
+        EXPECT_EQ(g.db.records[r].PointsTest.nPoints, pts[r][1]) << r;
+    }
+    EXPECT_EQ(g.db.records[5].PointsTest.nPlayer, -1);
+}
+
+TEST_F(StatsFixture, StatsSeriesRecords)
+{
+    // An earlier series' 180 runs in one Test at 200.00 stays above both 180s here.
+    RECORD_SERIESBAT& seed = g.db.records[0].SeriesRuns;
+    seed.nPlayer = 7;
+    seed.Bat.nTests = 1;
+    seed.Bat.nRuns = 180;
+    seed.Bat.fAverage = 200.0f;
+    RecordFinishedTest(g);
+    RecordFinishedSeries(g);
+
+    // At equal runs and Tests the higher average is better.
+    const int runs[][2] = {{7, 180}, {P(H, 1), 180}, {P(H, 0), 180}, {P(A, 2), 130}, {P(A, 1), 120}};
+    for (int r = 0; r < 5; ++r) {
+        EXPECT_EQ(g.db.records[r].SeriesRuns.nPlayer, runs[r][0]) << r;
+        EXPECT_EQ(g.db.records[r].SeriesRuns.Bat.nRuns, runs[r][1]) << r;
+    }
+    EXPECT_EQ(g.db.records[1].SeriesRuns.Bat.nHighScore, 150);
+    EXPECT_EQ(g.db.records[1].SeriesRuns.Bat.nHighHowOut, HOWOUT_NOTOUT);
+    EXPECT_EQ(g.db.records[1].SeriesRuns.Where.nTeam, 0);
+    EXPECT_EQ(g.db.records[1].SeriesRuns.Where.nOpponent, 1);
+    EXPECT_STREQ(g.db.records[1].SeriesRuns.Where.szText, "v AWY");
+
+    const int wkts[][2] = {{P(H, 10), 11}, {P(A, 10), 7}, {P(H, 9), 5}, {P(A, 9), 4}, {P(H, 7), 2}, {P(A, 7), 2}};
+    for (int r = 0; r < 6; ++r) {
+        EXPECT_EQ(g.db.records[r].SeriesWickets.nPlayer, wkts[r][0]) << r;
+        EXPECT_EQ(g.db.records[r].SeriesWickets.Bowl.nWickets, wkts[r][1]) << r;
+    }
+    EXPECT_EQ(g.db.records[0].SeriesWickets.Bowl.nTenWickets, 1);
+    EXPECT_EQ(g.db.records[6].SeriesWickets.nPlayer, -1);   // no wicket, no entry
+
+    EXPECT_EQ(g.db.records[0].KeeperSeries.nPlayer, P(H, 0));
+    EXPECT_EQ(g.db.records[1].KeeperSeries.nPlayer, P(A, 0));
+    EXPECT_EQ(g.db.records[2].KeeperSeries.nPlayer, -1);
+    const int ct[] = {P(H, 4), P(H, 3), P(A, 10), P(A, 3), P(A, 1), P(H, 10)};
+    for (int r = 0; r < 6; ++r) EXPECT_EQ(g.db.records[r].CatchesSeries.nPlayer, ct[r]) << r;
+    const int pts[] = {P(H, 10), P(H, 1), P(A, 2), P(H, 0), P(A, 10)};
+    for (int r = 0; r < 5; ++r) EXPECT_EQ(g.db.records[r].PointsSeries.nPlayer, pts[r]) << r;
+    EXPECT_EQ(g.db.records[4].PointsSeries.Points.nPoints, -11);
+}
+
+// ---- Orders of the views --------------------------------------------------------------
+
+TEST_F(StatsFixture, StatsCareerBattingAverageOrderTwentyRows)
+{
+    g.db.numbers.nPlayers = 25;
+    for (int p = 0; p < 25; ++p) {
+        AVERAGE_BAT& b = g.db.players[p].Career.Bat;
+        b.nTests = p >= 13 ? 4 : 5;
+        b.nInnings = 10;
+        b.nRuns = 300 + 20 * (p % 13);   // players p and p + 13 tie on average and runs
+        b.fAverage = BattingAverage(b);
+    }
+    InitAverageBat(g.db.players[22].Career.Bat);     // no Test
+    g.db.players[23].szSurname[0] = '\0';            // unnamed: never a candidate
+    g.db.players[23].Career.Bat.nRuns = 5000;
+    g.db.players[23].Career.Bat.fAverage = 500.0f;
+    g.db.players[24].Career.Bat.nNotOuts = 10;       // never dismissed
+    g.db.players[24].Career.Bat.fAverage = BattingAverage(g.db.players[24].Career.Bat);
+    EXPECT_LT(g.db.players[24].Career.Bat.fAverage, 0.0f);
+
+    std::vector<int> expected;
+    for (int p = 0; p < 22; ++p) expected.push_back(p);
+    std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
+        const AVERAGE_BAT& x = g.db.players[a].Career.Bat;
+        const AVERAGE_BAT& y = g.db.players[b].Career.Bat;
+        if (x.fAverage != y.fAverage) return x.fAverage > y.fAverage;
+        if (x.nRuns != y.nRuns) return x.nRuns > y.nRuns;
+        return x.nTests < y.nTests;
+    });
+    expected.resize(20);
+    EXPECT_EQ(CareerBattingOrder(g), expected);
+    EXPECT_EQ(expected[0], 25 - 13);   // the 4-Test twin of player 12 goes first
+}
+
+TEST_F(StatsFixture, StatsCareerTableOrders)
+{
+    g.db.numbers.nPlayers = 5;
+    AVERAGE* c[5];
+    for (int p = 0; p < 5; ++p) c[p] = &g.db.players[p].Career;
+    // Batting.
+    c[0]->Bat.nTests = 10; c[0]->Bat.nRuns = 500; c[0]->Bat.fAverage = 50.0f; c[0]->Bat.nHundreds = 2;
+    c[1]->Bat.nTests = 10; c[1]->Bat.nRuns = 500; c[1]->Bat.fAverage = 40.0f; c[1]->Bat.nHundreds = 2;
+    c[2]->Bat.nTests = 12; c[2]->Bat.nRuns = 600; c[2]->Bat.fAverage = 30.0f;
+    c[3]->Bat.nTests = 8;  c[3]->Bat.nRuns = 500; c[3]->Bat.fAverage = 45.0f; c[3]->Bat.nHundreds = 1;
+    c[1]->Bat.nTests = 10;
+    c[0]->Bat.nBalls = 900; c[1]->Bat.nBalls = 900; c[2]->Bat.nBalls = 900;
+    // Equal runs and Tests: the lower average goes first.
+    EXPECT_EQ(CareerTableOrder(g, CareerTable::RunsTests), (std::vector<int>{2, 3, 1, 0}));
+    c[1]->Bat.nTests = 8;
+    EXPECT_EQ(CareerTableOrder(g, CareerTable::Hundreds), (std::vector<int>{1, 0, 3}));
+    c[1]->Bat.nTests = 10;
+
+    // Bowling.
+    auto bowl = [](AVERAGE* a, int m, int balls, int runs, int w) {
+        a->Bowl.nMatches = static_cast<std::int16_t>(m);
+        a->Bowl.nBalls = balls;
+        a->Bowl.nRuns = runs;
+        a->Bowl.nWickets = static_cast<std::uint16_t>(w);
+        a->Bowl.fAverage = BowlingAverage(a->Bowl);
+    };
+    bowl(c[0], 10, 1500, 750, 30);   // 25.00
+    bowl(c[1], 10, 2000, 1000, 40);  // 25.00
+    bowl(c[2], 5, 600, 300, 0);      // no wicket
+    bowl(c[3], 8, 1200, 800, 40);    // 20.00
+    EXPECT_EQ(CareerTableOrder(g, CareerTable::BowlingAverage), (std::vector<int>{3, 1, 0}));
+    EXPECT_EQ(CareerTableOrder(g, CareerTable::Wickets), (std::vector<int>{3, 1, 0}));
+
+    // Rates: strike rates 50, 50, -, 30; economy 3, 3, 3, 4.
+    auto sr = RateTableRows(g, RateTable::BowlingSR);
+    ASSERT_EQ(sr.size(), 3u);
+    EXPECT_EQ(sr[0].player, 3);
+    EXPECT_FLOAT_EQ(sr[0].value, 30.0f);
+    EXPECT_EQ(sr[1].player, 0);
+    EXPECT_EQ(sr[2].player, 1);
+    auto er = RateTableRows(g, RateTable::Economy);
+    ASSERT_EQ(er.size(), 4u);
+    EXPECT_EQ(er[3].player, 3);
+    EXPECT_FLOAT_EQ(er[3].value, 4.0f);
+
+    // Keeping and catching: catches count both catch fields.
+    c[0]->Field.nMatches = 10; c[0]->Field.nKeeperCatches = 10; c[0]->Field.nStumpings = 5;
+    c[1]->Field.nMatches = 10; c[1]->Field.nCatches = 20;
+    c[2]->Field.nMatches = 5;  c[2]->Field.nKeeperCatches = 15;
+    EXPECT_EQ(CareerTableOrder(g, CareerTable::KeeperTests), (std::vector<int>{2, 0}));
+    EXPECT_EQ(CareerTableOrder(g, CareerTable::FielderTests), (std::vector<int>{1, 2, 0}));
+
+    // Points: equal totals and matches put the lower average first.
+    c[0]->Points.nMatches = 10; c[0]->Points.nPoints = 1000; c[0]->Points.fAverage = 120.0f;
+    c[1]->Points.nMatches = 10; c[1]->Points.nPoints = 1000; c[1]->Points.fAverage = 100.0f;
+    c[2]->Points.nMatches = 10; c[2]->Points.nPoints = 2000; c[2]->Points.fAverage = 200.0f;
+    EXPECT_EQ(CareerTableOrder(g, CareerTable::PointsTests), (std::vector<int>{2, 1, 0}));
+    EXPECT_EQ(CareerTableOrder(g, CareerTable::RatingAverage), (std::vector<int>{2, 0, 1}));
+
+    // Ratings: equal ratings, more Tests first; stops at a player who faced no ball.
+    g.db.players[0].nBatRating = 500;
+    g.db.players[1].nBatRating = 500;
+    g.db.players[1].Career.Bat.nTests = 12;
+    g.db.players[2].nBatRating = 600;
+    g.db.players[3].nBatRating = 100;
+    EXPECT_EQ(CareerTableOrder(g, CareerTable::BattingRating), (std::vector<int>{2, 1, 0}));
+    g.db.players[0].nBestBatRating = 900;
+    g.db.players[2].nBestBatRating = 600;
+    EXPECT_EQ(CareerTableOrder(g, CareerTable::HighestBattingRating), (std::vector<int>{0, 2, 1}));
+
+    // Nobody has played: headings only.
+    for (int p = 0; p < 5; ++p) InitAverage(g.db.players[p].Career);
+    EXPECT_TRUE(CareerTableOrder(g, CareerTable::RunsTests).empty());
+    EXPECT_TRUE(CareerTableOrder(g, CareerTable::BattingAverage).empty());
+    EXPECT_TRUE(RateTableRows(g, RateTable::Economy).empty());
+}
+
+TEST_F(StatsFixture, StatsSquadAveragesOrders)
+{
+    RecordFinishedTest(g);
+    // Series batting averages of Home: 180, 90, 27.5, 20, 16, 12, 10, 5, 2, 0, never out.
+    EXPECT_EQ(SquadAveragesOrder(g, SquadAverages::Batting, AVERAGES_SERIES, H),
+              (std::vector<int>{1, 0, 2, 4, 5, 8, 3, 9, 6, 7, 10}));
+    // Bowling: 130/11, 120/5, 110/2, then the wicketless bowler before those who never bowled.
+    auto bowling = SquadAveragesOrder(g, SquadAverages::Bowling, AVERAGES_SERIES, H);
+    ASSERT_EQ(bowling.size(), 11u);
+    EXPECT_EQ((std::vector<int>(bowling.begin(), bowling.begin() + 4)), (std::vector<int>{10, 9, 7, 8}));
+    // Career mode reads the same Test from the players' records.
+    EXPECT_EQ(SquadAveragesOrder(g, SquadAverages::Points, AVERAGES_CAREER, 1)[0], 2);
+    // A squad outside the league: nothing.
+    EXPECT_TRUE(SquadAveragesOrder(g, SquadAverages::Batting, AVERAGES_LEAGUE, 0).empty());
+    EXPECT_EQ(SquadMemberAverage(g, AVERAGES_SERIES, A, 10)->Bat.nNotOuts, 2);
 }
 
 }  // namespace

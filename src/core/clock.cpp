@@ -7,7 +7,9 @@
 #include <cstring>
 #include <unordered_map>
 
+#include "core/ballbyball.h"
 #include "core/clock_internal.h"
+#include "core/conditions.h"
 #include "core/game.h"
 #include "core/highlights.h"
 #include "core/innings.h"
@@ -151,7 +153,7 @@ int EndOfOverClock(Game& g, int bInningsOver)
         result = 1;
     }
     if (result == 1) {
-        // The ball-by-ball file gets its closing rule here (next issue).
+        BbbCloseBlock(g);
         return 1;
     }
     int stopped = 0;
@@ -170,14 +172,24 @@ void ShowScoreboard(Game& g)
 
 }  // namespace
 
+// A formatted line into the ball-by-ball file (nothing when none is open).
+void BbbPrintf(Game& g, const char* fmt, int value)
+{
+    if (!BbbIsOpen(g)) return;
+    char text[80];
+    std::snprintf(text, sizeof text, fmt, value);
+    BbbWrite(g, text);
+}
+
 // Take an interval whose window opens at `at`: the session line, the recovery,
 // and the clock set to the interval's end less the projection.
 static void TakeInterval(Game& g, int kind, int at, int length, int rest, int p, bool quiet, int& bStopped)
 {
     CURRENT& c = g.Current;
     SessionSummary(g, kind);
-    // The ball-by-ball file closes its block (when not quiet) and gets
-    // "** Lunch - Day %d **" / "** Tea - Day %d **" and the conditions (next issue).
+    if (!quiet) BbbCloseBlock(g);
+    BbbPrintf(g, kind == 0 ? "** Lunch - Day %d **\n" : "** Tea - Day %d **\n", c.nDay);
+    WriteConditions(g);
     c.nTime = static_cast<std::int16_t>(CarryTime(c.nTime + (at + length) - p));
     RestBowlers(g, rest);
     bStopped = 1;
@@ -189,9 +201,9 @@ static void TakeInterval(Game& g, int kind, int at, int length, int rest, int p,
 // which shows no box).
 void StartLastHour(Game& g, bool quiet, bool box)
 {
-    (void)quiet;  // when not quiet the file block is closed first (next issue)
     CURRENT& c = g.Current;
-    // "** Start of Last Hour **" also goes to the ball-by-ball file (next issue).
+    if (!quiet) BbbCloseBlock(g);
+    BbbWrite(g, "** Start of Last Hour **\n");
     AddHighlight(g, "** Start of Last Hour **\n");
     g.pTest->bLastHour = 1;
     if (box && g.Watched() && (g.options.wShowMessages & 0x1000))
@@ -238,11 +250,14 @@ int CheckClock(Game& g, int& bStopped, int nMinutes)
     if (!quiet && g.Watched()) ShowScoreboard(g);
     SessionSummary(g, 2);
     if (c.nDay == 5) {
-        // The file block closes (when not quiet) and "** End of Test **" is written (next issue).
+        if (!quiet) BbbCloseBlock(g);
+        BbbWrite(g, "** End of Test **\n\n");
         g.pInnings->nStatus = INNINGS_DRAWN;
         return 1;
     }
-    // The file block closes and "** Stumps - End of Day %d **" and the conditions are written (next issue).
+    if (!quiet) BbbCloseBlock(g);
+    BbbPrintf(g, "** Stumps - End of Day %d **\n", c.nDay);
+    WriteConditions(g);
     ++c.nDay;
     c.nOversToday = 0;
     c.nOversRequired = 90;

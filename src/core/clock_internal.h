@@ -24,4 +24,7 @@ bool LastHourDue(Game& g, int p);
 void StartLastHour(Game& g, bool quiet, bool box);
 bool CloseOfPlayDue(Game& g, int p);
 
+// A line with one number into the ball-by-ball file (nothing when none is open).
+void BbbPrintf(Game& g, const char* fmt, int value);
+
 }  // namespace ovs

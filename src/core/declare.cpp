@@ -9,6 +9,7 @@
 #include "core/flow.h"
 #include "core/menu.h"
 #include "core/replay.h"
+#include "sim/aggression.h"
 
 namespace ovs {
 
@@ -168,6 +169,8 @@ int ComputerDeclares(Game& g, int n)
         g.commands.Enable(CMD_DECLARE);
         g.host->CommandsChanged();
     }
+    // The computer captains review their aggression with this rule.
+    ComputerOverReview(g, n);
     if (!ComputerSide(g, c.nBatSide)) return 0;
 
     bool declare = false;
@@ -182,7 +185,6 @@ int ComputerDeclares(Game& g, int n)
         if (d < 0) return 0;
         declare = (left * 4 < d && d > 250) || d >= 500;
     }
-    // The computer's aggression review of the over runs with this rule (next issue).
     if (!declare) return 0;
     Declare(g);
     return 1;

@@ -69,6 +69,9 @@ void MainWndProc(Game& g, std::uint32_t msg, std::int32_t wParam, std::int64_t l
 
     case WM_NEWINNINGS:
         g.Log("Processing WM_NEWINNINGS message (wParam = %d)\n", wParam);
+        // A new innings starts a new over; an innings declared within an over
+        // never reached WM_ENDOVER, so its ball count would linger.
+        g.nBallsPosted = 0;
         NewInnings(g, wParam);
         break;
 
@@ -90,11 +93,8 @@ void MainWndProc(Game& g, std::uint32_t msg, std::int32_t wParam, std::int64_t l
     case WM_CONTINNINGS:
         g.Log("Processing WM_CONTINNINGS message (wParam = %d)\n", wParam);
         g.nPostedOver = static_cast<std::int16_t>(wParam);
-        // What follows is always the start of an over (or of the over a saved
-        // position stopped in, which nBall tells). Balls counted before it,
-        // by an innings declared within an over or by the game that was
-        // playing before a position was loaded, must not count for it.
-        g.nBallsPosted = 0;
+        // nBallsPosted is left alone: a stop within an over (a wide or no-ball
+        // may be all it has seen) must resume that over, not start a new one.
         if (NetworkPlay(g)) {
             // Both copies wait for each other before the next over.
             NetworkToggleWait(g);

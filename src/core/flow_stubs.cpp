@@ -27,8 +27,6 @@ OVS_WEAK void NetworkClose(Game&) {}
 
 OVS_WEAK void PlayNextLeagueMatch(Game& g) { g.Log("PlayNextLeagueMatch () is not built\n"); }
 
-OVS_WEAK void CloseBallByBall(Game&, const char*) {}
-
 OVS_WEAK int SeriesSummaryBox(Game& g)
 {
     DialogRequest req;

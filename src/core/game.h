@@ -13,6 +13,7 @@
 #include <set>
 #include <string>
 
+#include "core/ballbyball.h"
 #include "core/host.h"
 #include "core/log.h"
 #include "core/match.h"
@@ -66,6 +67,12 @@ struct Game {
 
     LEAGUE League{};
 
+    // The saved position's toolbar records, carried from CURRENT.DAT and back.
+    ToolbarState toolbar{};
+
+    // The ball-by-ball file of the Test in play.
+    BallByBall bbb;
+
     // Main window state the engine owns.
     std::int16_t nMainWidth = 640;
     std::int16_t nMainHeight = 480;
@@ -73,6 +80,9 @@ struct Game {
     std::int16_t bSendResume = 0;
     std::int16_t nPostedOver = 0;
     std::int16_t nBallsPosted = 0;
+    // Set while a finished Test is replayed: 1 from the series summary, 16385
+    // from a league result; the series in play waits in the backups meanwhile.
+    std::int16_t wReplayFlag = 0;
 
     // Recompute pTest and pInnings from Current.nTest and Current.nInnings.
     void SelectTestAndInnings();

@@ -164,7 +164,13 @@ void EndInnings(Game& g)
     // interval swallows it.
     bool noTarget = ended == 2 && (FollowOnInForce(g) ? InningsRuns(g, 1) + InningsRuns(g, 2) - InningsRuns(g, 0)
                                                       : InningsRuns(g, 0) + InningsRuns(g, 2) - InningsRuns(g, 1)) < 0;
-    if (!t.bBreak && !noTarget) {
+    if (noTarget) {
+        // Declared while still behind: there is nothing left to chase, and a
+        // fourth innings would never start. The Test is decided.
+        t.Innings[2].nStatus = INNINGS_RESULT;
+        return PostEndTest(g, "EndInnings");
+    }
+    if (!t.bBreak) {
         int stopped = 0;
         CheckClock(g, stopped, 10);
         if (!stopped) {

@@ -10,6 +10,7 @@
 #include "core/menu.h"
 #include "core/replay.h"
 #include "core/weather.h"
+#include "sim/aggression.h"
 #include "sim/bowling.h"
 
 namespace ovs {
@@ -99,18 +100,13 @@ void StartInnings(Game& g, int n)
 
     c.nStriker = c.nNonStriker = c.nPartnerA = c.nPartnerB = -1;
     c.nOut = c.nBowler = c.nOtherBowler = c.nLastBowler = -1;
-    c.nTeamAggression[c.nBatSide] = g.options.nTeamBatAggression;
-    c.nTeamAggression[c.nBowlSide] = g.options.nTeamBowlAggression;
+    // Team values from the defaults; every player value 0, every pairing unset.
+    ResetInningsAggression(g);
     c.nOver = 0;  // overs are counted within the innings
     c.nOversSinceNewBall = 0;
     c.nBallWear = 0;
     c.nDisplay64 = 0;
     ResetInningsBowling(g);
-    for (int i = 0; i < MAX_ELEVEN; ++i)
-        for (int j = 0; j < MAX_ELEVEN; ++j) {
-            c.nBatVsBowl[i][j] = 0xFFFF;
-            c.nBowlVsBat[i][j] = 0xFFFF;
-        }
 
     // The pitch and its bounce ease between innings.
     if (n > 0) {
@@ -125,10 +121,6 @@ void StartInnings(Game& g, int n)
         }
     }
 
-    for (int s = 0; s < MAX_ELEVEN; ++s) {
-        c.nBatAggression[s] = 0;
-        c.nBowlAggression[s] = 0;
-    }
     if (g.Watched()) g.host->Refresh(PANE_ALL);
 
     if (c.nWeather >= kNoPlayWeather && WeatherStoppage(g) == 1) {
@@ -180,6 +172,7 @@ void StartInnings(Game& g, int n)
         ReplayAppendByte(g, c.nBowler);
         ReplayAppendByte(g, c.nOtherBowler);
     }
+    OpeningAggression(g);
     if (HumanSide(g, c.nBowlSide)) SetCommands(g, {CMD_BOWLAGGRESSION, CMD_NEWBOWLER}, true);
     if (PersonInvolved(g)) g.commands.Enable(CMD_TEAMAGGRESSION);
     SetCommands(g, {CMD_SCOREBOARD, CMD_NEXTOVER, CMD_CONDITIONS}, g.Watched());
@@ -188,8 +181,10 @@ void StartInnings(Game& g, int n)
     for (SPELL& sp : c.Spell) sp.nTiredness = 0;
     g.Series.nFieldingStrength = FieldingStrength(g);
 
-    // The over pane is set out afresh; the aggression boxes of a person's side
-    // open here with the aggression model (next issue).
+    // The over pane is set out afresh; a person's side sets its aggression.
+    if (HumanSide(g, c.nBatSide)) BattingFactorBox(g, 0);
+    if (HumanSide(g, c.nBowlSide)) BowlingFactorBox(g, 0);
+    if (PersonInvolved(g)) TeamFactorBox(g, 0);
     if (g.Watched()) g.host->Refresh(PANE_ALL);
     // The innings header goes to the ball-by-ball file (next issue).
     std::string bowlers = "Starting bowlers are " + Name(g, c.nBowlSide, c.nBowler) + " & " +

@@ -5,6 +5,7 @@
 #include "core/menu.h"
 #include "core/replay.h"
 #include "core/weather.h"
+#include "sim/aggression.h"
 #include "sim/bowling.h"
 
 namespace ovs {
@@ -44,7 +45,6 @@ void NewOver(Game& g, int nOver)
         return;
     }
 
-    c.nRunsAtOverStart = ValidSlot(c.nBowler) ? static_cast<int>(in.Bowl[c.nBowler].nRuns) : 0;
     c.bEndInnings = 0;
     // The over pane scrolls up a row when the over's row is already taken.
     int row = c.nOverRow;
@@ -52,6 +52,8 @@ void NewOver(Game& g, int nOver)
         for (int r = 0; r < row; ++r) c.OverHistory[r] = c.OverHistory[r + 1];
     }
     BeginOver(g);
+    // Taken once the bowler is booked: a replay learns him only in BeginOver.
+    c.nRunsAtOverStart = ValidSlot(c.nBowler) ? static_cast<int>(in.Bowl[c.nBowler].nRuns) : 0;
     if (row >= 0 && row < OVER_HISTORY_ROWS) {
         OVERHISTORY& h = c.OverHistory[row];
         h.nBowler = static_cast<std::uint16_t>(c.nBowler);
@@ -69,28 +71,19 @@ void NewOver(Game& g, int nOver)
     if (ValidSlot(b)) {
         for (int s : bats) {
             if (!ValidSlot(s)) continue;
-            if (ComputerSide(g, c.nBatSide))
-                c.nBatVsBowl[s][b] = c.nBatAggression[s];
-            else if (c.nBatVsBowl[s][b] == 0xFFFF)
-                c.nBatVsBowl[s][b] = g.options.nPlayerBatAggression;
-            if (ComputerSide(g, c.nBowlSide))
-                c.nBowlVsBat[b][s] = c.nBowlAggression[b];
-            else if (c.nBowlVsBat[b][s] == 0xFFFF)
-                c.nBowlVsBat[b][s] = g.options.nPlayerBowlAggression;
+            if (ComputerSide(g, c.nBatSide)) SetBatPairing(g, s, b, c.nBatAggression[s]);
+            if (ComputerSide(g, c.nBowlSide)) SetBowlPairing(g, b, s, c.nBowlAggression[b]);
         }
-        bool automatic = !(g.options.wShowMessages & 0x4000);
-        if (automatic && HumanSide(g, c.nBatSide)) {
-            DialogRequest req;
-            req.id = Dialog::BatAggression;
-            req.side = c.nBatSide;
-            shown = g.host->RunDialog(req) || shown;
-        }
-        if (automatic && HumanSide(g, c.nBowlSide)) {
-            DialogRequest req;
-            req.id = Dialog::BowlAggression;
-            req.side = c.nBowlSide;
-            shown = g.host->RunDialog(req) || shown;
-        }
+        // A person's side: its box (which first gives unset pairings the
+        // default); a side played elsewhere just gets the defaults.
+        if (HumanSide(g, c.nBatSide))
+            BattingFactorBox(g, 0, &shown);
+        else if (!ComputerSide(g, c.nBatSide))
+            FillBatPairings(g);
+        if (HumanSide(g, c.nBowlSide))
+            BowlingFactorBox(g, 0, &shown);
+        else if (!ComputerSide(g, c.nBowlSide))
+            FillBowlPairings(g);
 
         int pa = c.nPartnerA, pb = c.nPartnerB;
         if (ValidSlot(pa) && ValidSlot(pb)) {

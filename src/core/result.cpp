@@ -10,6 +10,7 @@
 #include "core/messages.h"
 #include "core/replay.h"
 #include "core/setup.h"
+#include "data/statistics.h"
 
 namespace ovs {
 
@@ -172,7 +173,7 @@ void EndTest(Game& g)
     for (int id = 1301; id <= 1309; ++id) g.commands.Disable(id);
     g.host->CommandsChanged();
 
-    // Not in a replay: the statistics take the finished Test here (next issue).
+    if (!replay) RecordFinishedTest(g);
 
     if (g.Watched()) g.host->Refresh(PANE_BUTTONS | PANE_TITLE);
 

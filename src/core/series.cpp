@@ -8,6 +8,7 @@
 #include "core/menu.h"
 #include "core/messages.h"
 #include "core/replay.h"
+#include "data/statistics.h"
 
 namespace ovs {
 
@@ -193,13 +194,15 @@ void StartNewSeries(Game& g, int wParam)
     g.queue.Post(WM_NEWTEST, 0);
 }
 
+void SetReplayFlag(Game& g, int value) { g.wReplayFlag = static_cast<std::int16_t>(value); }
+
 void EndSeries(Game& g)
 {
     const bool replay = Replaying(g);
     const bool league = LeagueRunning(g);
     const bool watched = g.Watched();
     if (!watched) g.host->Refresh(PANE_TITLE);
-    // Not in a replay: the series records are updated here (statistics, to come).
+    if (!replay) RecordFinishedSeries(g);
 
     if (!league) {
         ShowSummary(g);
@@ -229,6 +232,13 @@ void EndSeries(Game& g)
     if (replay) {
         g.Series.nControl[0] = CONTROL_COMPUTER;
         g.Series.nControl[1] = CONTROL_COMPUTER;
+        // A replay of a league result parked the series in play in the first backup pair.
+        if (g.wReplayFlag & 0x4000) {
+            g.Series = g.SeriesBackup[0];
+            g.Current = g.CurrentBackup[0];
+            g.SelectTestAndInnings();
+        }
+        g.wReplayFlag = 0;
         for (int id : {1201, 1850, 1851, 1852, 1001, 1800}) g.commands.Enable(id);
         for (int id : {1202, 1203, 1205, 1002}) g.commands.Disable(id);
     }

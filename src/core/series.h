@@ -13,7 +13,8 @@ struct Game;
 // ("Selected same Squad twice!", "... is in both Squads!", "Invalid number of
 // Tests.", "Home/Away Squad does not have enough players.", "... fit
 // players.", "Home Squad does not have enough Test venues."), or "Not enough
-// Squads to play a Series." when the database has fewer than two squads.
+// Squads to play a Series." when the database has fewer than two squads
+// ("Invalid Squad." for an index outside the database).
 // `warning` is set for the first two refusals, which carry a warning icon.
 std::string CheckNewSeries(const Game& g, int homeSquad, int awaySquad, int numTests, bool* warning = nullptr);
 
@@ -35,6 +36,10 @@ void SnapshotSeries(Game& g);
 // The home squad's line of the series summary ("%s won the series %d - %d.",
 // "... are currently winning ...", and so on).
 std::string SeriesStandingText(const Game& g);
+
+// The replay flag word (Game::wReplayFlag): 1 for a replay of a Test of the
+// series in play, 16385 for one started from a league result, 0 otherwise.
+void SetReplayFlag(Game& g, int value);
 
 // WM_NEWSERIES and WM_ENDSERIES (declared also in flow_steps.h).
 void StartNewSeries(Game& g, int wParam);

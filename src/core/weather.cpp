@@ -6,7 +6,9 @@
 #include <cstdio>
 
 #include "core/clock.h"
+#include "core/ballbyball.h"
 #include "core/clock_internal.h"
+#include "core/conditions.h"
 #include "core/game.h"
 #include "core/highlights.h"
 #include "core/innings.h"
@@ -189,9 +191,11 @@ int WeatherStoppage(Game& g)
         return 0;
     }
 
-    // The ball-by-ball file closes its over block (or gets an empty line at a
-    // day's start) and "** Bad Light stopped play **" or "** Rain stopped
-    // play **" (next issue).
+    if (inn.nTotalBalls > 0 && c.nTime != tt.nDayStart)
+        BbbCloseBlock(g);
+    else if (inn.nTotalBalls > 0 && c.nDay >= 2 && c.nTime == tt.nDayStart)
+        BbbWrite(g, "\n");
+    BbbWrite(g, c.nWeather / 5 == WEATHER_RAIN ? "** Rain stopped play **\n" : "** Bad Light stopped play **\n");
     if (g.Watched()) g.host->Refresh(PANE_ALL);
 
     int minutesLost = 0;
@@ -214,16 +218,15 @@ int WeatherStoppage(Game& g)
         if (CarryTime(tt.nLunchTime - 70) <= c.nTime && c.nTime <= CarryTime(tt.nLunchTime + 5)) {
             RestBowlers(g, 20);
             ShowStoppageScoreboard(g);
-            // "** Lunch - Day %d **" from nLunchTime - 45 on, else "** Early
-            // Lunch - Day %d **", goes to the ball-by-ball file (next issue).
+            BbbPrintf(g, c.nTime >= CarryTime(tt.nLunchTime - 45) ? "** Lunch - Day %d **\n" : "** Early Lunch - Day %d **\n",
+                      c.nDay);
             SessionSummary(g, 0);
             IntervalSteps(g, 10, steps);
         }
         if (CarryTime(tt.nTeaTime - 50) <= c.nTime && c.nTime <= CarryTime(tt.nTeaTime + 5)) {
             RestBowlers(g, 10);
             ShowStoppageScoreboard(g);
-            // "** Tea - Day %d **" from nTeaTime on, else "** Early Tea - Day
-            // %d **" (next issue).
+            BbbPrintf(g, c.nTime >= tt.nTeaTime ? "** Tea - Day %d **\n" : "** Early Tea - Day %d **\n", c.nDay);
             SessionSummary(g, 1);
             IntervalSteps(g, 5, steps);
         }
@@ -234,8 +237,14 @@ int WeatherStoppage(Game& g)
             ShowStoppageScoreboard(g);
             SessionSummary(g, 2);
             if (c.nDay == 5) {
-                // The minutes and overs lost and "** End of Test **" go to
-                // the ball-by-ball file (next issue).
+                if (BbbIsOpen(g)) {
+                    char text[120];
+                    std::snprintf(text, sizeof text,
+                                  "\nA total of %d minutes and %d over%s were lost due to the weather.\n\n",
+                                  minutesLost, oversLost, oversLost == 1 ? "" : "s");
+                    BbbWrite(g, text);
+                    BbbWrite(g, "** End of Test **\n\n");
+                }
                 inn.nStatus = INNINGS_DRAWN;
                 ended = true;
                 break;
@@ -248,7 +257,7 @@ int WeatherStoppage(Game& g)
             c.nOutfield = static_cast<std::int16_t>(std::clamp(c.nOutfield + g.rng.Below(151) - 25, 0, 499));
             RestBowlers(g, 100);
             if (c.nDay == 5) test.bLastHour = 0;
-            // "** Stumps - End of Day %d **" for the finished day (next issue).
+            BbbPrintf(g, "** Stumps - End of Day %d **\n", c.nDay - 1);
             newDay = true;
         }
         if (c.nWeather < kNoPlayWeather && steps >= 3) break;
@@ -270,13 +279,13 @@ int WeatherStoppage(Game& g)
                       minutesLost, oversLost, plural);
     else
         std::snprintf(text, sizeof text, "\nA total of %d minutes were lost due to the weather.\n", minutesLost);
-    // The same line goes to the ball-by-ball file (next issue).
+    // At the close of the fifth day the file already has the line, before "** End of Test **".
+    if (!ended) BbbWrite(g, text);
     AddHighlight(g, text);
     test.bBreak = 1;
 
     if (ended) return 1;
-    // With balls bowled, the conditions go to the ball-by-ball file unless
-    // fewer than 20 overs were lost on the same day (next issue).
+    if (inn.nTotalBalls > 0 && (newDay || oversLost >= 20)) WriteConditions(g);
     if (newDay && ComputerSide(g, c.nBowlSide)) StartingBowlers(g, 0);
     int result = ComputerDeclares(g, c.nInnings);
     if (Replaying(g) && ReplayTakeByteIf(g, 255)) {

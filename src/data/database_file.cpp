@@ -132,7 +132,7 @@ bool ReadDatabaseImage(Game& g, ByteReader& in, const DatabaseTexts& texts, Load
         {"Player", h.nPlayerSize, sizeof(PLAYER), numbers.nPlayers, SPARE_PLAYERS, texts.player},
         {"Squad", h.nSquadSize, sizeof(SQUAD), numbers.nSquads, SPARE_SQUADS, texts.squad},
         {"Ground", h.nGroundSize, sizeof(GROUND), numbers.nGrounds, SPARE_GROUNDS, texts.ground},
-        {"Records", h.nRecordsSize, sizeof(RECORDS), numbers.nRecords, 0, texts.records},
+        {"Record", h.nRecordsSize, sizeof(RECORDS), numbers.nRecords, 0, texts.records},
     };
     // Refuse what cannot be ours before taking any memory for it.
     char text[200];

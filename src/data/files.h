@@ -42,16 +42,6 @@ bool ImportOldDatabase(Game& g);   // NUMBERSW.DAT ... beside the database
 // the given name, flag byte A 1, the u32 at 436 set to 1.
 void InitDatabaseHeader(DBHEADER& h, const std::string& name);
 
-// The toolbar state kept in the saved position: 7 records of 66 bytes that
-// nothing else reads; carried from CURRENT.DAT to memory and back, zero in a
-// game that never loaded a position.
-struct TOOLBAR {
-    u8 bData[66];
-};
-static_assert(sizeof(TOOLBAR) == 66);
-inline constexpr int TOOLBAR_RECORDS = 7;
-using ToolbarState = std::array<TOOLBAR, TOOLBAR_RECORDS>;
-
 // The toolbar state of a game.
 ToolbarState& Toolbar(Game& g);
 

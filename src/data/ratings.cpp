@@ -46,6 +46,12 @@ int TestPoints(int bat, int bowl, int field)
     return static_cast<int>(ShownBat(bat) + bowl * 1.1 + field * 0.7);
 }
 
+int TestPoints(const TEST& test, int side, int slot)
+{
+    return TestPoints(Signed(test.nBatPoints[slot][side]), Signed(test.nBowlPoints[slot][side]),
+                      Signed(test.nFieldPoints[slot][side]));
+}
+
 int MoraleAfterTest(int morale, int result, int points)
 {
     morale += result;
@@ -84,7 +90,7 @@ void UpdatePointsMoraleAndRatings(Game& g, const TEST& test)
             const int bat = Signed(test.nBatPoints[slot][side]);
             const int bowl = Signed(test.nBowlPoints[slot][side]);
             const int field = Signed(test.nFieldPoints[slot][side]);
-            const int points = TestPoints(bat, bowl, field);
+            const int points = TestPoints(test, side, slot);
 
             AddPoints(f.series->Points, points);
             AddPoints(f.career->Points, points);

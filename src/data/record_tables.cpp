@@ -12,6 +12,7 @@
 #include <string>
 
 #include "core/game.h"
+#include "core/replay.h"
 
 namespace ovs {
 
@@ -216,9 +217,7 @@ void UpdateTestRecords(Game& g, const TEST& test)
                 Offer(g, Table(&RECORDS::CatchesTest), c,
                       [](const RECORD_CATCH& e, const RECORD_CATCH& n) { return e.nCatches > n.nCatches; });
             }
-            const int points = TestPoints(static_cast<std::int16_t>(static_cast<std::uint16_t>(test.nBatPoints[slot][side])),
-                                          static_cast<std::int16_t>(static_cast<std::uint16_t>(test.nBowlPoints[slot][side])),
-                                          static_cast<std::int16_t>(static_cast<std::uint16_t>(test.nFieldPoints[slot][side])));
+            const int points = TestPoints(test, side, slot);
             if (points != 0) {
                 RECORD_POINTS rp{S(player), S(points), where};
                 Offer(g, Table(&RECORDS::PointsTest), rp,
@@ -230,6 +229,7 @@ void UpdateTestRecords(Game& g, const TEST& test)
 
 void RecordFinishedSeries(Game& g)
 {
+    if (Replaying(g)) return;
     const int ground = g.Series.Test[0].nGround;
     for (int side = 0; side < 2; ++side) {
         const int team = g.Series.nSquad[side];

@@ -7,6 +7,7 @@
 // formats and are pinned by static_asserts.
 #pragma once
 
+#include <array>
 #include <cstddef>
 
 #include "data/le.h"
@@ -461,5 +462,16 @@ void InitAverageField(AVERAGE_FIELD& a);
 void InitAveragePoints(AVERAGE_POINTS& a);
 // The OPTION.DAT defaults.
 void InitOptions(OPTIONS& o);
+
+// The toolbar state kept in the saved position: 7 records of 66 bytes that
+// nothing else reads; carried from CURRENT.DAT to memory and back, zero in a
+// game that never loaded a position.
+struct TOOLBAR {
+    u8 bData[66];
+};
+static_assert(sizeof(TOOLBAR) == 66);
+inline constexpr int TOOLBAR_RECORDS = 7;
+using ToolbarState = std::array<TOOLBAR, TOOLBAR_RECORDS>;
+
 
 }  // namespace ovs

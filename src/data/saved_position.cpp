@@ -3,10 +3,10 @@
 // series, each match-state block behind its BLOCKHEADER.
 #include <cstdio>
 #include <cstring>
-#include <map>
 #include <memory>
 #include <vector>
 
+#include "core/ballbyball.h"
 #include "core/game.h"
 #include "core/menu.h"
 #include "core/messages.h"
@@ -185,28 +185,13 @@ bool WriteBlock(AtomicFile& out, const T& rec)
 }
 
 // Until the Game carries the toolbar itself, each game's toolbar lives here.
-std::map<const Game*, ToolbarState>& ToolbarTable()
-{
-    static std::map<const Game*, ToolbarState> table;
-    return table;
-}
-
-// The ball-by-ball file of the Test in play when a position is resumed.
-//
-// HOOK (ball-by-ball files): an open ball-by-ball file gets "Abandonned
-// Current Position\n" and is closed; when the series keeps ball-by-ball files
-// the current Test's file is opened for appending and gets "\nContinuing from
-// saved Position\n" (failing that, "Unable to open Ball by Ball Test file."
-// captioned "Ovalspin" and play goes on without it). The ball-by-ball file
-// code is not in yet; this is where it is called from.
-void ContinueBallByBall(Game& /*g*/) {}
+// The ball-by-ball file of the Test in play when a position is resumed: an
+// open file is abandoned, the current Test's file reopened for appending.
+void ContinueBallByBall(Game& g) { BbbContinue(g); }
 
 }  // namespace
 
-ToolbarState& Toolbar(Game& g)
-{
-    return ToolbarTable()[&g];
-}
+ToolbarState& Toolbar(Game& g) { return g.toolbar; }
 
 bool LoadSavedPosition(Game& g)
 {

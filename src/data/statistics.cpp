@@ -1,74 +1,18 @@
-// Recording a finished Test: where a player's figures live and the order of steps.
+// Recording a finished Test step by step, and the orders of the views' tables
+// (career, rate and squad averages) computed when a view opens.
 #include "data/statistics.h"
 
 #include <algorithm>
 
 #include "core/game.h"
+#include "core/replay.h"
 #include "data/texts.h"
 
 namespace ovs {
 
-namespace {
-
-// The league-team number of a squad in the running league, -1 when none.
-int LeagueTeamOf(const Game& g, int squad)
-{
-    for (int k = 0; k < g.League.nSquads && k < MAX_LEAGUE_TEAMS; ++k)
-        if (g.League.nSquad[k] == squad) return k;
-    if (squad >= 0 && squad < static_cast<int>(g.db.squads.size())) {
-        int k = g.db.squads[squad].nLeaguePos;
-        if (k >= 0 && k < MAX_LEAGUE_TEAMS) return k;
-    }
-    return -1;
-}
-
-void CountMatch(AVERAGE* a)
-{
-    if (!a) return;
-    ++a->Bat.nTests;
-    ++a->Bowl.nMatches;
-    ++a->Field.nMatches;
-    ++a->Points.nMatches;
-}
-
-}  // namespace
-
-PlayerFigures FiguresOf(Game& g, const TEST& test, int side, int slot)
-{
-    PlayerFigures f;
-    if (side < 0 || side > 1 || slot < 0 || slot >= MAX_ELEVEN) return f;
-    int member = test.nPlayer[slot][side];
-    int squad = g.Series.nSquad[side];
-    if (member < 0 || member >= MAX_SQUAD || squad < 0 || squad >= static_cast<int>(g.db.squads.size())) return f;
-    int player = g.db.squads[squad].nPlayer[member];
-    if (player < 0 || player >= static_cast<int>(g.db.players.size())) return f;
-
-    f.playerIndex = player;
-    f.player = &g.db.players[player];
-    f.career = &f.player->Career;
-    f.series = &g.Series.Average[member][side];
-    // The league figures of team k are the first team slot of its diagonal rubber.
-    if (g.Current.bLeagueMatch && g.db.leagueSeries.size() == LEAGUE_SERIES) {
-        int k = LeagueTeamOf(g, squad);
-        if (k >= 0) f.league = &g.db.leagueSeries[k * 10 + k].Average[member][0];
-    }
-    return f;
-}
-
-void CountMatches(Game& g, const TEST& test)
-{
-    for (int side = 0; side < 2; ++side)
-        for (int slot = 0; slot < MAX_ELEVEN; ++slot) {
-            PlayerFigures f = FiguresOf(g, test, side, slot);
-            CountMatch(f.series);
-            CountMatch(f.league);
-            CountMatch(f.career);
-        }
-}
-
 void RecordFinishedTest(Game& g)
 {
-    if (!g.pTest) return;
+    if (!g.pTest || Replaying(g)) return;
     const TEST& test = *g.pTest;
 
     CountMatches(g, test);
@@ -83,11 +27,7 @@ void RecordFinishedTest(Game& g)
     UpdateTestRecords(g, test);
 }
 
-}  // namespace ovs
-
 // ---- Orders of the views ----------------------------------------------------
-
-namespace ovs {
 
 namespace {
 

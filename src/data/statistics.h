@@ -2,9 +2,9 @@
 // performance points, morale, ratings and the all-time record tables; and the
 // orders of the career, rating and squad-averages tables the views show.
 //
-// RecordFinishedTest is called by EndTest (never for a replay) while pTest is
-// still the Test just finished; RecordFinishedSeries by EndSeries (never for a
-// replay) for the four series tables. The step functions are public so that a
+// RecordFinishedTest is called by EndTest while pTest is still the Test just
+// finished; RecordFinishedSeries by EndSeries for the five series tables. Both
+// do nothing for a replayed series. The step functions are public so that a
 // caller (or a test) can run one step alone; RecordFinishedTest runs them in
 // the order the game needs.
 #pragma once
@@ -65,6 +65,8 @@ float BowlingAverage(const AVERAGE_BOWL& a);
 // Performance points of a Test from the three stored (signed) values:
 // trunc(trunc(bat x 1.1) + bowl x 1.1 + field x 0.7).
 int TestPoints(int bat, int bowl, int field);
+// The performance points of a slot of the Test, from its three points arrays.
+int TestPoints(const TEST& test, int side, int slot);
 // The morale after a Test: +1/-1 for winner/loser (result 1, -1, 0 for none),
 // then by the points, kept within 0..6.
 int MoraleAfterTest(int morale, int result, int points);
@@ -74,7 +76,9 @@ int NextRating(int rating, int matches, int points);
 
 // ---- Record tables ------------------------------------------------------------
 
-// "v ABC at Ground" style text of a RECORD_WHERE (fits its 22 characters).
+// Where a record was set: team, opponent and ground indices, and as its text
+// `text` or, when that is null, "v ABC at Ground" (the opponent's abbreviation
+// and the ground's name; either left out when its index is -1), cut to fit.
 void FillWhere(RECORD_WHERE& w, const Game& g, int team, int opponent, int ground, const char* text);
 
 // ---- Orders of the views --------------------------------------------------------

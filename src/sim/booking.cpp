@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/announce.h"
+#include "core/ballbyball.h"
 #include "core/game.h"
 #include "core/replay.h"
 #include "sim/bowling.h"
@@ -70,6 +71,7 @@ void ShowBall(Game& g)
     CURRENT& c = g.Current;
     if (c.nOverRow >= 0 && c.nOverRow < OVER_HISTORY_ROWS && c.nBallInOver >= 0 && c.nBallInOver < 12)
         c.OverHistory[c.nOverRow].nOutcome[c.nBallInOver] = static_cast<std::uint16_t>(c.nOutcome);
+    BbbBallCode(g, c.nOutcome);
     if (g.Watched()) g.host->Refresh(PANE_OVER | PANE_SCOREBOARD | PANE_SCORECARD | PANE_BOWLERS);
 }
 
@@ -125,6 +127,7 @@ int TargetTest(Game& g)
 {
     if (g.Current.nTarget > 0 && g.pInnings->nTotal >= g.Current.nTarget) {
         g.pInnings->nStatus = INNINGS_RESULT;
+        BbbEndOver(g);
         if (g.Watched()) g.host->Refresh(PANE_ALL);
         return 1;
     }

@@ -5,6 +5,7 @@
 
 #include "core/game.h"
 #include "core/innings.h"
+#include "sim/aggression.h"
 #include "sim/booking.h"
 #include "sim/bowling.h"
 
@@ -15,8 +16,6 @@ namespace {
 constexpr int kNewBallOvers = 80;
 
 bool ValidSlot(int s) { return s >= 0 && s < MAX_ELEVEN; }
-
-int RaiseAggression(int value, int by) { return std::min(10, value + by); }
 
 std::string BowlerName(const Game& g, int slot)
 {
@@ -29,8 +28,7 @@ void ComputerTakesNewBall(Game& g)
 {
     CURRENT& c = g.Current;
     TakeNewBall(g);
-    c.nTeamAggression[c.nBowlSide] = RaiseAggression(c.nTeamAggression[c.nBowlSide], 5);
-    for (auto& a : c.nBowlAggression) a = RaiseAggression(a, 5);
+    RaiseAllBowlingAggression(g, 5);
     g.host->Refresh(PANE_ALL);
     if (PersonInvolved(g) && (g.options.wShowMessages & 0x2000)) {
         std::string name = g.db.squads[g.Series.nSquad[c.nBowlSide]].szName;
@@ -152,10 +150,7 @@ void StartingBowlers(Game& g, int kind)
     g.host->Refresh(PANE_BOWLERS);
     if ((g.options.wShowMessages & 0x2) && PersonInvolved(g))
         g.host->MessageBox(text, "New day bowlers", BoxButtons::Ok, BoxIcon::Information);
-    int side = c.nBowlSide;
-    c.nTeamAggression[side] = RaiseAggression(c.nTeamAggression[side], 2);
-    c.nBowlAggression[first] = RaiseAggression(c.nBowlAggression[first], 2);
-    c.nBowlAggression[second] = RaiseAggression(c.nBowlAggression[second], 2);
+    RaisePairAggression(g, first, second, 2);
     if (kind == 0) c.bSkipChange = 1;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "core/ballbyball.h"
 #include "core/game.h"
 #include "core/replay.h"
 #include "sim/booking.h"
@@ -29,7 +30,8 @@ std::string Format(const char* fmt, const std::string& a, const std::string& b, 
 // A survived chance is told in a box only when someone watches and wants it.
 void Tell(Game& g, unsigned bit, const std::string& text, const char* caption)
 {
-    // Ball-by-ball file and status line: the text goes there too.
+    // The text goes into the ball-by-ball file in every case.
+    BbbEventLine(g, text);
     if ((g.options.wShowMessages & bit) && g.Watched())
         g.host->MessageBox(text, caption, BoxButtons::Ok, BoxIcon::Information);
 }

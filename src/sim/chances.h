@@ -14,5 +14,4 @@ int ChanceCatch(Game& g);
 // runs 0..3, or -1 to draw them when the chance is missed.
 int ChanceRunOut(Game& g, int runs);
 
-
 }  // namespace ovs

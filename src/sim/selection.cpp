@@ -208,6 +208,13 @@ void CompleteTeamSelection(Game& g, int team, bool sortByBattingPosition, bool p
 void BuildBowlingOrder(Game& g, int team, bool personsTeam)
 {
     CURRENT& c = g.Current;
+    for (int k = 0; k < MAX_ELEVEN; ++k) {
+        int m = g.pTest->nPlayer[k][team];
+        if (m < 0 || m >= MAX_SQUAD) {
+            g.Log("No eleven for Team %d: no bowling order\n", team);
+            return;
+        }
+    }
     const PLAYER* p[MAX_ELEVEN];
     int strength[MAX_ELEVEN];
     bool candidate[MAX_ELEVEN] = {};

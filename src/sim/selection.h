@@ -20,8 +20,8 @@ void CompleteTeamSelection(Game& g, int team, bool sortByBattingPosition, bool p
 // side `team` from its eleven in the Test.
 void BuildBowlingOrder(Game& g, int team, bool personsTeam = false);
 
-// Bowlers side `team` wants in the current conditions: 4 when pitch wear plus
-// bounce is 375 or more, else 5.
+// Bowlers a side wants in the current conditions: 4 when pitch wear plus
+// bounce is 375 or more (one more batsman then), else 5.
 int WantedBowlers(const Game& g);
 
 }  // namespace ovs

@@ -1,9 +1,11 @@
 // The fall of a wicket: the dismissal booked, the points, the next batsman in.
 #include "core/announce.h"
+#include "core/ballbyball.h"
 #include "core/arith.h"
 #include "core/clock.h"
 #include "core/game.h"
 #include "core/replay.h"
+#include "sim/aggression.h"
 #include "sim/booking.h"
 
 namespace ovs {
@@ -33,29 +35,6 @@ int ChooseNextBatsman(Game& g)
             return req.result;
     }
     return ComputerNextBatsman(g);
-}
-
-// The aggression pairings against the current bowler as the new batsman comes
-// in: kept in the replay stream, which a replay reads back into place.
-void SettlePairings(Game& g)
-{
-    CURRENT& c = g.Current;
-    const int a = c.nPartnerA, b = c.nPartnerB, bowler = c.nBowler;
-    if (Replaying(g)) {
-        int v = ball::ReadBack(g);
-        c.nBatVsBowl[a][bowler] = static_cast<std::uint16_t>(v >> 4);
-        c.nBatVsBowl[b][bowler] = static_cast<std::uint16_t>(v & 15);
-        v = ball::ReadBack(g);
-        c.nBowlVsBat[bowler][a] = static_cast<std::uint16_t>(v >> 4);
-        c.nBowlVsBat[bowler][b] = static_cast<std::uint16_t>(v & 15);
-        v = ball::ReadBack(g);
-        c.nTeamAggression[c.nBowlSide] = static_cast<std::int16_t>(v >> 4);
-        c.nTeamAggression[c.nBatSide] = static_cast<std::int16_t>(v & 15);
-        return;
-    }
-    ball::Record(g, c.nBatVsBowl[a][bowler] * 16 + c.nBatVsBowl[b][bowler]);
-    ball::Record(g, c.nBowlVsBat[bowler][a] * 16 + c.nBowlVsBat[bowler][b]);
-    ball::Record(g, c.nTeamAggression[c.nBowlSide] * 16 + c.nTeamAggression[c.nBatSide]);
 }
 
 }  // namespace
@@ -144,12 +123,14 @@ int FallOfWicket(Game& g, int how, int detail, int difficulty)
         ball::Record(g, detail);
         if (fielded) ball::Record(g, difficulty);
     }
-    // Ball-by-ball file: the dismissal lines go here.
+    // The over so far goes out before the dismissal lines.
+    BbbWicketBall(g);
 
     AnnounceWicket(g);
-    // The computer captains' reactions to the wicket (aggression) go here.
+    ComputerWicketAggression(g);
 
     if (in.nWickets >= 10) {
+        BbbWrite(g, "\n");
         in.nStatus = INNINGS_ENDED;
         return 1;
     }
@@ -172,14 +153,7 @@ int FallOfWicket(Game& g, int how, int detail, int difficulty)
     }
 
     // The batsmen at the crease keep their values against this bowler.
-    if (!replay && ComputerPlays(g, bat)) {
-        c.nBatVsBowl[c.nPartnerA][c.nBowler] = static_cast<std::uint16_t>(c.nBatAggression[c.nPartnerA]);
-        c.nBatVsBowl[c.nPartnerB][c.nBowler] = static_cast<std::uint16_t>(c.nBatAggression[c.nPartnerB]);
-    }
-    if (!replay && ComputerPlays(g, bowl)) {
-        c.nBowlVsBat[c.nBowler][c.nPartnerA] = static_cast<std::uint16_t>(c.nBowlAggression[c.nBowler]);
-        c.nBowlVsBat[c.nBowler][c.nPartnerB] = static_cast<std::uint16_t>(c.nBowlAggression[c.nBowler]);
-    }
+    if (!replay) ComputerPairingsAtWicket(g);
 
     c.nStriker = static_cast<std::int16_t>(next);
     if (c.nPartnerA == out)
@@ -188,12 +162,13 @@ int FallOfWicket(Game& g, int how, int detail, int difficulty)
         c.nPartnerB = static_cast<std::int16_t>(next);
     in.Bat[next].nHowOut = HOWOUT_NOTOUT;
     if (in.nWickets + 1 < MAX_ELEVEN) in.nOrder[in.nWickets + 1] = static_cast<std::int16_t>(next);
-    SettlePairings(g);
+    SettleNewBatsmanPairings(g);
 
     c.nTime = AddMinutes(c.nTime, 2);
     int stopped = 0;
     int over = CheckClock(g, stopped, 0);
-    // Ball-by-ball file: the new batsman's lines go here when the over goes on.
+    // The over goes on in a new block under the new batsman's name.
+    if (!over && c.nBall < 6) BbbContinueOver(g);
     return over;
 }
 

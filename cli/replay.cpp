@@ -1,0 +1,110 @@
+// ovalspin-cli replay T: replay a finished Test of the series saved in
+// CURRENT.DAT from its recorded stream, and print its result and innings.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "commands.h"
+#include "core/menu.h"
+#include "core/messages.h"
+#include "core/series.h"
+#include "core/setup.h"
+#include "data/files.h"
+#include "play_common.h"
+#include "resume.h"
+
+namespace ovs::cli {
+
+namespace {
+
+constexpr long kMessageLimit = 10'000'000;
+
+void ReplayUsage()
+{
+    std::fprintf(stderr, "usage: ovalspin-cli [options] replay T\n"
+                         "  replays Test T (1 for the first Test) of the series saved in CURRENT.DAT\n");
+}
+
+bool Finished(const TEST& t)
+{
+    return std::strcmp(t.szResult, "Not yet played.") != 0 && std::strncmp(t.szResult, "In progress", 11) != 0 &&
+           std::strcmp(t.szResult, "Being replayed.") != 0;
+}
+
+// What a replay must reproduce: the toss, the innings, the points and the result.
+bool SameFigures(const TEST& a, const TEST& b)
+{
+    return a.nTossWinner == b.nTossWinner && a.nWinner == b.nWinner &&
+           std::memcmp(a.Innings, b.Innings, sizeof a.Innings) == 0 &&
+           std::memcmp(a.nBatPoints, b.nBatPoints, sizeof a.nBatPoints) == 0 &&
+           std::memcmp(a.nBowlPoints, b.nBowlPoints, sizeof a.nBowlPoints) == 0 &&
+           std::memcmp(a.nFieldPoints, b.nFieldPoints, sizeof a.nFieldPoints) == 0 &&
+           std::strcmp(a.szResult, b.szResult) == 0;
+}
+
+void PrintInnings(const Game& g, const TEST& t)
+{
+    for (int i = 0; i < MAX_INNINGS; ++i) {
+        const INNINGS& in = t.Innings[i];
+        if (in.nStatus == INNINGS_NOTSTARTED || in.nBatSide < 0 || in.nBatSide > 1) continue;
+        int squad = g.Series.nSquad[in.nBatSide];
+        std::string name = squad >= 0 && squad < g.db.NumSquads() ? FieldText(g.db.squads[squad].szName) : "";
+        std::printf("  %s %d-%d (%d.%d overs)\n", name.c_str(), static_cast<int>(in.nTotal),
+                    static_cast<int>(in.nWickets), in.nTotalBalls / 6, in.nTotalBalls % 6);
+    }
+}
+
+}  // namespace
+
+int CmdReplay(const CliOptions& opts, const Args& args)
+{
+    if (args.size() != 1 || args[0].empty() || args[0].size() > 2 ||
+        args[0].find_first_not_of("0123456789") != std::string::npos) {
+        ReplayUsage();
+        return 2;
+    }
+    const int shown = std::atoi(args[0].c_str());
+
+    CliSession session(opts);
+    if (!session.Start()) return 1;
+    Game& g = session.game();
+    if (!LoadSavedPosition(g)) return 1;
+
+    const SERIES& s = g.Series;
+    if (shown < 1 || shown > s.nNumTests || shown > MAX_TESTS) {
+        std::fprintf(stderr, "ovalspin-cli replay: the saved series has %d Test%s; there is no Test %d\n",
+                     static_cast<int>(s.nNumTests), s.nNumTests == 1 ? "" : "s", shown);
+        return 1;
+    }
+    const int t = shown - 1;
+    if (!Finished(s.Test[t])) {
+        std::fprintf(stderr, "ovalspin-cli replay: the %s Test of the saved series has not been finished\n",
+                     TestOrdinal(shown).c_str());
+        return 1;
+    }
+
+    // As the series summary asks for a replay of one of its Tests.
+    auto recorded = std::make_unique<TEST>(s.Test[t]);
+    SetReplayFlag(g, 1);
+    g.queue.Post(WM_REPLAYTEST, t);
+    if (!PlayToEnd(g, kMessageLimit)) {
+        std::fprintf(stderr, "ovalspin-cli replay: the replay did not end\n");
+        return 1;
+    }
+
+    const TEST& replayed = g.Series.Test[t];
+    int ground = g.Series.nGround[t];
+    std::string venue = ground < g.db.NumGrounds() ? FieldText(g.db.grounds[ground].szName) : "";
+    std::printf("%s Test - %s: %s [Replay]\n", TestOrdinal(shown).c_str(), venue.c_str(),
+                FieldText(replayed.szResult).c_str());
+    PrintInnings(g, replayed);
+    if (!SameFigures(*recorded, replayed)) {
+        std::fprintf(stderr, "ovalspin-cli replay: the replay did not reproduce the recorded Test\n");
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace ovs::cli

@@ -1,0 +1,59 @@
+// The choice and information dialogs of play, one function per dialog.
+//
+// Each Run*Box takes the DialogRequest the engine passed to Host::RunDialog,
+// shows its modal dialog on `parent`, writes the answer into the request and
+// returns true when the person answered (false: cancelled, or the computer is
+// to choose). Information boxes return true once shown.
+#pragma once
+
+#include "core/host.h"
+
+class QWidget;
+namespace ovs {
+struct Game;
+}
+
+namespace gui {
+
+// Runs the dialog `req.id` names (all of the ones below but About, which is
+// the main window's); false when there is none or the computer is to choose.
+bool RunPlayDialog(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+
+// "New Series": checks and sets up the series itself on OK (Dialog::NewSeries).
+bool RunNewSeriesBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+// "Get Squad": the squad chooser; the chosen squad index, or -1.
+int RunGetSquadBox(QWidget* parent, ovs::Game& g, int current);
+// "Pick Team" for req.side: fills the side's eleven in the match state.
+bool RunPickTeamBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+// The away side's call: result 0 heads, 1 tails.
+bool RunTossCallBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+// The toss winner's choice: result 0 bat, 1 field.
+bool RunTossChoiceBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+// The two openers (result the striker, result2 the non-striker).
+bool RunOpenersBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+// "Select Batsman": result the slot; result2 == 1 when the person declared
+// instead (the innings status is then already "declared").
+bool RunNewBatsmanBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+// "Select Bowler": result the slot (may take the new ball).
+bool RunNewBowlerBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+// "Follow On" question: result IDYES or IDNO.
+bool RunFollowOnBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+// The Test's result text (req.text).
+bool RunTestResultBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+// "Test Performance Points".
+bool RunTestRatingBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+// "Playing Conditions".
+bool RunConditionsBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+// The scoreboard box of the innings in play.
+bool RunScoreboardBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+// The scoreboard box of innings k of the Test in play (the scorecard pane's
+// innings buttons): the match state is restored afterwards.
+void ShowInningsScoreboard(QWidget* parent, ovs::Game& g, int k);
+// "Batting Aggression", "Bowling Aggression", "Team Aggression".
+bool RunBatAggressionBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+bool RunBowlAggressionBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+bool RunTeamAggressionBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+// The series summary: result 1 OK, 0 cancel, 100 + t to replay Test t.
+bool RunSeriesSummaryBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+
+}  // namespace gui

@@ -1,0 +1,178 @@
+// The "Pick Team" box: a side's eleven and batting order, ticked member by
+// member in the order they are to bat.
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/game.h"
+#include "data/texts.h"
+#include "dialog_util.h"
+#include "dialogs.h"
+#include "sim/selection.h"
+
+namespace gui {
+
+namespace {
+
+// Members beyond twenty are not offered.
+constexpr int kRows = 20;
+
+// The box's state: the selection number of each member (0 not selected).
+struct Selection {
+    int number[kRows] = {};
+    int count = 0;
+
+    void Clear()
+    {
+        for (int& n : number) n = 0;
+        count = 0;
+    }
+    void Toggle(int m)
+    {
+        if (number[m] > 0) {
+            for (int& n : number)
+                if (n > number[m]) --n;
+            number[m] = 0;
+            --count;
+        } else {
+            number[m] = ++count;
+        }
+    }
+};
+
+bool LeagueRunning(const ovs::Game& g) { return g.League.nTests >= 1 && g.League.nTests <= 6; }
+
+}  // namespace
+
+bool RunPickTeamBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
+{
+    const int side = req.side;
+    if (side < 0 || side > 1 || !g.pTest) return false;
+    const int squadIndex = g.Series.nSquad[side];
+    if (squadIndex < 0 || squadIndex >= static_cast<int>(g.db.squads.size())) return false;
+    const ovs::SQUAD& squad = g.db.squads[squadIndex];
+    const int members = std::min<int>(squad.nMembers, kRows);
+    auto player = [&](int m) -> const ovs::PLAYER& { return g.db.players[squad.nPlayer[m]]; };
+    auto injured = [&](int m) { return player(m).nInjury > 0; };
+
+    ChoiceDialog d(parent);
+    d.setObjectName("SelectTeamBox");
+    StyleDialog(d, Q(std::string("Select team for ") + squad.szName));
+    auto* top = new QVBoxLayout(&d);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(16);
+    grid->setVerticalSpacing(1);
+    top->addLayout(grid);
+    const char* const heads[] = {"Player", "Batting", "Skill", "Bowling", "Skill", "Morale", "Status"};
+    for (int k = 0; k < 7; ++k) grid->addWidget(new QLabel(QString("<b>%1</b>").arg(heads[k]), &d), 0, k);
+
+    Selection sel;
+    QCheckBox* boxes[kRows] = {};
+    QLabel* status[kRows] = {};
+    auto* ok = new QPushButton("OK", &d);
+    ok->setObjectName("ctl150");
+
+    auto refresh = [&] {
+        for (int m = 0; m < members; ++m) {
+            if (injured(m)) {
+                const int n = player(m).nInjury;
+                status[m]->setText(QString("%1 Test%2").arg(n).arg(Plural(n)));
+            } else if (sel.number[m] > 0) {
+                status[m]->setText(QString("  Player No.%1  ").arg(sel.number[m]));
+            } else {
+                status[m]->setText("Not Selected");
+            }
+            boxes[m]->setChecked(sel.number[m] > 0);
+        }
+        ok->setEnabled(sel.count == 11);
+    };
+
+    for (int m = 0; m < members; ++m) {
+        const ovs::PLAYER& p = player(m);
+        const int r = m + 1;
+        boxes[m] = new QCheckBox(Q(ovs::DisplayName(p)), &d);
+        boxes[m]->setObjectName(QString("ctl%1").arg(100 + m));
+        boxes[m]->setEnabled(!injured(m));
+        grid->addWidget(boxes[m], r, 0);
+        grid->addWidget(new QLabel(ovs::BatTypeShort(p.nBatType), &d), r, 1);
+        grid->addWidget(new QLabel(QString::number(p.nBatSkill), &d), r, 2, Qt::AlignRight);
+        grid->addWidget(new QLabel(ovs::BowlTypeShort(p.nBowlType), &d), r, 3);
+        const int bowlSkill = ovs::ShownBowlingSkill(p);
+        grid->addWidget(new QLabel(bowlSkill >= 0 ? QString::number(bowlSkill) : QString(), &d), r, 4, Qt::AlignRight);
+        grid->addWidget(new QLabel(injured(m) ? "Injured" : ovs::MoraleText(p.nMorale), &d), r, 5);
+        status[m] = new QLabel(&d);
+        status[m]->setObjectName(QString("status%1").arg(m));
+        status[m]->setMinimumWidth(status[m]->fontMetrics().horizontalAdvance("  Player No.11  ") + 4);
+        grid->addWidget(status[m], r, 6);
+        QObject::connect(boxes[m], &QCheckBox::clicked, &d, [&, m] {
+            if (sel.number[m] > 0 || !injured(m)) sel.Toggle(m);
+            refresh();
+        });
+    }
+
+    const int t = g.Current.nTest;
+    const bool league = LeagueRunning(g);
+    auto* computer = new QPushButton("Computer Side", &d);
+    computer->setObjectName("ctl120");
+    auto* last = new QPushButton("Last Test Side", &d);
+    last->setObjectName("ctl121");
+    last->setEnabled(t > 0 && !league);
+    // The averages views open from the statistics menus; here they are shown
+    // for their place in the box only.
+    auto* batAv = new QPushButton(league ? "League Batting Averages" : "Career Batting Averages", &d);
+    auto* bowlAv = new QPushButton(league ? "League Bowling Averages" : "Career Bowling Averages", &d);
+    batAv->setObjectName("ctl122");
+    bowlAv->setObjectName("ctl123");
+    batAv->setEnabled(false);
+    bowlAv->setEnabled(false);
+
+    QObject::connect(computer, &QPushButton::clicked, &d, [&] {
+        ovs::SelectComputerTeam(g, side);
+        sel.Clear();
+        for (int k = 0; k < ovs::MAX_ELEVEN; ++k) {
+            const int m = g.pTest->nPlayer[k][side];
+            if (m >= 0 && m < members && sel.number[m] == 0) sel.number[m] = ++sel.count;
+        }
+        refresh();
+    });
+    QObject::connect(last, &QPushButton::clicked, &d, [&] {
+        sel.Clear();
+        if (t > 0)
+            for (int k = 0; k < ovs::MAX_ELEVEN; ++k) {
+                const int m = g.Series.Test[t - 1].nPlayer[k][side];
+                if (m >= 0 && m < members && !injured(m) && sel.number[m] == 0) sel.number[m] = ++sel.count;
+            }
+        refresh();
+    });
+    QObject::connect(ok, &QPushButton::clicked, &d, [&] {
+        if (sel.count != 11) return;
+        int order[ovs::MAX_ELEVEN] = {};
+        bool keeper = false;
+        for (int m = 0; m < members; ++m)
+            if (sel.number[m] > 0) {
+                order[sel.number[m] - 1] = m;
+                keeper = keeper || player(m).nBowlType == -1;
+            }
+        if (!keeper) {
+            DialogMessage(g, "No Wicket Keeper selected.", "Ovalspin - Error", false);
+            return;
+        }
+        for (int k = 0; k < ovs::MAX_ELEVEN; ++k) g.pTest->nPlayer[k][side] = static_cast<std::int16_t>(order[k]);
+        d.accept();
+    });
+
+    auto* row = new QHBoxLayout;
+    for (QPushButton* b : {computer, last, batAv, bowlAv}) row->addWidget(b);
+    row->addStretch();
+    row->addWidget(ok);
+    top->addLayout(row);
+    refresh();
+    d.exec();
+    return true;
+}
+
+}  // namespace gui

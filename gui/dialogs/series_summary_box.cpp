@@ -1,0 +1,137 @@
+// The series summary box: one row per Test with its result and its views,
+// the series standing, and the averages buttons.
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cstring>
+
+#include "core/game.h"
+#include "core/innings.h"
+#include "core/series.h"
+#include "dialog_util.h"
+#include "dialogs.h"
+#include "report/scoreboard_text.h"
+#include "report/text_lines.h"
+
+namespace gui {
+
+namespace {
+
+bool StartsWith(const char* text, const char* prefix) { return std::strncmp(text, prefix, std::strlen(prefix)) == 0; }
+
+// Runs `view` with Test t in place of the Test in play, then puts it back.
+template <class F>
+void WithTest(ovs::Game& g, int t, F view)
+{
+    const ovs::CURRENT saved = g.Current;
+    g.Current.nTest = static_cast<std::int16_t>(t);
+    g.Current.nTarget = 0;
+    g.SelectTestAndInnings();
+    view();
+    g.Current = saved;
+    g.SelectTestAndInnings();
+}
+
+// "View": the scoreboard of each innings begun, then the points.
+void ViewTest(QWidget* parent, ovs::Game& g, int t)
+{
+    WithTest(g, t, [&] {
+        for (int i = 0; i < ovs::MAX_INNINGS; ++i) {
+            if (g.Series.Test[t].Innings[i].nStatus == ovs::INNINGS_NOTSTARTED) break;
+            g.Current.nInnings = static_cast<std::int16_t>(i);
+            g.SelectTestAndInnings();
+            ovs::DialogRequest req;
+            req.id = ovs::Dialog::Scoreboard;
+            RunScoreboardBox(parent, g, req);
+        }
+        ovs::DialogRequest req;
+        req.id = ovs::Dialog::TestRating;
+        RunTestRatingBox(parent, g, req);
+    });
+}
+
+// "F": the Test's scoreboard as text.
+void FileTest(QWidget* parent, ovs::Game& g, int t)
+{
+    const QString name = QFileDialog::getSaveFileName(parent, "Write Scoreboard", Q(g.host->DataDir() + "/ScoreBrd.Txt"));
+    if (name.isEmpty()) return;
+    WithTest(g, t, [&] {
+        ovs::TextOutput out;
+        if (!ovs::TextFileOpen(out, name.toStdString())) {
+            g.host->MessageBox("Unable to open " + name.toStdString(), "Writing Error", ovs::BoxButtons::Ok,
+                               ovs::BoxIcon::Exclamation);
+            return;
+        }
+        ovs::WriteScoreboardText(g, out, t);
+        ovs::TextFileClose(out);
+    });
+}
+
+}  // namespace
+
+bool RunSeriesSummaryBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
+{
+    const ovs::SERIES& s = g.Series;
+    if (s.nNumTests < 1) return false;
+    QDialog d(parent);
+    d.setObjectName("SeriesSummaryBox");
+    StyleDialog(d, Q(ovs::SquadName(g, 0) + " vs " + ovs::SquadName(g, 1) + " - Series Summary"));
+    auto* top = new QVBoxLayout(&d);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    top->addLayout(grid);
+    int result = 1;
+    for (int t = 0; t < s.nNumTests && t < ovs::MAX_TESTS; ++t) {
+        const int ground = s.nGround[t];
+        const std::string venue =
+            ground < static_cast<int>(g.db.grounds.size()) && ground != 255 ? g.db.grounds[ground].szName : "";
+        grid->addWidget(new QLabel(Q(Ordinal(t + 1) + " Test - " + venue), &d), t, 0);
+        auto* res = new QLabel(Q(s.Test[t].szResult), &d);
+        res->setObjectName(QString("result%1").arg(t));
+        res->setMinimumWidth(260);
+        grid->addWidget(res, t, 1);
+        const bool unplayed = StartsWith(s.Test[t].szResult, "Not yet");
+        const bool inPlay = StartsWith(s.Test[t].szResult, "In prog");
+        const char* const labels[] = {"View", "P", "F", "M", "H"};
+        for (int k = 0; k < 5; ++k) {
+            auto* b = new QPushButton(labels[k], &d);
+            b->setObjectName(QString("ctl%1").arg(300 + 100 * k + t));
+            if (k > 0) b->setMaximumWidth(28);
+            b->setVisible(!unplayed && (k == 0 || !inPlay));
+            // Printing, mail and HTML pages are not offered from here yet.
+            b->setEnabled(k < 3);
+            grid->addWidget(b, t, 2 + k);
+            if (k == 0) QObject::connect(b, &QPushButton::clicked, &d, [&, t] { ViewTest(&d, g, t); });
+            if (k == 2) QObject::connect(b, &QPushButton::clicked, &d, [&, t] { FileTest(&d, g, t); });
+        }
+    }
+    auto* standing = new QLabel(Q(ovs::SeriesStandingText(g)), &d);
+    standing->setObjectName("ctl800");
+    top->addWidget(standing);
+
+    const bool begun = !StartsWith(s.Test[0].szResult, "Not yet") && !StartsWith(s.Test[0].szResult, "In prog");
+    auto* averages = new QHBoxLayout;
+    const char* const avLabels[] = {"Batting Averages", "Bowling Averages", "Points Average"};
+    for (int k = 0; k < 3; ++k) {
+        auto* b = new QPushButton(avLabels[k], &d);
+        b->setObjectName(QString("ctl%1").arg(802 + k));
+        b->setVisible(begun);
+        b->setEnabled(false);  // the averages views live with the statistics menus
+        averages->addWidget(b);
+    }
+    top->addLayout(averages);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName("ctl150");
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName("ctl151");
+    top->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    result = d.exec() == QDialog::Accepted ? 1 : 0;
+    req.result = result;
+    return true;
+}
+
+}  // namespace gui

@@ -1,0 +1,127 @@
+// The desktop game's Host: message boxes, the choice dialogs, pane refreshes,
+// menu greying and nested waits, all on Qt.
+#include "gui_host.h"
+
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "core/game.h"
+#include "core/startup.h"
+#include "main_window.h"
+
+#include "dialogs.h"
+
+namespace gui {
+
+namespace {
+
+QMessageBox::Icon ToQt(ovs::BoxIcon icon)
+{
+    switch (icon) {
+    case ovs::BoxIcon::Information: return QMessageBox::Information;
+    case ovs::BoxIcon::Exclamation: return QMessageBox::Warning;
+    case ovs::BoxIcon::Stop: return QMessageBox::Critical;
+    case ovs::BoxIcon::Question: return QMessageBox::Question;
+    case ovs::BoxIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ToQt(ovs::BoxButtons b)
+{
+    switch (b) {
+    case ovs::BoxButtons::Ok: return QMessageBox::Ok;
+    case ovs::BoxButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case ovs::BoxButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case ovs::BoxButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+int FromQt(int button, ovs::BoxButtons b)
+{
+    switch (button) {
+    case QMessageBox::Yes: return ovs::IDYES;
+    case QMessageBox::No: return ovs::IDNO;
+    case QMessageBox::Cancel: return ovs::IDCANCEL;
+    case QMessageBox::Ok: return ovs::IDOK;
+    default: break;
+    }
+    // Closed with Escape or the title bar: what Cancel (or No) would answer.
+    if (b == ovs::BoxButtons::YesNo) return ovs::IDNO;
+    return b == ovs::BoxButtons::Ok ? ovs::IDOK : ovs::IDCANCEL;
+}
+
+void ShowAbout(QWidget* parent)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle("About Ovalspin");
+    box.setIconPixmap(QIcon(":/icons/ovalspin.svg").pixmap(64, 64));
+    box.setText(QString("<b>Ovalspin</b> %1<br><br>Test cricket, ball by ball.").arg(ovs::kVersion));
+    box.exec();
+}
+
+}  // namespace
+
+int GuiHost::MessageBox(const std::string& text, const std::string& caption, ovs::BoxButtons buttons,
+                        ovs::BoxIcon icon)
+{
+    BoxRecord rec{text, caption, buttons, icon, 0};
+    int answer = boxAnswer ? boxAnswer(rec) : 0;
+    if (answer == 0) {
+        QMessageBox box(ToQt(icon), QString::fromStdString(caption), QString::fromStdString(text),
+                        ToQt(buttons), window_);
+        answer = FromQt(box.exec(), buttons);
+    }
+    rec.answer = answer;
+    boxes.push_back(rec);
+    return answer;
+}
+
+bool GuiHost::RunDialog(ovs::DialogRequest& req)
+{
+    if (dialogAnswer) {
+        int r = dialogAnswer(req);
+        if (r >= 0) return r != 0;
+    }
+    if (!game_) return false;
+    QWidget* parent = window_;
+    if (req.id == ovs::Dialog::About) {
+        ShowAbout(parent);
+        return true;
+    }
+    return RunPlayDialog(parent, *game_, req);
+}
+
+void GuiHost::Refresh(unsigned paneMask)
+{
+    if (window_) window_->RefreshPanes(paneMask);
+}
+
+void GuiHost::CommandsChanged()
+{
+    if (window_) window_->UpdateCommands();
+}
+
+bool GuiHost::WaitNested(const std::function<bool()>& done)
+{
+    if (done()) return true;
+    // A local loop that looks at the condition every few milliseconds while
+    // the window keeps serving its events; closing the window gives up.
+    QEventLoop loop;
+    QTimer poll;
+    bool gaveUp = false;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done()) loop.quit();
+        else if (!window_ || !window_->isVisible()) {
+            gaveUp = true;
+            loop.quit();
+        }
+    });
+    poll.start(10);
+    loop.exec();
+    return !gaveUp && done();
+}
+
+}  // namespace gui

@@ -1,0 +1,108 @@
+// The main window "Vezurev": menu, accelerators, the green client area with
+// the title screen, the match panes, and the pump that runs the engine's
+// message queue one message at a time between Qt events.
+#pragma once
+
+#include <QMainWindow>
+#include <QMap>
+#include <QTimer>
+#include <array>
+
+#include "core/host.h"
+
+class QAction;
+class QMenu;
+
+namespace ovs {
+struct Game;
+}
+
+namespace gui {
+
+class GuiHost;
+class ClientArea;
+class HelpWindow;
+
+// Pane indices; the order of the engine's pane bits.
+enum PaneIndex {
+    PaneScoreboard,
+    PaneOver,
+    PaneButtons,
+    PaneScorecard,
+    PaneBowlers,
+    PaneAggression,
+    PaneHighlights,
+    PaneSession,
+    PaneMatch,
+    PaneCount
+};
+
+// The main window holds no game state: it shows the Game and hands every
+// command to the engine's RunCommand, except the few that are the front
+// end's own (display and aggression options, help).
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(ovs::Game& g, GuiHost& host);
+    ~MainWindow() override;
+
+    // Create the panes (start-up calls it once the record sizes are logged).
+    void CreatePanes();
+
+    // A command from the menu, an accelerator or a captain's button.
+    void Command(int id);
+    // Redraw the panes of the engine's mask (and the title when asked).
+    void RefreshPanes(unsigned mask);
+    // Read the enabled commands from the Game into menu and buttons.
+    void UpdateCommands();
+    // Apply nResolution to the window size; lay the panes out again.
+    void ResizeMainWindow(bool redraw);
+
+    // Run the engine's queue from the event loop until it is empty.
+    void KickPump();
+    // The user resumes a pause (`click`: the left-click path).
+    void ResumePlay(bool click);
+    // A right click: the scoreboard box while paused.
+    void RightClick();
+
+    // Is a Test on screen (panes shown) rather than the title?
+    bool TestOnScreen() const;
+
+    QAction* Action(int id) const { return actions_.value(id, nullptr); }
+    QWidget* Pane(int index) const { return panes_[index]; }
+    ClientArea* Client() const { return client_; }
+    ovs::Game& game() const { return g_; }
+    int CharWidth() const { return charWidth_; }
+    int LineHeight() const { return lineHeight_; }
+
+signals:
+    // The engine posted the quit message: the program ends.
+    void quitRequested();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void BuildMenus();
+    QAction* AddCommand(QMenu* menu, int id, const QString& text, const QList<QKeySequence>& keys = {});
+    void PumpStep();
+    void LayoutPanes();
+    void ShowHelp(const QString& page);
+    void DisplayOptions();
+    void AggressionOptions();
+
+    ovs::Game& g_;
+    GuiHost& host_;
+    ClientArea* client_ = nullptr;
+    std::array<QWidget*, PaneCount> panes_{};
+    QMap<int, QAction*> actions_;
+    QTimer pump_;
+    bool pumping_ = false;
+    bool quitting_ = false;
+    bool panesShown_ = false;
+    int charWidth_ = 8;
+    int lineHeight_ = 16;
+    HelpWindow* help_ = nullptr;
+};
+
+}  // namespace gui

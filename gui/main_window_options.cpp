@@ -1,0 +1,35 @@
+// The main window's own commands: the options boxes and the help window.
+#include "core/game.h"
+#include "data/files.h"
+#include "help_window.h"
+#include "main_window.h"
+#include "options_boxes.h"
+
+namespace gui {
+
+void MainWindow::DisplayOptions()
+{
+    ovs::OPTIONS o = g_.options;
+    if (!RunDisplayOptionsBox(this, o)) return;
+    const bool resized = o.nResolution != g_.options.nResolution;
+    g_.options = o;
+    ovs::SaveOptions(g_);
+    if (resized) ResizeMainWindow(true);
+    RefreshPanes(ovs::PANE_ALL | ovs::PANE_TITLE);
+}
+
+void MainWindow::AggressionOptions()
+{
+    ovs::OPTIONS o = g_.options;
+    if (!RunAggressionOptionsBox(this, o)) return;
+    g_.options = o;
+    ovs::SaveOptions(g_);
+}
+
+void MainWindow::ShowHelp(const QString& page)
+{
+    if (!help_) help_ = new HelpWindow(this);
+    help_->ShowPage(page);
+}
+
+}  // namespace gui

@@ -1,0 +1,20 @@
+// The display options and aggression options boxes.
+#pragma once
+
+class QWidget;
+
+namespace ovs {
+struct OPTIONS;
+}
+
+namespace gui {
+
+// "Display Options": the window size, the optional message boxes and the
+// play options. True on OK, with `options` changed.
+bool RunDisplayOptionsBox(QWidget* parent, ovs::OPTIONS& options);
+
+// "Aggression Options": the four default aggressions and whether the
+// aggression dialogs open by themselves. True on OK, with `options` changed.
+bool RunAggressionOptionsBox(QWidget* parent, ovs::OPTIONS& options);
+
+}  // namespace gui

@@ -1,0 +1,103 @@
+// The nine match pane classes.
+#pragma once
+
+#include <QPoint>
+
+#include "panes/panes.h"
+
+class QScrollBar;
+
+namespace gui {
+
+// ScoreboardClass: batsmen, score, day and clock, last wicket, lead or target.
+class ScoreboardPane : public PaneBase {
+public:
+    ScoreboardPane(MainWindow& w, QWidget* parent);
+
+protected:
+    void Paint(QPainter& p) override;
+};
+
+// OverClass: the overs of the innings, ball by ball, as pictures.
+class OverPane : public PaneBase {
+public:
+    OverPane(MainWindow& w, QWidget* parent);
+
+protected:
+    void Paint(QPainter& p) override;
+};
+
+// MenuClass: the seven captain's buttons and the five condition pictures.
+class MenuPane : public PaneBase {
+public:
+    MenuPane(MainWindow& w, QWidget* parent);
+    // The button under x (0..6), or -1.
+    int ButtonAt(QPoint pos) const;
+    // 0 normal, 1 greyed, 2 selected.
+    int ButtonState(int button) const;
+
+protected:
+    void Paint(QPainter& p) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    int selected_ = -1;
+};
+
+// ScorecardClass: the innings card.
+class ScorecardPane : public PaneBase {
+public:
+    ScorecardPane(MainWindow& w, QWidget* parent);
+
+protected:
+    void Paint(QPainter& p) override;
+};
+
+// BowlersClass: the bowling rotation with fitness and figures.
+class BowlersPane : public PaneBase {
+public:
+    BowlersPane(MainWindow& w, QWidget* parent);
+
+protected:
+    void Paint(QPainter& p) override;
+};
+
+// AggressionClass: the batting and bowling pairings.
+class AggressionPane : public PaneBase {
+public:
+    AggressionPane(MainWindow& w, QWidget* parent);
+
+protected:
+    void Paint(QPainter& p) override;
+};
+
+// HighlightsClass: the highlight lines of the match, newest at the bottom.
+class HighlightsPane : public PaneBase {
+public:
+    HighlightsPane(MainWindow& w, QWidget* parent);
+
+protected:
+    void Paint(QPainter& p) override;
+};
+
+// SessionClass: the session summaries ("Lunch", "Tea", "Stumps").
+class SessionPane : public PaneBase {
+public:
+    SessionPane(MainWindow& w, QWidget* parent);
+
+protected:
+    void Paint(QPainter& p) override;
+};
+
+// MatchClass: the two sides, the Test, the ground and the series score.
+class MatchPane : public PaneBase {
+public:
+    MatchPane(MainWindow& w, QWidget* parent);
+
+protected:
+    void Paint(QPainter& p) override;
+};
+
+}  // namespace gui

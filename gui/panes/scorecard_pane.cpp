@@ -1,0 +1,70 @@
+// The scorecard pane: the card of the innings in play.
+#include <QPainter>
+
+#include "core/game.h"
+#include "panes/pane_classes.h"
+#include "theme.h"
+
+namespace gui {
+
+using namespace ovs;
+
+ScorecardPane::ScorecardPane(MainWindow& w, QWidget* parent) : PaneBase(w, parent, "ScorecardClass", kStock) {}
+
+void ScorecardPane::Paint(QPainter& p)
+{
+    const Game& gm = g();
+    const INNINGS* in = CurrentInnings(gm);
+    if (!in || in->nBatSide < 0) return;
+    QFont f = font();
+    f.setPixelSize(12);
+    p.setFont(f);
+    const int L = p.fontMetrics().height();
+    const int left = 6, right = width() - 6;
+    const bool wide = gm.nMainWidth >= 1152;
+    int y = 3;
+    QFont bold = f;
+    bold.setBold(true);
+    p.setFont(bold);
+    p.setPen(QColor(0, 0, 128));
+    TextCentre(p, width() / 2, y, Q(InningsTitle(gm)));
+    p.setFont(f);
+    y += L + 2;
+    for (int pos = 0; pos < MAX_ELEVEN; ++pos) {
+        const int slot = in->nOrder[pos];
+        if (slot < 0 || slot >= MAX_ELEVEN) break;
+        const BAT& b = in->Bat[slot];
+        const bool in_ = b.nHowOut == HOWOUT_NOTOUT;
+        p.setPen(in_ ? QColor(0, 0, 160) : QColor(Qt::black));
+        TextLeft(p, left, y, Q(PlayerName(gm, in->nBatSide, slot)) + (in_ ? "*" : ""));
+        if (wide)
+            TextRight(p, right - 40, y, QString::asprintf("%d  %d  %d", int(b.nBalls), int(b.nFours), int(b.nSixes)));
+        TextRight(p, right, y, QString::number(int(b.nRuns)));
+        y += L;
+    }
+    p.setPen(Qt::black);
+    TextLeft(p, left, y, "Extras");
+    TextRight(p, right, y, QString::number(int(in->nExtras)));
+    y += L;
+    const int balls = in->nTotalBalls;
+    QString total = QString::asprintf("(%d Wkt%s %d.%d Over%s)", int(in->nWickets), in->nWickets >= 2 ? "s" : "",
+                                      balls / 6, balls % 6, balls >= 12 ? "s" : "");
+    p.setFont(bold);
+    TextLeft(p, left, y, "Total");
+    p.setFont(f);
+    TextLeft(p, left + 40, y, total);
+    p.setFont(bold);
+    TextRight(p, right, y, QString::number(int(in->nTotal)));
+    y += L + 4;
+    if (in->nWickets > 0) {
+        TextLeft(p, left, y, "Fall of Wickets");
+        p.setFont(f);
+        y += L;
+        for (int w = 0; w < in->nWickets && w < 10 && y < height() - L; ++w, y += L) {
+            TextLeft(p, left, y, QString::asprintf("%d-%d", w + 1, int(in->Fow[w].nScore)));
+            TextLeft(p, left + 50, y, Q(PlayerName(gm, in->nBatSide, in->Fow[w].nBatA)));
+        }
+    }
+}
+
+}  // namespace gui

@@ -1,0 +1,173 @@
+// The scoreboard of a Test as 78-column text.
+#include "report/scoreboard_text.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "core/game.h"
+#include "core/innings.h"
+#include "core/match.h"
+#include "data/texts.h"
+#include "report/text_lines.h"
+#include "sim/booking.h"
+
+namespace ovs {
+
+namespace {
+
+std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+std::string Format(const char* fmt, ...)
+{
+    char buf[256];
+    va_list ap;
+    va_start(ap, fmt);
+    std::vsnprintf(buf, sizeof buf, fmt, ap);
+    va_end(ap);
+    return buf;
+}
+
+bool ValidSlot(int s) { return s >= 0 && s < MAX_ELEVEN; }
+
+// The eleven of a Test other than the one in play is read through pTest.
+struct TestInPlay {
+    TestInPlay(Game& game, int test) : g(game), saved(game.pTest) { g.pTest = &g.Series.Test[test]; }
+    ~TestInPlay() { g.pTest = saved; }
+    Game& g;
+    TEST* saved;
+};
+
+// Batsmen appear as initials and surname; fielders and bowlers by the
+// fielding squad's display names.
+std::string BatsmanName(Game& g, int side, int slot) { return DisplayName(ball::SlotPlayer(g, side, slot)); }
+
+std::string FieldName(Game& g, int side, int slot) { return ball::SlotName(g, side, slot); }
+
+std::string DismissalText(Game& g, const BAT& b, int fieldSide)
+{
+    switch (static_cast<int>(b.nHowOut)) {
+    case HOWOUT_NOTOUT: return "              not out";
+    case HOWOUT_CAUGHT:
+        if (b.nFielder == b.nBowler) return "                ct &";
+        return "ct " + FieldName(g, fieldSide, b.nFielder);
+    case HOWOUT_RUNOUT: return "         run out";
+    case HOWOUT_LBW: return "           lbw";
+    case HOWOUT_STUMPED: return "st " + FieldName(g, fieldSide, b.nFielder);
+    default: return "";
+    }
+}
+
+void WriteBatting(Game& g, TextOutput& out, const INNINGS& in)
+{
+    const int bat = in.nBatSide, field = in.nBowlSide;
+    int listed = 0;
+    for (int k = 0; k < MAX_ELEVEN; ++k) {
+        const int s = in.nOrder[k];
+        if (!ValidSlot(s)) break;
+        const BAT& b = in.Bat[s];
+        LinePut(out, BatsmanName(g, bat, s), 0);
+        LinePut(out, DismissalText(g, b, field), 23);
+        if (b.nBowler != 255) LinePut(out, "b " + FieldName(g, field, b.nBowler), 44);
+        LinePut(out, Format(" %3d", static_cast<int>(b.nRuns)), 64);
+        LinePut(out, Format("%3d", static_cast<int>(b.nBalls)), 70);
+        LinePut(out, Format("%2d", static_cast<int>(b.nFours)), 74);
+        LinePut(out, Format("%2d", static_cast<int>(b.nSixes)), 76);
+        LineWrite(out, true);
+        ++listed;
+    }
+    for (int s = 0; s < MAX_ELEVEN && listed < MAX_ELEVEN; ++s) {
+        if (in.Bat[s].nHowOut != HOWOUT_DIDNOTBAT) continue;
+        LinePut(out, BatsmanName(g, bat, s), 0);
+        LineWrite(out, true);
+        ++listed;
+    }
+}
+
+void WriteTotals(TextOutput& out, const INNINGS& in)
+{
+    LinePut(out, "Extras", 0);
+    std::string text = Format("(byes %d   leg byes %d   no balls %d   wides %d)", static_cast<int>(in.nByes),
+                              static_cast<int>(in.nLegByes), static_cast<int>(in.nNoBalls),
+                              static_cast<int>(in.nWides));
+    LinePut(out, text, (LINE_WIDTH - static_cast<int>(text.size())) / 2);
+    LinePut(out, Format("%3d", static_cast<int>(in.nExtras)), 65);
+    LineWrite(out, true);
+
+    const int wkts = in.nWickets, balls = in.nTotalBalls;
+    LinePut(out, "Total", 0);
+    text = Format("(%d Wkt%s %s %d.%d Over%s)", wkts, wkts < 2 ? "" : "s",
+                  in.nStatus == INNINGS_DECLARED ? "Declared" : "", balls / 6, balls % 6, balls < 12 ? "" : "s");
+    LinePut(out, text, (LINE_WIDTH - static_cast<int>(text.size())) / 2);
+    LinePut(out, Format("%4d", static_cast<int>(in.nTotal)), 64);
+    LineWrite(out, true);
+
+    LinePut(out, wkts == 1 ? "Fall of Wkt" : "Fall of Wkts", 0);
+    for (int w = 0; w < wkts && w < 10; ++w)
+        LinePut(out, Format("%d", static_cast<int>(in.Fow[w].nScore)), 16 + 5 * w);
+    LineWrite(out, true);
+    TextNewLines(out, 1);
+}
+
+void WriteBowling(Game& g, TextOutput& out, const INNINGS& in)
+{
+    for (int k = 0; k < 10; ++k) {
+        const int s = in.nBowlers[k];
+        if (!ValidSlot(s)) break;
+        const BOWL& b = in.Bowl[s];
+        LinePut(out, FieldName(g, in.nBowlSide, s), 0);
+        LinePut(out, Format("%3d", b.nBalls / 6), 23);
+        if (b.nBalls % 6) LinePut(out, Format(".%d", b.nBalls % 6), 26);
+        LinePut(out, Format("%2d", static_cast<int>(b.nMaidens)), 30);
+        LinePut(out, Format("%3d", static_cast<int>(b.nRuns)), 34);
+        LinePut(out, Format("%2d", static_cast<int>(b.nWickets)), 39);
+        LinePut(out, Format("%2d", static_cast<int>(b.nNoBalls)), 44);
+        LinePut(out, Format("%2d", static_cast<int>(b.nWides)), 47);
+        LineWrite(out, true);
+    }
+}
+
+}  // namespace
+
+void WriteInningsScoreboard(Game& g, TextOutput& out, int test, int innings)
+{
+    if (test < 0 || test >= MAX_TESTS || innings < 0 || innings > 3) return;
+    TestInPlay inPlay(g, test);
+    const TEST& t = *g.pTest;
+    const INNINGS& in = t.Innings[innings];
+    if (in.nTotalBalls <= 0 || in.nBatSide < 0 || in.nBatSide > 1) return;
+    LineClear(out);
+    TextNewLines(out, 1);
+    std::string title = SquadName(g, in.nBatSide) + (innings < 2 ? " 1st" : " 2nd") + " Innings";
+    const bool followOn = t.Innings[1].nBatSide == t.Innings[2].nBatSide && t.Innings[2].nStatus != INNINGS_NOTSTARTED;
+    if (innings == 2 && followOn) title += " Following On";
+    TextCentredLine(out, title);
+    TextNewLines(out, 1);
+    WriteBatting(g, out, in);
+    WriteTotals(out, in);
+    WriteBowling(g, out, in);
+    TextNewLines(out, 1);
+}
+
+void WriteScoreboardText(Game& g, TextOutput& out, int t)
+{
+    if (t < 0 || t >= MAX_TESTS) return;
+    LineClear(out);
+    TextCentredLine(out, "Ovalspin Scoreboard");
+    TextCentredLine(out, "=====================================");
+    TextNewLines(out, 2);
+    TextCentredLine(out, SquadName(g, 0) + " vs " + SquadName(g, 1));
+    TextNewLines(out, 1);
+    std::string ground;
+    const int gr = g.Series.nGround[t];
+    if (gr < static_cast<int>(g.db.grounds.size()))
+        ground.assign(g.db.grounds[gr].szName, strnlen(g.db.grounds[gr].szName, sizeof g.db.grounds[gr].szName));
+    TextCentredLine(out, "Played at " + ground);
+    TextNewLines(out, 1);
+    for (int i = 0; i < 4; ++i) WriteInningsScoreboard(g, out, t, i);
+    TextNewLines(out, 1);
+    const char* result = g.Series.Test[t].szResult;
+    TextCentredLine(out, std::string(result, strnlen(result, sizeof g.Series.Test[t].szResult)));
+}
+
+}  // namespace ovs

@@ -1,0 +1,107 @@
+// A started desktop game for the GUI tests.
+#include "gui_session.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include "core/menu.h"
+#include "core/series.h"
+#include "core/startup.h"
+#include "layout.h"
+
+namespace guitest {
+
+GuiSession::GuiSession(bool realDialogs, int resolution)
+{
+    // Big enough for every window size the tests take pictures of.
+    gui::SetScreenSizeForTests(QSize(1280, 1024));
+    host_ = std::make_unique<gui::GuiHost>(dir_.path().toStdString());
+    game_ = std::make_unique<ovs::Game>(*host_);
+    window_ = std::make_unique<gui::MainWindow>(*game_, *host_);
+    host_->boxAnswer = [](const gui::BoxRecord& b) {
+        return (b.buttons == ovs::BoxButtons::YesNo || b.buttons == ovs::BoxButtons::YesNoCancel) ? ovs::IDYES
+                                                                                                    : ovs::IDOK;
+    };
+    if (!realDialogs) host_->dialogAnswer = [](ovs::DialogRequest&) { return 0; };
+
+    ovs::StartupOptions so;
+    so.seed = 12345;
+    so.dbPath = OVALSPIN_DB_FILE;
+    so.showAbout = false;
+    so.createWindow = [this, resolution](ovs::Game& g) {
+        g.options.nResolution = static_cast<std::uint8_t>(resolution);
+        window_->ResizeMainWindow(false);
+        return true;
+    };
+    so.createPanes = [this](ovs::Game&) {
+        window_->CreatePanes();
+        return true;
+    };
+    started_ = ovs::Startup(*game_, so);
+    if (started_) {
+        window_->UpdateCommands();
+        window_->show();
+    }
+}
+
+GuiSession::~GuiSession()
+{
+    window_.reset();
+    Shutdown();
+}
+
+void GuiSession::Shutdown()
+{
+    if (started_ && !shutDown_) {
+        shutDown_ = true;
+        ovs::Shutdown(*game_);
+    }
+}
+
+bool GuiSession::StartWatchedSeries(int home, int away, int tests)
+{
+    std::string refusal;
+    if (!ovs::SetUpComputerSeries(*game_, home, away, tests, true, refusal)) return false;
+    game_->options.wPlayOptions = static_cast<std::uint16_t>(game_->options.wPlayOptions | 0x80);
+    window_->Command(ovs::CMD_PREPAREDSERIES);
+    return true;
+}
+
+bool GuiSession::RunUntilPaused(int maxTurns)
+{
+    for (int i = 0; i < maxTurns; ++i) {
+        QCoreApplication::processEvents();
+        if (game_->queue.Empty() && (game_->bPaused || game_->Current.nTime < 800)) {
+            QCoreApplication::processEvents();   // the last repaints
+            return true;
+        }
+    }
+    return false;
+}
+
+bool GuiSession::RunUntilIdle(int maxTurns)
+{
+    for (int i = 0; i < maxTurns; ++i) {
+        QCoreApplication::processEvents();
+        if (game_->queue.Empty()) return true;
+    }
+    return false;
+}
+
+QString GuiSession::Screenshot(const QString& name)
+{
+    QDir().mkpath(OVALSPIN_SCREENSHOT_DIR);
+    QString path = QString(OVALSPIN_SCREENSHOT_DIR) + "/" + name + ".png";
+    window_->grab().save(path);
+    return path;
+}
+
+QString GuiSession::LogText() const
+{
+    QFile f(dir_.path() + "/DEBUG.TXT");
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return QString::fromLatin1(f.readAll());
+}
+
+}  // namespace guitest

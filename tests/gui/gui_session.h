@@ -1,0 +1,52 @@
+// A started desktop game for the GUI tests: a GuiHost on a temporary data
+// directory, the Game, the main window, and helpers to play until a pause.
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "core/game.h"
+#include "gui_host.h"
+#include "main_window.h"
+
+namespace guitest {
+
+class GuiSession {
+public:
+    // Start-up as the program does, on the default database, with a fixed
+    // seed; message boxes are answered (Yes / OK) without showing, and every
+    // choice dialog is left to the computer unless `realDialogs`.
+    explicit GuiSession(bool realDialogs = false, int resolution = 1);
+    ~GuiSession();
+
+    bool Started() const { return started_; }
+    ovs::Game& g() { return *game_; }
+    gui::GuiHost& host() { return *host_; }
+    gui::MainWindow& window() { return *window_; }
+    QString DataDir() const { return dir_.path(); }
+
+    // Set up a series of two computer sides with `tests` Tests, watched.
+    bool StartWatchedSeries(int home, int away, int tests);
+    // Serve events until the game pauses (queue empty, bPaused) or the series
+    // ends; false when `maxMessages` worth of event turns pass first.
+    bool RunUntilPaused(int maxTurns = 200000);
+    // Serve events until the queue is empty.
+    bool RunUntilIdle(int maxTurns = 2000000);
+    // Save a picture of the main window as OVALSPIN_SCREENSHOT_DIR/name.png.
+    QString Screenshot(const QString& name);
+    // The text of DEBUG.TXT.
+    QString LogText() const;
+    // Shut the engine down (writes "Exiting Ovalspin").
+    void Shutdown();
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<gui::GuiHost> host_;
+    std::unique_ptr<ovs::Game> game_;
+    std::unique_ptr<gui::MainWindow> window_;
+    bool started_ = false;
+    bool shutDown_ = false;
+};
+
+}  // namespace guitest

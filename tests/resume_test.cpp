@@ -1,0 +1,303 @@
+// Saved positions and replays: a position saved at an over comes back byte
+// for byte and plays on to a proper end of the series; a finished Test
+// replays from its stream to the same scorecard without touching the
+// database; and the resume, replay and db --careers commands end to end.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "../cli/resume.h"
+#include "core/flow.h"
+#include "core/game.h"
+#include "core/match.h"
+#include "core/menu.h"
+#include "core/messages.h"
+#include "core/series.h"
+#include "core/startup.h"
+#include "data/files.h"
+#include "test_host.h"
+
+namespace ovs {
+namespace {
+
+constexpr long kLimit = 5'000'000;
+
+std::string ShippedDatabase()
+{
+    return (std::filesystem::path(OVALSPIN_CLI_PATH).parent_path() / kDefaultDatabaseName).string();
+}
+
+// A data directory of its own with a copy of the shipped database, so that
+// CURRENT.DAT is written beside that copy.
+struct DataDir {
+    DataDir() { std::filesystem::copy_file(ShippedDatabase(), Database()); }
+    std::string Database() const { return dir.File(kDefaultDatabaseName); }
+    std::string SavedPosition() const { return dir.File(kSavedPositionName); }
+    test::TempDir dir{"ovs-resume"};
+};
+
+// A started game on the data directory's database.
+struct Session {
+    Session(const DataDir& data, std::uint32_t seed) : host(data.dir.Path())
+    {
+        StartupOptions so;
+        so.seed = seed;
+        so.dbPath = data.Database();
+        so.prepareDataDir = false;
+        so.showAbout = false;
+        so.showLogNotice = false;
+        started = Startup(g, so);
+        g.log.SetEnabled(false);
+    }
+    ~Session()
+    {
+        if (started) Shutdown(g);
+    }
+    void StartSeries(int tests)
+    {
+        std::string refusal;
+        ASSERT_TRUE(SetUpComputerSeries(g, 0, 1, tests, true, refusal)) << refusal;
+        ControlMenu(g, CMD_PREPAREDSERIES);
+    }
+
+    test::TestHost host;
+    Game g{host};
+    bool started = false;
+};
+
+template <typename T>
+std::vector<unsigned char> Bytes(const T& r)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(&r);
+    return std::vector<unsigned char>(p, p + sizeof r);
+}
+
+template <typename T>
+std::vector<unsigned char> Bytes(const std::vector<T>& v)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(v.data());
+    return std::vector<unsigned char>(p, p + v.size() * sizeof(T));
+}
+
+// Equal byte images; on a difference, where the first one lies.
+template <typename A, typename B>
+testing::AssertionResult Same(const A& a, const B& b)
+{
+    if (a.size() != b.size()) return testing::AssertionFailure() << "sizes " << a.size() << " and " << b.size();
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i]) return testing::AssertionFailure() << "first difference at byte " << i;
+    return testing::AssertionSuccess();
+}
+
+// A finished Test's scorecard adds up and ends in a result or a draw.
+void CheckFinishedTest(const TEST& t, int index)
+{
+    SCOPED_TRACE("Test " + std::to_string(index + 1));
+    const std::string result = t.szResult;
+    int played = 0;
+    for (int i = 0; i < MAX_INNINGS; ++i) {
+        const INNINGS& in = t.Innings[i];
+        if (in.nStatus == INNINGS_NOTSTARTED) continue;
+        ++played;
+        EXPECT_NE(in.nStatus, INNINGS_INPROGRESS);
+        int batRuns = 0, out = 0, bowlRuns = 0, bowlBalls = 0;
+        for (const BAT& b : in.Bat) {
+            batRuns += b.nRuns;
+            if (b.nHowOut >= HOWOUT_BOWLED) ++out;
+        }
+        for (const BOWL& w : in.Bowl) {
+            bowlRuns += w.nRuns;
+            bowlBalls += w.nBalls;
+        }
+        EXPECT_EQ(in.nTotal, batRuns + in.nExtras) << "innings " << i;
+        EXPECT_EQ(in.nExtras, in.nByes + in.nLegByes + in.nNoBalls + in.nWides) << "innings " << i;
+        EXPECT_EQ(bowlRuns + in.nByes + in.nLegByes, in.nTotal) << "innings " << i;
+        EXPECT_EQ(bowlBalls, in.nTotalBalls) << "innings " << i;
+        EXPECT_LE(in.nWickets, 10) << "innings " << i;
+        EXPECT_EQ(out, in.nWickets) << "innings " << i;
+    }
+    EXPECT_GE(played, 2);
+    if (t.nWinner >= 0)
+        EXPECT_NE(result.find(" won by "), std::string::npos) << result;
+    else
+        EXPECT_TRUE(result == "Test Match Drawn." || result == "Test was Tied.") << result;
+}
+
+TEST(ResumePosition, SavedAtAnOverLoadsBackByteForByteAndPlaysOnToTheEnd)
+{
+    DataDir data;
+    std::string first;
+    std::unique_ptr<SERIES> series = std::make_unique<SERIES>();
+    CURRENT current{};
+    {
+        Session a(data, 11);
+        ASSERT_TRUE(a.started);
+        a.StartSeries(2);
+        // 130 overs reach the second innings of the first Test or beyond.
+        ASSERT_EQ(cli::PlayOvers(a.g, 130, kLimit), cli::SaveStop::AtOver);
+        ASSERT_EQ(a.g.Current.nTest, 0);
+        ASSERT_EQ(a.g.Current.nBall, 0);
+        ASSERT_TRUE(SavePosition(a.g));
+        first = test::ReadFile(data.SavedPosition());
+        *series = a.g.Series;
+        current = a.g.Current;
+    }
+    ASSERT_FALSE(first.empty());
+
+    Session b(data, 12);   // another seed: the position does not carry the generator
+    ASSERT_TRUE(b.started);
+    ASSERT_TRUE(LoadSavedData(b.g));
+    // The match stands exactly where it was: scores, clock, weather, bowlers, aggression.
+    EXPECT_TRUE(Same(Bytes(b.g.Current), Bytes(current)));
+    EXPECT_TRUE(Same(Bytes(b.g.Series), Bytes(*series)));
+    ASSERT_TRUE(SavePosition(b.g));
+    EXPECT_TRUE(Same(test::ReadFile(data.SavedPosition()), first));
+
+    ASSERT_TRUE(cli::PlayToEnd(b.g, kLimit));
+    EXPECT_TRUE(cli::SeriesOver(b.g));
+    const SERIES& s = b.g.Series;
+    // The innings finished before the save are kept as they were.
+    for (int i = 0; i < current.nInnings; ++i)
+        EXPECT_TRUE(Same(Bytes(s.Test[0].Innings[i]), Bytes(series->Test[0].Innings[i]))) << "innings " << i;
+    for (int t = 0; t < s.nNumTests; ++t) CheckFinishedTest(s.Test[t], t);
+    EXPECT_EQ(s.nPlayed, 2);
+    EXPECT_EQ(s.nHomeWins + s.nAwayWins + s.nDraws + s.nTies, 2);
+}
+
+TEST(ResumeReplay, ReplayedTestEqualsTheOriginalAndLeavesTheDatabaseAlone)
+{
+    DataDir data;
+    Session a(data, 21);
+    ASSERT_TRUE(a.started);
+    a.StartSeries(1);
+    ASSERT_TRUE(cli::PlayToEnd(a.g, kLimit));
+    ASSERT_TRUE(cli::SeriesOver(a.g));
+
+    std::unique_ptr<TEST> original = std::make_unique<TEST>(a.g.Series.Test[0]);
+    CheckFinishedTest(*original, 0);
+    const auto players = Bytes(a.g.db.players), squads = Bytes(a.g.db.squads);
+    const auto grounds = Bytes(a.g.db.grounds), records = Bytes(a.g.db.records);
+    const auto averages = Bytes(a.g.Series.Average);
+    const int counters[] = {a.g.Series.nPlayed, a.g.Series.nHomeWins, a.g.Series.nAwayWins, a.g.Series.nDraws,
+                            a.g.Series.nTies};
+
+    SetReplayFlag(a.g, 1);
+    a.g.queue.Post(WM_REPLAYTEST, 0);
+    ASSERT_TRUE(cli::PlayToEnd(a.g, kLimit));
+
+    const TEST& replayed = a.g.Series.Test[0];
+    for (int i = 0; i < MAX_INNINGS; ++i)
+        EXPECT_TRUE(Same(Bytes(replayed.Innings[i]), Bytes(original->Innings[i]))) << "innings " << i;
+    EXPECT_STREQ(replayed.szResult, original->szResult);
+    EXPECT_EQ(replayed.nWinner, original->nWinner);
+    EXPECT_EQ(replayed.nTossWinner, original->nTossWinner);
+    EXPECT_TRUE(Same(Bytes(replayed.nBatPoints), Bytes(original->nBatPoints)));
+    EXPECT_TRUE(Same(Bytes(replayed.nBowlPoints), Bytes(original->nBowlPoints)));
+    EXPECT_TRUE(Same(Bytes(replayed.nFieldPoints), Bytes(original->nFieldPoints)));
+
+    EXPECT_TRUE(Same(Bytes(a.g.db.players), players));
+    EXPECT_TRUE(Same(Bytes(a.g.db.squads), squads));
+    EXPECT_TRUE(Same(Bytes(a.g.db.grounds), grounds));
+    EXPECT_TRUE(Same(Bytes(a.g.db.records), records));
+    EXPECT_TRUE(Same(Bytes(a.g.Series.Average), averages));
+    const int after[] = {a.g.Series.nPlayed, a.g.Series.nHomeWins, a.g.Series.nAwayWins, a.g.Series.nDraws,
+                         a.g.Series.nTies};
+    EXPECT_EQ(std::vector<int>(after, after + 5), std::vector<int>(counters, counters + 5));
+    EXPECT_EQ(a.g.Series.nControl[0], CONTROL_COMPUTER);
+    EXPECT_EQ(a.g.wReplayFlag, 0);
+}
+
+// --- The commands end to end ---------------------------------------------------
+
+std::string RunCli(const std::string& dataDir, const std::string& args, int* rc)
+{
+    std::string cmd = std::string("'") + OVALSPIN_CLI_PATH + "' --data '" + dataDir + "' " + args + " 2>&1";
+    std::string out;
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p) return out;
+    char buf[512];
+    while (std::fgets(buf, sizeof buf, p)) out += buf;
+    int status = pclose(p);
+    *rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return out;
+}
+
+bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+TEST(ResumeCli, SaveAfterOversThenResumePlaysTheSeriesOut)
+{
+    DataDir data;
+    int rc = -1;
+    std::string out = RunCli(data.dir.Path(), "--seed 4 play --tests 2 --save-after-overs 60 0 1", &rc);
+    ASSERT_EQ(rc, 0) << out;
+    EXPECT_TRUE(Has(out, "In progress.")) << out;
+    ASSERT_TRUE(std::filesystem::exists(data.SavedPosition()));
+
+    out = RunCli(data.dir.Path(), "--seed 9 resume", &rc);
+    ASSERT_EQ(rc, 0) << out;
+    EXPECT_TRUE(Has(out, "1st Test - ")) << out;
+    EXPECT_TRUE(Has(out, "2nd Test - ")) << out;
+    EXPECT_TRUE(Has(out, " the series ")) << out;
+    EXPECT_FALSE(Has(out, "In progress")) << out;
+    EXPECT_FALSE(Has(out, "Not yet played")) << out;
+
+    // resume took nothing from the file: it still stands at the same over.
+    std::string again = RunCli(data.dir.Path(), "--seed 9 resume", &rc);
+    EXPECT_EQ(rc, 0);
+    EXPECT_EQ(again, out);
+
+    out = RunCli(data.dir.Path(), "resume extra", &rc);
+    EXPECT_EQ(rc, 2) << out;
+}
+
+TEST(ResumeCli, ReplayAndCareersOfASavedSeries)
+{
+    DataDir data;
+    int rc = -1;
+    std::string empty = RunCli(data.dir.Path(), "replay 1", &rc);
+    EXPECT_EQ(rc, 1) << empty;   // no CURRENT.DAT yet
+
+    std::string played = RunCli(data.dir.Path(), "--seed 5 play --tests 1 --save 0 1", &rc);
+    ASSERT_EQ(rc, 0) << played;
+    ASSERT_TRUE(std::filesystem::exists(data.SavedPosition()));
+    const std::string line = played.substr(0, played.find('\n'));   // "1st Test - Venue: result"
+    ASSERT_TRUE(Has(line, "1st Test - ")) << played;
+
+    const auto before = test::ReadFile(data.SavedPosition());
+    std::string replay = RunCli(data.dir.Path(), "replay 1", &rc);
+    ASSERT_EQ(rc, 0) << replay;
+    EXPECT_TRUE(Has(replay, line + " [Replay]")) << replay << "\nplayed: " << played;
+    EXPECT_TRUE(Same(test::ReadFile(data.SavedPosition()), before));   // a replay saves nothing
+
+    std::string bad = RunCli(data.dir.Path(), "replay 2", &rc);
+    EXPECT_EQ(rc, 1) << bad;
+    bad = RunCli(data.dir.Path(), "replay 0", &rc);
+    EXPECT_EQ(rc, 1) << bad;
+    bad = RunCli(data.dir.Path(), "replay", &rc);
+    EXPECT_EQ(rc, 2) << bad;
+
+    // A finished series has nothing to resume.
+    std::string resumed = RunCli(data.dir.Path(), "resume", &rc);
+    EXPECT_EQ(rc, 0) << resumed;
+    EXPECT_TRUE(Has(resumed, "no Test in progress")) << resumed;
+
+    // The saved series has added its figures to those of the database.
+    std::string careers = RunCli(data.dir.Path(), "db --careers", &rc);
+    ASSERT_EQ(rc, 0) << careers;
+    EXPECT_TRUE(Has(careers, "Best Batting Average")) << careers;
+    EXPECT_TRUE(Has(careers, "Highest Innings")) << careers;
+    std::string saved = RunCli(data.dir.Path(), "db --careers --saved", &rc);
+    ASSERT_EQ(rc, 0) << saved;
+    EXPECT_GT(saved.size(), careers.size()) << saved;
+    EXPECT_TRUE(Has(saved, "Best Bowling Average")) << saved;
+}
+
+}  // namespace
+}  // namespace ovs
