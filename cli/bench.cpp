@@ -1,6 +1,7 @@
 // ovalspin-cli bench: plays a fixed set of seeded Tests between computer sides
 // and prints the speed, the peak memory and one checksum over every
-// scorecard, so that any change in the play shows up as a new signature.
+// scorecard, so that any change in the play shows up as a new signature;
+// with --realism also the cricket figures of the Tests (report/realism.h).
 #include <sys/resource.h>
 
 #include <chrono>
@@ -15,6 +16,7 @@
 #include "core/series.h"
 #include "data/stores.h"
 #include "play_common.h"
+#include "report/realism.h"
 
 namespace ovs::cli {
 
@@ -22,7 +24,7 @@ namespace {
 
 void BenchUsage()
 {
-    std::fprintf(stderr, "usage: ovalspin-cli [options] bench [--tests N] [--log off] [--seed S]\n");
+    std::fprintf(stderr, "usage: ovalspin-cli [options] bench [--tests N] [--log off] [--seed S] [--realism]\n");
 }
 
 bool ParseNumber(const std::string& s, unsigned long long max, unsigned long long& out)
@@ -63,6 +65,31 @@ struct StoreSnapshot {
     }
 };
 
+// The realism figures beside the ranges of real Test cricket.
+void PrintRealism(const RealismTally& tally)
+{
+    const RealismFigures f = ComputeRealism(tally);
+    std::printf("\nRealism over %lld Tests, %lld innings (real Tests in brackets)\n",
+                static_cast<long long>(tally.tests), static_cast<long long>(tally.innings));
+    std::printf("Runs per wicket    : %6.2f   (28-36)\n", f.runsPerWicket);
+    std::printf("Runs per over      : %6.2f   (2.8-3.6)\n", f.runsPerOver);
+    std::printf("Balls per wicket   : %6.1f   (50-70)\n", f.ballsPerWicket);
+    std::printf("Overs per innings  : %6.1f\n", f.oversPerInnings);
+    std::printf("Bowled %%           : %6.1f   (15-25)\n", f.bowledPct);
+    std::printf("Caught %%           : %6.1f   (50-65)\n", f.caughtPct);
+    std::printf("LBW %%              : %6.1f   (10-20)\n", f.lbwPct);
+    std::printf("Run out %%          : %6.1f   (2-6)\n", f.runOutPct);
+    std::printf("Stumped %%          : %6.1f   (1-4)\n", f.stumpedPct);
+    std::printf("Home wins %%        : %6.1f\n", f.homeWinPct);
+    std::printf("Away wins %%        : %6.1f\n", f.awayWinPct);
+    std::printf("Draws %%            : %6.1f   (15-40)\n", f.drawPct);
+    std::printf("Ties %%             : %6.1f\n", f.tiePct);
+    std::printf("Extras %% of runs   : %6.1f   (4-8)\n", f.extrasPct);
+    std::printf("100s/100 innings   : %6.1f   (team innings)\n", f.hundredsPer100Innings);
+    std::printf("100s/100 bat inns  : %6.2f   (each batsman's innings)\n", f.hundredsPer100BatInnings);
+    std::printf("Follow-ons/100     : %6.1f\n", f.followOnsPer100Tests);
+}
+
 }  // namespace
 
 int CmdBench(const CliOptions& opts, const Args& args)
@@ -70,6 +97,7 @@ int CmdBench(const CliOptions& opts, const Args& args)
     unsigned long long tests = 100;
     unsigned long long seed = opts.seed ? *opts.seed : 1;
     bool logOn = true;
+    bool realism = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         bool hasValue = i + 1 < args.size();
@@ -79,6 +107,8 @@ int CmdBench(const CliOptions& opts, const Args& args)
             ++i;
         } else if (a == "--log" && hasValue && (args[i + 1] == "off" || args[i + 1] == "on")) {
             logOn = args[++i] == "on";
+        } else if (a == "--realism") {
+            realism = true;
         } else {
             BenchUsage();
             return 2;
@@ -102,6 +132,7 @@ int CmdBench(const CliOptions& opts, const Args& args)
 
     StoreSnapshot loaded(g.db);
     Checksum sum;
+    RealismTally tally;
     std::uint64_t deliveries = 0;
     auto start = std::chrono::steady_clock::now();
     for (unsigned long long i = 0; i < tests; ++i) {
@@ -122,6 +153,7 @@ int CmdBench(const CliOptions& opts, const Args& args)
         const TEST& t = g.Series.Test[0];
         sum.Add(t.Innings, sizeof t.Innings);
         sum.Add(t.szResult, sizeof t.szResult);
+        AddTestToRealism(tally, t);
     }
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (seconds <= 0) seconds = 1e-9;
@@ -136,6 +168,7 @@ int CmdBench(const CliOptions& opts, const Args& args)
     std::printf("Peak memory (MB)   : %.1f\n", static_cast<double>(ru.ru_maxrss) / 1024.0);
     std::printf("Log                : %s\n", logOn ? "on" : "off");
     std::printf("Checksum           : %016llx\n", static_cast<unsigned long long>(sum.h));
+    if (realism) PrintRealism(tally);
     return 0;
 }
 

@@ -99,7 +99,7 @@ std::string Where(const Game& g, const RECORD_WHERE& w)
 
 void Rank(int rank, const std::string& value, const std::string& who, const std::string& where)
 {
-    std::printf("%3d. %-10s %-30s %s\n", rank, value.c_str(), who.c_str(), where.c_str());
+    std::printf("%3d. %-10s %-36s %s\n", rank, value.c_str(), who.c_str(), where.c_str());
 }
 
 std::string Star(int value, bool star) { return Number(value) + (star ? "*" : ""); }

@@ -13,6 +13,7 @@
 #include "core/series.h"
 #include "core/setup.h"
 #include "play_common.h"
+#include "resume.h"
 
 namespace ovs::cli {
 
@@ -38,8 +39,11 @@ constexpr long kMessageLimit = 50'000'000;
 
 void PlayUsage()
 {
-    std::fprintf(stderr, "usage: ovalspin-cli [options] play [--tests N] [--no-weather] HOME AWAY\n"
-                         "  HOME, AWAY  squad names or 0-based squad numbers\n");
+    std::fprintf(stderr, "usage: ovalspin-cli [options] play [--tests N] [--no-weather] [--ball-by-ball]\n"
+                         "                                   [--save-after-overs K | --save] HOME AWAY\n"
+                         "  HOME, AWAY  squad names or 0-based squad numbers\n"
+                         "  --save-after-overs K  stop after K overs and save the position to CURRENT.DAT\n"
+                         "  --save                save the position to CURRENT.DAT when the series has ended\n");
 }
 
 }  // namespace
@@ -73,6 +77,9 @@ int CmdPlay(const CliOptions& opts, const Args& args)
 {
     int tests = -1;
     bool allowWeather = true;
+    bool ballByBall = false;
+    int saveAfterOvers = -1;
+    bool saveAtEnd = false;
     Args names;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -85,6 +92,17 @@ int CmdPlay(const CliOptions& opts, const Args& args)
             ++i;
         } else if (a == "--no-weather") {
             allowWeather = false;
+        } else if (a == "--ball-by-ball") {
+            ballByBall = true;
+        } else if (a == "--save-after-overs") {
+            if (i + 1 >= args.size() || !ParseCount(args[i + 1], saveAfterOvers)) {
+                std::fprintf(stderr, "ovalspin-cli play: --save-after-overs wants a number of overs\n");
+                PlayUsage();
+                return 2;
+            }
+            ++i;
+        } else if (a == "--save") {
+            saveAtEnd = true;
         } else if (a.size() > 2 && a.compare(0, 2, "--") == 0) {
             std::fprintf(stderr, "ovalspin-cli play: unknown option %s\n", a.c_str());
             PlayUsage();
@@ -120,8 +138,12 @@ int CmdPlay(const CliOptions& opts, const Args& args)
         std::fprintf(stderr, "%s\n", refusal.c_str());
         return 1;
     }
+    // Each Test's ball-by-ball file goes into the data directory.
+    if (ballByBall) g.Series.bBallByBall = 1;
     ControlMenu(g, CMD_PREPAREDSERIES);
-    if (!PlayOut(g, kMessageLimit)) {
+    // With --save-after-overs the series stops between two overs (or at its end, when sooner).
+    if (saveAfterOvers >= 0 ? PlayOvers(g, saveAfterOvers, kMessageLimit) == SaveStop::Stuck
+                            : !PlayOut(g, kMessageLimit)) {
         std::fprintf(stderr, "ovalspin-cli play: the series did not end\n");
         return 1;
     }
@@ -134,6 +156,7 @@ int CmdPlay(const CliOptions& opts, const Args& args)
                     FieldText(s.Test[t].szResult).c_str());
     }
     std::printf("%s\n", SeriesStandingText(g).c_str());
+    if ((saveAfterOvers >= 0 || saveAtEnd) && !SavePositionAndSay(g, "play")) return 1;
     return 0;
 }
 

@@ -33,15 +33,13 @@ bool Finished(const TEST& t)
            std::strcmp(t.szResult, "Being replayed.") != 0;
 }
 
-// What a replay must reproduce: the toss, the innings, the points and the result.
+// What a replay must reproduce: the toss, the four innings and the result.
+// Not the performance points: they are worked out from the players' ratings
+// as they stand, and the finished Test has changed those.
 bool SameFigures(const TEST& a, const TEST& b)
 {
     return a.nTossWinner == b.nTossWinner && a.nWinner == b.nWinner &&
-           std::memcmp(a.Innings, b.Innings, sizeof a.Innings) == 0 &&
-           std::memcmp(a.nBatPoints, b.nBatPoints, sizeof a.nBatPoints) == 0 &&
-           std::memcmp(a.nBowlPoints, b.nBowlPoints, sizeof a.nBowlPoints) == 0 &&
-           std::memcmp(a.nFieldPoints, b.nFieldPoints, sizeof a.nFieldPoints) == 0 &&
-           std::strcmp(a.szResult, b.szResult) == 0;
+           std::memcmp(a.Innings, b.Innings, sizeof a.Innings) == 0 && std::strcmp(a.szResult, b.szResult) == 0;
 }
 
 void PrintInnings(const Game& g, const TEST& t)

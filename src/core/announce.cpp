@@ -1,11 +1,12 @@
 // Announcements of innings events: the optional box, the highlight line and
-// (next issue) the ball-by-ball file line of each.
+// the ball-by-ball file line of each.
 #include "core/announce.h"
 
 #include <cstdarg>
 #include <cstdio>
 #include <string>
 
+#include "core/ballbyball.h"
 #include "core/game.h"
 #include "core/highlights.h"
 #include "sim/booking.h"
@@ -76,7 +77,7 @@ void AnnounceWicket(Game& g)
                 "Fall of Wicket");
     std::string line =
         Format("%s  %s  %d\nBalls %d  4's %d  6's %d", name.c_str(), mode.c_str(), runs, balls, fours, sixes);
-    // The line and a newline go to the ball-by-ball file (next issue).
+    BbbWrite(g, line + "\n");
     AddHighlight(g, line);
 
     int b = c.nBowler;
@@ -85,7 +86,7 @@ void AnnounceWicket(Game& g)
     std::string figures = Format("%s    %d.%d - %d - %d - %d", ball::SlotName(g, c.nBowlSide, b).c_str(),
                                  bowl.nBalls / 6, bowl.nBalls % 6, static_cast<int>(bowl.nMaidens),
                                  static_cast<int>(bowl.nRuns), static_cast<int>(bowl.nWickets));
-    // The figures go to the ball-by-ball file between empty lines (next issue).
+    BbbWrite(g, "\n" + figures + "\n\n");
     AddHighlight(g, figures);
     OptionalBox(g, 0x400, figures, "Bowling Achievement");
 }
@@ -103,7 +104,7 @@ void AnnounceBatsman(Game& g)
                 "Batting Achievement");
     std::string line =
         Format("%s  not out  %d  Balls  %d   4's %d  6's  %d", name.c_str(), runs, balls, fours, sixes);
-    // The line goes into the middle of the over's ball-by-ball lines (next issue).
+    BbbEventLine(g, line);
     AddHighlight(g, line);
 }
 
@@ -125,7 +126,7 @@ void AnnouncePartnership(Game& g, int nRuns)
                 "Batting Achievement");
     std::string line = Format("Partnership between %s [%d] & %s [%d]\nis now worth %d runs.", nameA.c_str(), runsA,
                               nameB.c_str(), runsB, p);
-    // The line goes to the ball-by-ball file (next issue).
+    BbbEventLine(g, line);
     AddHighlight(g, line);
 }
 

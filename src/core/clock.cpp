@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <unordered_map>
 
 #include "core/ballbyball.h"
 #include "core/clock_internal.h"
@@ -19,34 +18,7 @@
 
 namespace ovs {
 
-namespace {
-
-// The timetable is not part of the stored records; it is kept beside each Game.
-// The last lookup is cached because the delivery reads the run thresholds on
-// every ball.
-struct TimetableStore {
-    std::unordered_map<const Game*, DayTimes> byGame;
-    const Game* lastGame = nullptr;
-    DayTimes* last = nullptr;
-};
-
-TimetableStore& Store()
-{
-    static TimetableStore store;
-    return store;
-}
-
-}  // namespace
-
-DayTimes& Timetable(Game& g)
-{
-    TimetableStore& s = Store();
-    if (s.lastGame != &g) {
-        s.last = &s.byGame[&g];
-        s.lastGame = &g;
-    }
-    return *s.last;
-}
+DayTimes& Timetable(Game& g) { return g.times; }
 
 const PLAYER* SlotPlayer(const Game& g, int side, int slot)
 {

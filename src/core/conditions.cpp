@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/ballbyball.h"
 #include "core/game.h"
 #include "core/setup.h"
 #include "core/weather.h"
@@ -86,8 +87,7 @@ std::string ConditionsText(const CURRENT& c)
 
 void WriteConditions(Game& g)
 {
-    // The ball-by-ball file (to come) takes ConditionsText(g.Current) here.
-    (void)g;
+    BbbWrite(g, ConditionsText(g.Current));
 }
 
 }  // namespace ovs

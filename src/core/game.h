@@ -14,6 +14,7 @@
 #include <string>
 
 #include "core/ballbyball.h"
+#include "core/day_times.h"
 #include "core/host.h"
 #include "core/log.h"
 #include "core/match.h"
@@ -66,6 +67,10 @@ struct Game {
     CURRENT CurrentBackup[2]{};
 
     LEAGUE League{};
+
+    // The day timetable and run thresholds of the Test in play, worked out from
+    // its ground; not part of the stored records.
+    DayTimes times{};
 
     // The saved position's toolbar records, carried from CURRENT.DAT and back.
     ToolbarState toolbar{};

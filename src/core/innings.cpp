@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/arith.h"
+#include "core/ballbyball.h"
 #include "core/clock.h"
 #include "core/highlights.h"
 #include "core/innings_internal.h"
@@ -57,8 +58,8 @@ void NewInnings(Game& g, int n)
     TEST& t = *g.pTest;
     if (n <= 0) {
         TheToss(g);
-        // The ball-by-ball header, the conditions and "\n%s won the toss and
-        // elected to bat./bowl." go to the ball-by-ball file here (next issue).
+        // The Test's ball-by-ball file: header, conditions and the toss.
+        BbbStartTest(g);
         if (c.nDay == 6) return PostEndTest(g, "NewInnings");
         RestBowlers(g, 100);
         StartInnings(g, 0);
@@ -80,10 +81,10 @@ void NewInnings(Game& g, int n)
         if (!enforced) {
             SwapSides(c);
             RestBowlers(g, 100);
-            // LeadText(g) goes to the ball-by-ball file (next issue).
+            BbbWrite(g, LeadText(g));
         } else {
-            // "%s have enforced the follow on." and the innings-defeat line go
-            // to the ball-by-ball file as well (next issue).
+            BbbWrite(g, SquadName(g, a) + " have enforced the follow on.\n\n");
+            BbbWrite(g, AvoidInningsDefeatText(g, c.nBatSide, lead) + "\n\n");
             AddHighlight(g, AvoidInningsDefeatText(g, c.nBatSide, lead));
             RestBowlers(g, 10);
         }
@@ -97,7 +98,7 @@ void NewInnings(Game& g, int n)
     c.nTarget = d + 1;
     SwapSides(c);
     RestBowlers(g, 100);
-    // TargetText(g) goes to the ball-by-ball file (next issue).
+    BbbWrite(g, TargetText(g));
     StartInnings(g, 3);
 }
 
@@ -148,7 +149,7 @@ void EndInnings(Game& g)
         g.host->RunDialog(req);
     }
     if (NetworkServer(g)) NetworkSendEndInnings(g);
-    // The innings scoreboard goes to the ball-by-ball file (next issue).
+    BbbInningsScoreboard(g);
 
     const int ended = c.nInnings;
     const int status = in.nStatus;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/ballbyball.h"
 #include "core/clock.h"
 #include "core/highlights.h"
 #include "core/innings.h"
@@ -186,11 +187,12 @@ void StartInnings(Game& g, int n)
     if (HumanSide(g, c.nBowlSide)) BowlingFactorBox(g, 0);
     if (PersonInvolved(g)) TeamFactorBox(g, 0);
     if (g.Watched()) g.host->Refresh(PANE_ALL);
-    // The innings header goes to the ball-by-ball file (next issue).
+    BbbInningsHeader(g);
     std::string bowlers = "Starting bowlers are " + Name(g, c.nBowlSide, c.nBowler) + " & " +
                           Name(g, c.nBowlSide, c.nOtherBowler) + ".";
     if (g.Watched() && (g.options.wShowMessages & 0x1))
         g.host->MessageBox(bowlers, "New innings bowlers", BoxButtons::Ok, BoxIcon::Information);
+    BbbWrite(g, bowlers + "\n");
     AddHighlight(g, bowlers);
 
     g.Log("Posting WM_CONTINNINGS message from StartInnings ()\n");

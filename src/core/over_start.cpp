@@ -1,5 +1,6 @@
 // The start of an over: the captains' commands, a replayed declaration, a
 // weather stoppage, the bowler of the over and the aggression of the pairings.
+#include "core/ballbyball.h"
 #include "core/innings.h"
 #include "core/innings_internal.h"
 #include "core/menu.h"
@@ -62,7 +63,7 @@ void NewOver(Game& g, int nOver)
     }
     c.nBall = 0;
     c.nBallInOver = 0;
-    // The ball-by-ball line of the over starts here (next issue).
+    BbbBeginOver(g);
 
     // Each batsman's aggression against this bowler, and the bowler's against them.
     int b = c.nBowler;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/ballbyball.h"
 #include "core/game.h"
 #include "core/highlights.h"
 #include "core/messages.h"
@@ -143,7 +144,7 @@ std::string TestResult(Game& g)
     const bool watched = g.Watched();
     if (watched)
         g.host->MessageBox(text, TestOrdinal(g.Current.nTest + 1) + " Test", BoxButtons::Ok, BoxIcon::Information);
-    // The ball-by-ball file gets an empty line, the text and an empty line here.
+    BbbWrite(g, std::string("\n") + text + "\n\n");
     if (watched) {
         DialogRequest req;
         req.id = Dialog::TestRating;
@@ -183,7 +184,8 @@ void EndTest(Game& g)
         return;
     }
     ++g.Current.nTest;
-    // An open ball-by-ball file gets its rule and the full scoreboard here, and is closed.
+    // An open ball-by-ball file gets its rule and the full scoreboard, and is closed.
+    BbbEndTest(g, g.Current.nTest - 1);
     if (g.Current.nTest < g.Series.nNumTests) {
         g.Log("Posting WM_NEWTEST message from EndTest () (wParam = %d)\n", static_cast<int>(g.Current.nTest));
         g.queue.Post(WM_NEWTEST, g.Current.nTest);

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/conditions.h"
+#include "core/ballbyball.h"
 #include "core/game.h"
 #include "core/messages.h"
 #include "core/replay.h"
@@ -156,7 +157,8 @@ void StartNewTest(Game& g, int t)
             SelectComputerTeam(g, side);
     }
 
-    // The ball-by-ball file handle is cleared here once that file exists.
+    // A new Test starts with no ball-by-ball file open.
+    BbbForget(g);
     g.Log("Posting WM_NEWINNINGS message from StartNewTest ()\n");
     g.queue.Post(WM_NEWINNINGS, 0);
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/ballbyball.h"
+#include "core/clock.h"
 #include "core/game.h"
 #include "core/menu.h"
 #include "core/messages.h"
@@ -216,6 +217,8 @@ bool LoadSavedPosition(Game& g)
         for (int j = 0; j < pos->teams; ++j)
             g.db.LeagueSeries(i, j) = pos->leagueSeries[static_cast<std::size_t>(i * pos->teams + j)];
     g.SelectTestAndInnings();
+    // The timetable is not stored: work it out again from the Test's ground.
+    if (g.pTest) ComputeDayTimes(g);
 
     // Name and path stay those of the database loaded at start-up.
     DBHEADER& h = g.dbHeader;

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "core/ballbyball.h"
 #include "core/clock.h"
 #include "core/flow.h"
 #include "core/game.h"
@@ -67,7 +68,7 @@ int RotationPlace(const Game& g, int s)
 void ReportBowlingChange(Game& g, int oldBowler, int newBowler, bool box)
 {
     std::string text = BowlerName(g, oldBowler) + " has been replaced by " + BowlerName(g, newBowler) + ".";
-    // The commentary line goes to the ball-by-ball file (next issue).
+    BbbIntervalLine(g, text);
     g.host->Refresh(PANE_BOWLERS);
     if (box && (g.options.wShowMessages & 0x4) && (PersonInvolved(g) || (g.options.wPlayOptions & 0x80)))
         g.host->MessageBox(text, "Bowling Change", BoxButtons::Ok, BoxIcon::Information);
@@ -198,8 +199,9 @@ void EndOfOver(Game& g, int over)
         g.host->Refresh(PANE_BUTTONS);
     }
 
-    // The over's ball-by-ball line is completed here unless the last ball was
-    // a wicket or ended the innings (next issue).
+    // The over's ball-by-ball line is completed unless the last ball was a
+    // wicket (which wrote it) or ended the innings.
+    if (c.nOutcome < 32 && !c.bEndInnings) BbbEndOver(g);
 
     int b = c.nBowler;
     if (ValidSlot(b) && c.nBall == 6 && in.Bowl[b].nRuns == c.nRunsAtOverStart) {
@@ -250,8 +252,8 @@ void EndOfOver(Game& g, int over)
     } else if (c.nOversSinceNewBall == 0) {
         ReplayAppendByte(g, kNewBallMark);
     }
-    // After a new ball the ball-by-ball file gets "%s have taken the new ball."
-    // (next issue); the status line is the bowlers pane's.
+    // After a new ball the ball-by-ball file says so; the status line is the bowlers pane's.
+    if (c.nOversSinceNewBall == 0) BbbIntervalLine(g, SquadName(g, bowl) + " have taken the new ball.");
     if (c.nOversSinceNewBall == 0) g.host->Refresh(PANE_BOWLERS);
 
     // The break between overs, where a watched game waits for the user.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/ballbyball.h"
 #include "core/game.h"
 #include "core/innings.h"
 #include "sim/aggression.h"
@@ -146,7 +147,7 @@ void StartingBowlers(Game& g, int kind)
     int first = -1, second = -1;
     if (!PlacePair(g, kind, first, second)) return;
     std::string text = "Starting bowlers are " + BowlerName(g, first) + " & " + BowlerName(g, second) + ".";
-    // The commentary gets the text between empty lines (ball-by-ball file, next issue).
+    BbbIntervalLine(g, "\n" + text + "\n");
     g.host->Refresh(PANE_BOWLERS);
     if ((g.options.wShowMessages & 0x2) && PersonInvolved(g))
         g.host->MessageBox(text, "New day bowlers", BoxButtons::Ok, BoxIcon::Information);

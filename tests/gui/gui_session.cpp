@@ -1,7 +1,9 @@
 // A started desktop game for the GUI tests.
 #include "gui_session.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QTest>
 #include <QDir>
 #include <QFile>
 
@@ -42,6 +44,10 @@ GuiSession::GuiSession(bool realDialogs, int resolution)
     if (started_) {
         window_->UpdateCommands();
         window_->show();
+        // Accelerators reach the active window only.
+        window_->activateWindow();
+        QApplication::setActiveWindow(window_.get());
+        (void)QTest::qWaitForWindowActive(window_.get(), 1000);
     }
 }
 
@@ -87,6 +93,15 @@ bool GuiSession::RunUntilIdle(int maxTurns)
         if (game_->queue.Empty()) return true;
     }
     return false;
+}
+
+void GuiSession::Key(Qt::Key key, Qt::KeyboardModifiers mods)
+{
+    if (QApplication::activeWindow() != window_.get()) {
+        window_->activateWindow();
+        QApplication::setActiveWindow(window_.get());
+    }
+    QTest::keyClick(window_.get(), key, mods);
 }
 
 QString GuiSession::Screenshot(const QString& name)

@@ -33,6 +33,9 @@ public:
     bool RunUntilPaused(int maxTurns = 200000);
     // Serve events until the queue is empty.
     bool RunUntilIdle(int maxTurns = 2000000);
+    // Press a key in the main window, as the active window (a closed dialog
+    // may leave no window active on the offscreen platform).
+    void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier);
     // Save a picture of the main window as OVALSPIN_SCREENSHOT_DIR/name.png.
     QString Screenshot(const QString& name);
     // The text of DEBUG.TXT.

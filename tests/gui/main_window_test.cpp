@@ -82,7 +82,7 @@ void MainWindowTest::watchedSeriesPausesBetweenOvers()
     // Space plays exactly one over and pauses again.
     const int over = g.Current.nOver;
     const int balls = g.pInnings->nTotalBalls;
-    QTest::keyClick(&w, Qt::Key_Space);
+    s.Key(Qt::Key_Space);
     QVERIFY(s.RunUntilPaused());
     QCOMPARE(int(g.Current.nOver), over + 1);
     QVERIFY(g.pInnings->nTotalBalls >= balls + 6 || g.Current.nInnings > 0);
