@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "core/format.h"
 #include "core/ballbyball.h"
 #include "core/game.h"
 #include "core/highlights.h"
@@ -16,17 +17,6 @@ namespace ovs {
 namespace {
 
 bool ValidSlot(int s) { return s >= 0 && s < MAX_ELEVEN; }
-
-std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
-std::string Format(const char* fmt, ...)
-{
-    char buf[400];
-    va_list ap;
-    va_start(ap, fmt);
-    std::vsnprintf(buf, sizeof buf, fmt, ap);
-    va_end(ap);
-    return buf;
-}
 
 // An optional box, shown when the game is watched and its switch is on.
 void OptionalBox(Game& g, unsigned bit, const std::string& text, const char* caption)

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "core/format.h"
 #include "core/arith.h"
 #include "core/clock.h"
 #include "core/conditions.h"
@@ -24,17 +25,6 @@ namespace ovs {
 namespace {
 
 const std::string kRule(LINE_WIDTH, '-');
-
-std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
-std::string Format(const char* fmt, ...)
-{
-    char buf[256];
-    va_list ap;
-    va_start(ap, fmt);
-    std::vsnprintf(buf, sizeof buf, fmt, ap);
-    va_end(ap);
-    return buf;
-}
 
 bool ValidSlot(int s) { return s >= 0 && s < MAX_ELEVEN; }
 

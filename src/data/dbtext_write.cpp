@@ -10,24 +10,13 @@
 #include <vector>
 
 #include "core/game.h"
+#include "core/format.h"
 #include "data/dbtext.h"
 #include "data/dbtext_tables.h"
 
 namespace ovs {
 
 namespace {
-
-std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
-
-std::string Format(const char* fmt, ...)
-{
-    char buf[512];
-    va_list args;
-    va_start(args, fmt);
-    std::vsnprintf(buf, sizeof buf, fmt, args);
-    va_end(args);
-    return buf;
-}
 
 // A fixed-width text field as a string (it may lack its NUL when damaged).
 template <std::size_t N>

@@ -1,5 +1,6 @@
 // Enumeration texts, display names and derived figures of the player records.
 #include "data/texts.h"
+#include "core/format.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -176,17 +177,6 @@ std::string DisplayName(const PLAYER& p)
 std::string DisplayName(const PLAYERSERIES& p)
 {
     return DisplayName(Field(p.szInitials).c_str(), Field(p.szSurname).c_str());
-}
-
-static std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
-static std::string Format(const char* fmt, ...)
-{
-    char buf[64];
-    va_list ap;
-    va_start(ap, fmt);
-    std::vsnprintf(buf, sizeof buf, fmt, ap);
-    va_end(ap);
-    return buf;
 }
 
 std::string StrikeRateText(long runs, long balls)

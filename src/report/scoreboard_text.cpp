@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/format.h"
 #include "core/game.h"
 #include "core/innings.h"
 #include "core/match.h"
@@ -16,17 +17,6 @@
 namespace ovs {
 
 namespace {
-
-std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
-std::string Format(const char* fmt, ...)
-{
-    char buf[256];
-    va_list ap;
-    va_start(ap, fmt);
-    std::vsnprintf(buf, sizeof buf, fmt, ap);
-    va_end(ap);
-    return buf;
-}
 
 bool ValidSlot(int s) { return s >= 0 && s < MAX_ELEVEN; }
 
