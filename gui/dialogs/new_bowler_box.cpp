@@ -20,32 +20,6 @@ namespace gui {
 
 namespace {
 
-const char* FitnessWord(int fatigue)
-{
-    if (fatigue < 8) return "Supreme";
-    if (fatigue < 16) return "Very Fit";
-    if (fatigue < 24) return "Fit";
-    if (fatigue < 32) return "Okay";
-    if (fatigue < 40) return "Tiring";
-    if (fatigue < 56) return "Tired";
-    return "Exhausted";
-}
-
-const char* BowlTypeWord(int type)
-{
-    switch (type) {
-    case 1: return "Off Spin";
-    case 2: return "Leg Spin";
-    case 4: return "Slow";
-    case 8: return "Medium";
-    case 16: return "Medium Fast";
-    case 32: return "Fast Medium";
-    case 64: return "Fast";
-    case -1: return "Wkt Keeper";
-    default: return "";
-    }
-}
-
 bool Valid(int slot) { return slot >= 0 && slot < ovs::MAX_ELEVEN; }
 
 }  // namespace
@@ -81,8 +55,8 @@ bool RunNewBowlerBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
         rows[slot]->setObjectName(QString("ctl%1").arg(100 + slot));
         rows[slot]->setEnabled(type != -1 && allowed(slot));
         grid->addWidget(rows[slot], r, 0);
-        grid->addWidget(new QLabel(FitnessWord(c.Spell[slot].nTiredness), &d), r, 1);
-        grid->addWidget(new QLabel(BowlTypeWord(type), &d), r, 2);
+        grid->addWidget(new QLabel(ovs::FitnessText(c.Spell[slot].nTiredness), &d), r, 1);
+        grid->addWidget(new QLabel(ovs::BowlTypeShort(type), &d), r, 2);
         const ovs::BOWL& b = in.Bowl[slot];
         if (b.nBalls > 0) {
             const int figures[4] = {b.nBalls / 6, b.nMaidens, b.nRuns, b.nWickets};

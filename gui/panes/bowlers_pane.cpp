@@ -3,42 +3,13 @@
 #include <QPainter>
 
 #include "core/game.h"
+#include "data/texts.h"
 #include "panes/pane_classes.h"
 #include "theme.h"
 
 namespace gui {
 
 using namespace ovs;
-
-namespace {
-
-const char* FitnessWord(int fatigue)
-{
-    if (fatigue < 8) return "Supreme";
-    if (fatigue < 16) return "Very Fit";
-    if (fatigue < 24) return "Fit";
-    if (fatigue < 32) return "Okay";
-    if (fatigue < 40) return "Tiring";
-    if (fatigue < 56) return "Tired";
-    return "Exhausted";
-}
-
-const char* BowlingWord(int type)
-{
-    switch (type) {
-    case 1: return "Off Spin";
-    case 2: return "Leg Spin";
-    case 4: return "Slow";
-    case 8: return "Medium";
-    case 16: return "Medium Fast";
-    case 32: return "Fast Medium";
-    case 64: return "Fast";
-    case -1: return "Wkt Keeper";
-    default: return "";
-    }
-}
-
-}  // namespace
 
 BowlersPane::BowlersPane(MainWindow& w, QWidget* parent) : PaneBase(w, parent, "BowlersClass", kGrey) {}
 
@@ -73,9 +44,9 @@ void BowlersPane::Paint(QPainter& p)
         p.setPen(bowling ? kYellow : QColor(Qt::white));
         TextLeft(p, 22, y, Q(PlayerName(gm, side, slot)));
         p.setPen(kCyan);
-        TextLeft(p, 22 + 22 * cw, y, FitnessWord(c.Spell[slot].nTiredness));
+        TextLeft(p, 22 + 22 * cw, y, FitnessText(c.Spell[slot].nTiredness));
         p.setPen(Qt::white);
-        TextLeft(p, 22 + 33 * cw, y, BowlingWord(type));
+        TextLeft(p, 22 + 33 * cw, y, BowlTypeShort(type));
         TextLeft(p, 22 + 48 * cw, y, QString::asprintf("%d.%d", b.nBalls / 6, b.nBalls % 6));
         TextLeft(p, 22 + 56 * cw, y, QString::asprintf("%d-%d", int(b.nWickets), int(b.nRuns)));
     }

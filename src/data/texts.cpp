@@ -66,6 +66,17 @@ const char* BowlTypeShort(int type)
     }
 }
 
+const char* FitnessText(int fatigue)
+{
+    if (fatigue < 8) return "Supreme";
+    if (fatigue < 16) return "Very Fit";
+    if (fatigue < 24) return "Fit";
+    if (fatigue < 32) return "Okay";
+    if (fatigue < 40) return "Tiring";
+    if (fatigue < 56) return "Tired";
+    return "Exhausted";
+}
+
 const char* BowlTypeLong(int type)
 {
     switch (type) {

@@ -24,6 +24,8 @@ const char* BattingStyle(int strikeRate);
 // Bowling type: -1 (a wicket-keeper) reads "Wkt Keeper" in the short form and
 // nothing in the others.
 const char* BowlTypeShort(int type);
+// How a bowler's fatigue reads in the bowler choice and the bowlers pane.
+const char* FitnessText(int fatigue);
 const char* BowlTypeLong(int type);
 const char* BowlTypeHtml(int type);   // 1 and 2 read "Finger Spin" and "Wrist Spin"
 
