@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "core/log.h"
 #include "core/menu.h"
 #include "core/series.h"
 #include "core/startup.h"
@@ -114,9 +115,7 @@ QString GuiSession::Screenshot(const QString& name)
 
 QString GuiSession::LogText() const
 {
-    QFile f(dir_.path() + "/DEBUG.TXT");
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return QString::fromLatin1(f.readAll());
+    return QString::fromStdString(ovs::RunLog::ReadText((dir_.path() + "/DEBUG.TXT").toStdString()));
 }
 
 }  // namespace guitest
