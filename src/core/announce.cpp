@@ -18,11 +18,13 @@ namespace {
 
 bool ValidSlot(int s) { return s >= 0 && s < MAX_ELEVEN; }
 
-// An optional box, shown when the game is watched and its switch is on.
-void OptionalBox(Game& g, unsigned bit, const std::string& text, const char* caption)
+// An optional box, shown when the game is watched and its switch is on; its
+// text is only built then.
+template <typename MakeText>
+void OptionalBox(Game& g, unsigned bit, MakeText makeText, const char* caption)
 {
     if (g.Watched() && (g.options.wShowMessages & bit))
-        g.host->MessageBox(text, caption, BoxButtons::Ok, BoxIcon::Information);
+        g.host->MessageBox(makeText(), caption, BoxButtons::Ok, BoxIcon::Information);
 }
 
 // How the batsman went: "b  ", "ct  Smith  b  ", ... with the bowler's name.
@@ -61,10 +63,10 @@ void AnnounceWicket(Game& g)
     std::string mode = ModeText(g, bat);
     int runs = bat.nRuns, balls = bat.nBalls, fours = bat.nFours, sixes = bat.nSixes;
 
-    OptionalBox(g, 0x200,
-                Format("%s    %s    %d\n  Balls  %d    4's  %d    6's  %d", name.c_str(), mode.c_str(), runs, balls,
-                       fours, sixes),
-                "Fall of Wicket");
+    OptionalBox(g, 0x200, [&] {
+        return Format("%s    %s    %d\n  Balls  %d    4's  %d    6's  %d", name.c_str(), mode.c_str(), runs, balls,
+                      fours, sixes);
+    }, "Fall of Wicket");
     std::string line =
         Format("%s  %s  %d\nBalls %d  4's %d  6's %d", name.c_str(), mode.c_str(), runs, balls, fours, sixes);
     BbbWrite(g, line + "\n");
@@ -78,7 +80,7 @@ void AnnounceWicket(Game& g)
                                  static_cast<int>(bowl.nRuns), static_cast<int>(bowl.nWickets));
     BbbWrite(g, "\n" + figures + "\n\n");
     AddHighlight(g, figures);
-    OptionalBox(g, 0x400, figures, "Bowling Achievement");
+    OptionalBox(g, 0x400, [&] { return figures; }, "Bowling Achievement");
 }
 
 void AnnounceBatsman(Game& g)
@@ -89,9 +91,9 @@ void AnnounceBatsman(Game& g)
     const BAT& bat = g.pInnings->Bat[s];
     std::string name = ball::SlotName(g, c.nBatSide, s);
     int runs = bat.nRuns, balls = bat.nBalls, fours = bat.nFours, sixes = bat.nSixes;
-    OptionalBox(g, 0x8,
-                Format("%s    not out    %d\nBalls  %d    4's  %d    6's  %d", name.c_str(), runs, balls, fours, sixes),
-                "Batting Achievement");
+    OptionalBox(g, 0x8, [&] {
+        return Format("%s    not out    %d\nBalls  %d    4's  %d    6's  %d", name.c_str(), runs, balls, fours, sixes);
+    }, "Batting Achievement");
     std::string line =
         Format("%s  not out  %d  Balls  %d   4's %d  6's  %d", name.c_str(), runs, balls, fours, sixes);
     BbbEventLine(g, line);
@@ -110,10 +112,10 @@ void AnnouncePartnership(Game& g, int nRuns)
 
     std::string nameA = ball::SlotName(g, c.nBatSide, a), nameB = ball::SlotName(g, c.nBatSide, b);
     int runsA = in.Bat[a].nRuns, runsB = in.Bat[b].nRuns;
-    OptionalBox(g, 0x10,
-                Format("Partnership between %s [%d] &\n%s [%d] is now worth %d runs.", nameA.c_str(), runsA,
-                       nameB.c_str(), runsB, p),
-                "Batting Achievement");
+    OptionalBox(g, 0x10, [&] {
+        return Format("Partnership between %s [%d] &\n%s [%d] is now worth %d runs.", nameA.c_str(), runsA,
+                      nameB.c_str(), runsB, p);
+    }, "Batting Achievement");
     std::string line = Format("Partnership between %s [%d] & %s [%d]\nis now worth %d runs.", nameA.c_str(), runsA,
                               nameB.c_str(), runsB, p);
     BbbEventLine(g, line);

@@ -32,6 +32,7 @@ bool Game::Watched() const
 
 void Game::Log(const char* fmt, ...)
 {
+    if (!log.Wanted()) return;
     std::va_list ap;
     va_start(ap, fmt);
     log.WriteV(fmt, ap);

@@ -1,29 +1,25 @@
 // The engine's application message queue.
 #include "core/queue.h"
 
-#include <algorithm>
-
 namespace ovs {
-
-bool MessageQueue::Peek(std::uint32_t msg) const
-{
-    return std::any_of(q_.begin(), q_.end(), [msg](const AppMessage& m) { return m.msg == msg; });
-}
 
 bool MessageQueue::Remove(std::uint32_t msg)
 {
-    auto it = std::find_if(q_.begin(), q_.end(), [msg](const AppMessage& m) { return m.msg == msg; });
-    if (it == q_.end()) return false;
-    q_.erase(it);
-    return true;
+    for (std::size_t i = 0; i < size_; ++i) {
+        if (At(i).msg != msg) continue;
+        for (std::size_t j = i; j + 1 < size_; ++j) At(j) = At(j + 1);
+        --size_;
+        return true;
+    }
+    return false;
 }
 
-std::optional<AppMessage> MessageQueue::Pop()
+void MessageQueue::Grow()
 {
-    if (q_.empty()) return std::nullopt;
-    AppMessage m = q_.front();
-    q_.pop_front();
-    return m;
+    std::vector<AppMessage> bigger(ring_.size() * 2);
+    for (std::size_t i = 0; i < size_; ++i) bigger[i] = At(i);
+    ring_.swap(bigger);
+    head_ = 0;
 }
 
 }  // namespace ovs

@@ -3,11 +3,15 @@
 // Handlers post the next step of play here; a front end pumps it one message
 // at a time between its own events. Posting peeks first where the flow asks
 // for it, so that a step is never queued twice.
+//
+// The queue holds a handful of messages at most, and every ball posts, peeks
+// and pops, so it is a ring over a small array that doubles when full, with
+// no allocation in play.
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <optional>
+#include <vector>
 
 namespace ovs {
 
@@ -19,21 +23,43 @@ struct AppMessage {
 
 class MessageQueue {
 public:
+    MessageQueue() : ring_(16) {}
+
     void Post(std::uint32_t msg, std::int32_t wParam = 0, std::int64_t lParam = 0)
     {
-        q_.push_back({msg, wParam, lParam});
+        if (size_ == ring_.size()) Grow();
+        ring_[(head_ + size_) & (ring_.size() - 1)] = {msg, wParam, lParam};
+        ++size_;
     }
     // Is a message with this number waiting? (peek without removing)
-    bool Peek(std::uint32_t msg) const;
+    bool Peek(std::uint32_t msg) const
+    {
+        for (std::size_t i = 0; i < size_; ++i)
+            if (At(i).msg == msg) return true;
+        return false;
+    }
     // Remove the first waiting message with this number; false if none.
     bool Remove(std::uint32_t msg);
-    std::optional<AppMessage> Pop();
-    bool Empty() const { return q_.empty(); }
-    std::size_t Size() const { return q_.size(); }
-    void Clear() { q_.clear(); }
+    std::optional<AppMessage> Pop()
+    {
+        if (size_ == 0) return std::nullopt;
+        AppMessage m = ring_[head_];
+        head_ = (head_ + 1) & (ring_.size() - 1);
+        --size_;
+        return m;
+    }
+    bool Empty() const { return size_ == 0; }
+    std::size_t Size() const { return size_; }
+    void Clear() { head_ = size_ = 0; }
 
 private:
-    std::deque<AppMessage> q_;
+    const AppMessage& At(std::size_t i) const { return ring_[(head_ + i) & (ring_.size() - 1)]; }
+    AppMessage& At(std::size_t i) { return ring_[(head_ + i) & (ring_.size() - 1)]; }
+    void Grow();
+
+    std::vector<AppMessage> ring_;  // size a power of two
+    std::size_t head_ = 0;
+    std::size_t size_ = 0;
 };
 
 }  // namespace ovs

@@ -30,19 +30,31 @@ int Member(const Game& g, int side, int slot, int& squadIndex)
 
 }  // namespace
 
-PLAYER& SlotPlayer(Game& g, int side, int slot)
+namespace {
+
+// An empty slot plays as a blank player rather than reading past the stores.
+[[gnu::cold, gnu::noinline]] PLAYER& BlankPlayer()
 {
-    int squad;
-    const int member = Member(g, side, slot, squad);
-    if (member >= 0) {
-        const int player = g.db.squads[squad].nPlayer[member];
-        if (player >= 0 && player < static_cast<int>(g.db.players.size())) return g.db.players[player];
-    }
-    // An empty slot plays as a blank player rather than reading past the stores.
     static PLAYER blank;
     blank = PLAYER{};
     blank.nBowlType = BOWL_NONE;
     return blank;
+}
+
+}  // namespace
+
+PLAYER& SlotPlayer(Game& g, int side, int slot)
+{
+    // Every ball asks for its striker and bowler: one pass of checks, no copies.
+    if (g.pTest && static_cast<unsigned>(side) < 2 && static_cast<unsigned>(slot) < MAX_ELEVEN) {
+        const unsigned squad = static_cast<unsigned>(static_cast<int>(g.Series.nSquad[side]));
+        const unsigned member = static_cast<unsigned>(static_cast<int>(g.pTest->nPlayer[slot][side]));
+        if (squad < g.db.squads.size() && member < MAX_SQUAD) {
+            const unsigned player = static_cast<unsigned>(static_cast<int>(g.db.squads[squad].nPlayer[member]));
+            if (player < g.db.players.size()) return g.db.players[player];
+        }
+    }
+    return BlankPlayer();
 }
 
 std::string SlotName(const Game& g, int side, int slot)

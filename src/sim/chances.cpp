@@ -27,13 +27,17 @@ std::string Format(const char* fmt, const std::string& a, const std::string& b, 
     return buf;
 }
 
-// A survived chance is told in a box only when someone watches and wants it.
-void Tell(Game& g, unsigned bit, const std::string& text, const char* caption)
+// A survived chance is told in a box only when someone watches and wants it;
+// its text goes into the ball-by-ball file in every case. An unwatched game
+// without a file builds no text at all.
+template <typename MakeText>
+void Tell(Game& g, unsigned bit, MakeText makeText, const char* caption)
 {
-    // The text goes into the ball-by-ball file in every case.
+    const bool box = (g.options.wShowMessages & bit) && g.Watched();
+    if (!box && !BbbIsOpen(g)) return;
+    const std::string text = makeText();
     BbbEventLine(g, text);
-    if ((g.options.wShowMessages & bit) && g.Watched())
-        g.host->MessageBox(text, caption, BoxButtons::Ok, BoxIcon::Information);
+    if (box) g.host->MessageBox(text, caption, BoxButtons::Ok, BoxIcon::Information);
 }
 
 std::string StrikerName(const Game& g) { return ball::SlotName(g, g.Current.nBatSide, g.Current.nStriker); }
@@ -76,7 +80,7 @@ int AppealLBW(Game& g)
                       : margin <= 20 ? "%s survived a close LBW appeal by %s."
                       : margin <= 40 ? "%s survived a LBW appeal by %s."
                                      : "%s easily survived a LBW appeal by %s.";
-    Tell(g, kShowLBW, Format(fmt, StrikerName(g), BowlerName(g)), "LBW Appeal");
+    Tell(g, kShowLBW, [&] { return Format(fmt, StrikerName(g), BowlerName(g)); }, "LBW Appeal");
     return 0;
 }
 
@@ -107,7 +111,7 @@ int ChanceStumping(Game& g)
                       : a <= 36 ? "%s missed a chance to stump %s\noff %s."
                       : a <= 40 ? "%s missed a hard chance to stump %s\noff %s."
                                 : "%s missed a very hard chance to stump %s\noff %s.";
-    Tell(g, kShowStumping, Format(fmt, FielderName(g, keeper), StrikerName(g), BowlerName(g)), "Stumping Chance");
+    Tell(g, kShowStumping, [&] { return Format(fmt, FielderName(g, keeper), StrikerName(g), BowlerName(g)); }, "Stumping Chance");
     return 0;
 }
 
@@ -139,7 +143,7 @@ int ChanceCatch(Game& g)
                       : d < 8  ? "%s dropped %s, a chance off\n%s."
                       : d == 8 ? "%s dropped %s, a hard chance off\n%s."
                                : "%s dropped %s, a very hard chance off\n%s.";
-    Tell(g, kShowDropped, Format(fmt, FielderName(g, f), StrikerName(g), BowlerName(g)), "Catching Chance");
+    Tell(g, kShowDropped, [&] { return Format(fmt, FielderName(g, f), StrikerName(g), BowlerName(g)); }, "Catching Chance");
     return 0;
 }
 
@@ -180,7 +184,7 @@ int ChanceRunOut(Game& g, int runs)
                       : d < 8  ? "%s missed a chance to run out %s."
                       : d == 8 ? "%s missed a hard chance to run out %s."
                                : "%s missed a very hard chance to run out %s.";
-    Tell(g, kShowRunOut, Format(fmt, fielder, striker), "Run out Chance");
+    Tell(g, kShowRunOut, [&] { return Format(fmt, fielder, striker); }, "Run out Chance");
     return over;
 }
 

@@ -133,8 +133,7 @@ void ReportBall(Game& g, int over)
 int FatiguePenalty(int F)
 {
     int f = (F > 48 ? F / 3 : 0) + F / 4;
-    for (int step : {16, 24, 31, 37, 42, 46, 49})
-        if (F > step) ++f;
+    f += (F > 16) + (F > 24) + (F > 31) + (F > 37) + (F > 42) + (F > 46) + (F > 49);
     if (F > 56) f += F / 2;
     if (F > 64) f += F;
     return f;
@@ -157,14 +156,19 @@ int BowlerGroup(int bowlingType)
     }
 }
 
-int BowlerConditions(const Game& g, int bowlingType)
+namespace {
+
+int BowlerConditions(const ConditionIndex& i, int bowlingType)
 {
     const int group = BowlerGroup(bowlingType);
     if (group < 0) return 0;
-    const ConditionIndex i = Conditions(g.Current);
     return 2 * (kBowlPitch[group][i.pitch] + kBowlBounce[group][i.bounce] + kBowlAge[group][i.age] +
                 kBowlWeather[group][i.weather]);
 }
+
+}  // namespace
+
+int BowlerConditions(const Game& g, int bowlingType) { return BowlerConditions(Conditions(g.Current), bowlingType); }
 
 DeliveryFigures ComputeFigures(Game& g)
 {
@@ -176,7 +180,7 @@ DeliveryFigures ComputeFigures(Game& g)
     const ConditionIndex ci = Conditions(c);
 
     const int f = FatiguePenalty(c.Spell[c.nBowler].nTiredness);
-    const int sb = BowlerConditions(g, type);
+    const int sb = BowlerConditions(ci, type);
     const int p = PaceWeight(PaceClass(type));
 
     DeliveryFigures fig;
