@@ -6,8 +6,7 @@
 #include <algorithm>
 
 #include "core/innings.h"
-#include "delivery_fixture.h"
-#include "innings_fixture.h"
+#include "fixtures.h"
 #include "sim/aggression.h"
 #include "sim/booking.h"
 #include "sim/bowling.h"
@@ -23,11 +22,7 @@ protected:
     void SetUp() override
     {
         InningsFixture::SetUp();
-        for (int s = 0; s < MAX_ELEVEN; ++s) {
-            Spell(s).nInitialBudget = 6;
-            Spell(s).nBudgetLimit = 8;
-            Spell(s).nBudget = 6;
-        }
+        LongSpells();
         CURRENT& c = g.Current;
         c.nTeamAggression[0] = 5;
         c.nTeamAggression[1] = 5;
@@ -271,39 +266,33 @@ TEST_F(AggressionTest, SixteenOffAnOverCostsTheBowlerAtTheReviewNotAtOnce)
 
 // --- the fourth innings ---------------------------------------------------
 
-TEST(AggressionStep, BattingSideTable)
+TEST(AggressionStep, FourthInningsStepTable)
 {
-    // 301 from 100 overs (3o <= n < 7o/2), 8 wickets in hand: 30 + 4 - 8.
-    EXPECT_EQ(FourthInningsStep(100, 8, 301, true), 26);
-    // n < 3o with 2 wickets left: 40, then +8 for w < 5 and n > 150.
-    EXPECT_EQ(FourthInningsStep(100, 2, 250, true), 48);
-    // n < 3o, long chase: 30 + 6.
-    EXPECT_EQ(FourthInningsStep(200, 7, 520, true), 36);
-    // 7o/2 <= n < 4o: 30 + 10 - 16.
-    EXPECT_EQ(FourthInningsStep(60, 6, 220, true), 24);
-    // 4o <= n < 5o, 4 wickets left: 30 + 18 + 12 - 24.
-    EXPECT_EQ(FourthInningsStep(50, 4, 220, true), 36);
-    // n >= 5o, short chase: nothing moves.
-    EXPECT_EQ(FourthInningsStep(20, 9, 120, true), 30);
-    // 7o/2 of 41 overs is 143 (truncated): 143 is already the third row.
-    EXPECT_EQ(FourthInningsStep(41, 10, 143, true), 14);
-    EXPECT_EQ(FourthInningsStep(41, 10, 142, true), 22);
-}
-
-TEST(AggressionStep, BowlingSideTable)
-{
-    // n > 3o: 30, nothing else.
-    EXPECT_EQ(FourthInningsStep(100, 8, 301, false), 30);
-    // n > 3o, few runs for the wickets left (n < 15w): 30 - 16.
-    EXPECT_EQ(FourthInningsStep(10, 8, 100, false), 14);
-    // n > 3o, 2 wickets left: 38 + 6 (+ 8 for a chase over 500 with 3o > 500).
-    EXPECT_EQ(FourthInningsStep(180, 2, 560, false), 52);
-    // n <= 3o, 2 wickets left and n > 100: 54.
-    EXPECT_EQ(FourthInningsStep(100, 2, 120, false), 54);
-    // n <= 3o, 4 wickets left, n > 150, 5o > 150: 30 + 18 + 16.
-    EXPECT_EQ(FourthInningsStep(100, 4, 200, false), 64);
-    // n <= 3o, 9 wickets left and n < 99: 30 - 26.
-    EXPECT_EQ(FourthInningsStep(100, 9, 50, false), 4);
+    const struct {
+        int overs, wickets, needed;
+        bool batting;
+        int step;
+    } cases[] = {
+        // Batting side.
+        {100, 8, 301, true, 26},  // 3o <= n < 7o/2, 8 wickets in hand: 30 + 4 - 8
+        {100, 2, 250, true, 48},  // n < 3o with 2 wickets left: 40, then +8 for w < 5 and n > 150
+        {200, 7, 520, true, 36},  // n < 3o, long chase: 30 + 6
+        {60, 6, 220, true, 24},   // 7o/2 <= n < 4o: 30 + 10 - 16
+        {50, 4, 220, true, 36},   // 4o <= n < 5o, 4 wickets left: 30 + 18 + 12 - 24
+        {20, 9, 120, true, 30},   // n >= 5o, short chase: nothing moves
+        {41, 10, 143, true, 14},  // 7o/2 of 41 overs is 143 (truncated): already the third row
+        {41, 10, 142, true, 22},
+        // Bowling side.
+        {100, 8, 301, false, 30},  // n > 3o: 30, nothing else
+        {10, 8, 100, false, 14},   // n > 3o, few runs for the wickets left (n < 15w): 30 - 16
+        {180, 2, 560, false, 52},  // n > 3o, 2 wickets left: 38 + 6 (+ 8 for a chase over 500 with 3o > 500)
+        {100, 2, 120, false, 54},  // n <= 3o, 2 wickets left and n > 100
+        {100, 4, 200, false, 64},  // n <= 3o, 4 wickets left, n > 150, 5o > 150: 30 + 18 + 16
+        {100, 9, 50, false, 4},    // n <= 3o, 9 wickets left and n < 99: 30 - 26
+    };
+    for (const auto& tc : cases)
+        EXPECT_EQ(FourthInningsStep(tc.overs, tc.wickets, tc.needed, tc.batting), tc.step)
+            << tc.overs << " overs, " << tc.wickets << " wickets, " << tc.needed << (tc.batting ? " batting" : " bowling");
 }
 
 TEST_F(AggressionTest, RunsNeededReckonTheFollowOn)
@@ -356,26 +345,7 @@ TEST_F(AggressionTest, FourthInningsReviewUsesTheChaseStep)
     EXPECT_EQ(c.nTotalMark[1], 20);
 }
 
-// --- the new ball and a new day ---------------------------------------------
-
-TEST_F(AggressionTest, NewBallRaisesTheWholeFieldByFive)
-{
-    CURRENT& c = g.Current;
-    c.nBowler = kFastMedium;
-    c.nOtherBowler = kFast;
-    c.nOversSinceNewBall = 80;
-    c.nTeamAggression[1] = 3;
-    c.nBowlAggression[kFast] = 2;
-    c.nBowlAggression[kMedium] = 6;
-    c.nBowlAggression[4] = 0;
-    ComputerBowlingChange(g, Bowl(kFastMedium).nRuns);
-    EXPECT_EQ(c.nOversSinceNewBall, 0);
-    EXPECT_EQ(c.nTeamAggression[1], 8);
-    EXPECT_EQ(c.nBowlAggression[kFast], 7);
-    EXPECT_EQ(c.nBowlAggression[kMedium], 10);
-    EXPECT_EQ(c.nBowlAggression[4], 5);
-    EXPECT_EQ(c.nTeamAggression[0], 5);
-}
+// --- a new day ---------------------------------------------
 
 TEST_F(AggressionTest, NewDayPairStartsOnTheTeamValuePlusTwo)
 {

@@ -15,24 +15,15 @@
 #include "core/menu.h"
 #include "core/series.h"
 #include "core/startup.h"
-#include "test_host.h"
+#include "file_fixtures.h"
 
 namespace ovs {
 namespace {
 
-std::vector<std::string> ReadLines(const std::string& path)
-{
-    std::vector<std::string> lines;
-    std::ifstream in(path);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
+using test::Lines;
+using test::ReadFile;
 
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+std::vector<std::string> ReadLines(const std::string& path) { return Lines(ReadFile(path)); }
 
 const std::string kRule(78, '-');
 
@@ -186,7 +177,7 @@ TEST_F(BallByBallTest, EventAfterTheSixthBallDoesNotReopenABlock)
     // The end of the over finds nothing more to write.
     BbbEndOver(g);
     TextFileClose(g.bbb.out);
-    const std::string text = ReadAll(path);
+    const std::string text = ReadFile(path);
     const std::string tail = kRule + "\n\nPartnership between A [6] & B [0]\nis now worth 50 runs.\n";
     ASSERT_GE(text.size(), tail.size());
     EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
@@ -235,7 +226,7 @@ TEST_F(BallByBallTest, LoadedPositionAppendsToTheTestsFile)
     BbbContinue(g);
     ASSERT_TRUE(BbbIsOpen(g));
     CloseBallByBall(g, "Closing Ovalspin\n");
-    EXPECT_EQ(ReadAll((std::filesystem::path(host.DataDir()) / "ABCDEF1.TXT").string()),
+    EXPECT_EQ(ReadFile((std::filesystem::path(host.DataDir()) / "ABCDEF1.TXT").string()),
               "earlier\n\nContinuing from saved Position\nClosing Ovalspin\n");
     EXPECT_TRUE(host.boxes.empty());
 }
@@ -267,11 +258,6 @@ TEST_F(BallByBallTest, FileNameFitsTheSeriesRecord)
 
 // --- A whole seeded Test ------------------------------------------------------
 
-std::string DefaultDatabase()
-{
-    return (std::filesystem::path(OVALSPIN_CLI_PATH).parent_path() / "OVS Test Database (Shareware).db").string();
-}
-
 bool IsOverLine(const std::string& s)
 {
     return s.size() >= 10 && s[0] == '|' && s.compare(0, 10, "| Time|Bl|") != 0;
@@ -279,16 +265,9 @@ bool IsOverLine(const std::string& s)
 
 TEST(BallByBallFile, SeededTestWritesTheWholeFile)
 {
-    test::TestHost host;
-    Game g{host};
-    StartupOptions so;
-    so.seed = 20260;
-    so.dbPath = DefaultDatabase();
-    so.prepareDataDir = false;
-    so.showAbout = false;
-    so.showLogNotice = false;
-    ASSERT_TRUE(Startup(g, so));
-    g.log.SetEnabled(false);
+    test::StartedGame game(20260);
+    ASSERT_TRUE(game.started);
+    Game& g = game.g;
     std::string refusal;
     ASSERT_TRUE(SetUpComputerSeries(g, 0, 1, 1, true, refusal)) << refusal;
     g.Series.bBallByBall = 1;
@@ -302,7 +281,7 @@ TEST(BallByBallFile, SeededTestWritesTheWholeFile)
     const std::string name(g.Series.szBallByBall[0]);
     ASSERT_FALSE(name.empty());
     EXPECT_LE(name.size(), 12u);
-    const auto lines = ReadLines((std::filesystem::path(host.DataDir()) / name).string());
+    const auto lines = ReadLines((std::filesystem::path(game.host.DataDir()) / name).string());
     ASSERT_GT(lines.size(), 100u);
 
     // The header.
@@ -381,7 +360,6 @@ TEST(BallByBallFile, SeededTestWritesTheWholeFile)
     while (rule < lines.size() && lines[rule] != kRule) ++rule;
     ASSERT_LT(rule + 1, lines.size());
     EXPECT_NE(lines[rule + 1].find("Ovalspin Scoreboard"), std::string::npos);
-    Shutdown(g);
 }
 
 }  // namespace

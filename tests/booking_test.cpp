@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "core/flow_steps.h"
-#include "delivery_fixture.h"
+#include "fixtures.h"
 #include "sim/booking.h"
 #include "sim/bowling.h"
 #include "sim/delivery.h"
@@ -94,88 +94,56 @@ TEST_F(Booking, ALegByeDrawOfThreeBooksOne)
     EXPECT_EQ(g.Current.nOutcome, 15);
 }
 
-TEST_F(Booking, AByeDrawOfThreeBooksFourOffTheFastestBowler)
+// Byes: a first draw not below the keeping skill (30) lets them through; a
+// second draw of 3 books four off the fastest bowler, one off any other.
+struct ByeCase {
+    int bowler, keeperDraw, byes, outcome, keeperPoints, striker;
+};
+class BookingByes : public DeliveryFixture, public ::testing::WithParamInterface<ByeCase> {};
+
+TEST_P(BookingByes, ByesPastTheKeeperAndTheDrawOfThree)
 {
+    const ByeCase bc = GetParam();
+    g.Current.nBowler = static_cast<std::int16_t>(bc.bowler);
     g.Current.nOutcome = 1;
-    Script({30, 2});  // 30 is not below the keeping skill of 30
+    Script({bc.keeperDraw});
+    if (bc.byes) Script({2});
     EXPECT_EQ(ConcedeByes(g, -1), 0);
     ExpectScriptUsed();
-    EXPECT_EQ(g.pInnings->nByes, 4);
-    EXPECT_EQ(g.Current.nOutcome, 19);
-    EXPECT_EQ(FieldPoints(kKeeper), -24);
-    EXPECT_EQ(Bowl(kFast).nRuns, 0);
-    EXPECT_EQ(g.Current.nStriker, 0);
+    EXPECT_EQ(g.pInnings->nByes, bc.byes);
+    EXPECT_EQ(g.Current.nOutcome, bc.outcome);
+    EXPECT_EQ(FieldPoints(kKeeper), bc.keeperPoints);
+    EXPECT_EQ(Bowl(bc.bowler).nRuns, 0);
+    EXPECT_EQ(g.Current.nStriker, bc.striker);
 }
 
-TEST_F(Booking, AByeDrawOfThreeBooksOneOffAnyOtherBowler)
-{
-    g.Current.nBowler = kSpinner;
-    g.Current.nOutcome = 1;
-    Script({49, 2});
-    ConcedeByes(g, -1);
-    EXPECT_EQ(g.pInnings->nByes, 1);
-    EXPECT_EQ(g.Current.nOutcome, 16);
-    EXPECT_EQ(FieldPoints(kKeeper), -6);
-    EXPECT_EQ(g.Current.nStriker, 1);
-}
+INSTANTIATE_TEST_SUITE_P(Booking, BookingByes,
+                         ::testing::Values(ByeCase{10, 30, 4, 19, -24, 0},   // the fast bowler
+                                           ByeCase{9, 49, 1, 16, -6, 1},     // the spinner
+                                           ByeCase{10, 29, 0, 1, 0, 0}));    // stopped
 
-TEST_F(Booking, TheKeeperStopsByesBelowHisSkill)
+// The extras band of a fast bowler (pace class 5, d = 4): wide below 3, no
+// ball to 12, byes to 19, leg byes from 20. Of a spinner (class 3, d = 2):
+// wide below 1, no ball (never for him) to 6, byes to 9, nothing to 19.
+TEST_F(Booking, TheExtrasBandsByPace)
 {
-    g.Current.nOutcome = 1;
-    Script({29});
-    EXPECT_EQ(ConcedeByes(g, -1), 0);
-    ExpectScriptUsed();
-    EXPECT_EQ(g.pInnings->nByes, 0);
-    EXPECT_EQ(g.Current.nOutcome, 1);
-}
-
-TEST_F(Booking, TheExtrasBandsOfAFastBowler)
-{
-    // Pace class 5: d = 4. Wide below 3, no ball to 12, byes to 19, leg byes from 20.
-    Script({2});
-    CountBall(g);
-    DrawExtras(g);
-    EXPECT_EQ(g.Current.nOutcome, 8);
-    Script({3});
-    CountBall(g);
-    DrawExtras(g);
-    EXPECT_EQ(g.Current.nOutcome, 64);
-    Script({12});
-    CountBall(g);
-    DrawExtras(g);
-    EXPECT_EQ(g.Current.nOutcome, 64);
-    Script({13, 49, 0});
-    CountBall(g);
-    DrawExtras(g);
-    EXPECT_EQ(g.Current.nOutcome, 16);
-    Script({20, 1});
-    CountBall(g);
-    DrawExtras(g);
-    EXPECT_EQ(g.Current.nOutcome, 13);
-    ExpectScriptUsed();
-}
-
-TEST_F(Booking, TheExtrasBandsOfASpinner)
-{
-    // Pace class 3: d = 2. Wide below 1, no ball (never for him) to 6, byes to 9, nothing to 19.
-    g.Current.nBowler = kSpinner;
-    Script({0});
-    CountBall(g);
-    DrawExtras(g);
-    EXPECT_EQ(g.Current.nOutcome, 8);
-    Script({6});
-    CountBall(g);
-    DrawExtras(g);
-    EXPECT_EQ(g.Current.nOutcome, 1);
-    Script({9, 49, 1});
-    CountBall(g);
-    DrawExtras(g);
-    EXPECT_EQ(g.Current.nOutcome, 17);
-    Script({10});
-    CountBall(g);
-    DrawExtras(g);
-    EXPECT_EQ(g.Current.nOutcome, 1);
-    ExpectScriptUsed();
+    const struct {
+        int bowler;
+        std::vector<int> draws;
+        int outcome;
+    } cases[] = {
+        {kFast, {2}, 8},       {kFast, {3}, 64},   {kFast, {12}, 64}, {kFast, {13, 49, 0}, 16},      {kFast, {20, 1}, 13},
+        {kSpinner, {0}, 8},    {kSpinner, {6}, 1}, {kSpinner, {9, 49, 1}, 17},                       {kSpinner, {10}, 1},
+    };
+    for (const auto& tc : cases) {
+        SCOPED_TRACE(tc.draws[0]);
+        g.Current.nBowler = static_cast<std::int16_t>(tc.bowler);
+        script.assign(tc.draws.begin(), tc.draws.end());
+        CountBall(g);
+        DrawExtras(g);
+        EXPECT_EQ(g.Current.nOutcome, tc.outcome);
+        ExpectScriptUsed();
+    }
 }
 
 // --- wickets ---------------------------------------------------------------------
@@ -302,57 +270,6 @@ protected:
 
 class BookingSeeds : public BookingInnings, public ::testing::WithParamInterface<std::uint32_t> {};
 
-TEST_P(BookingSeeds, TheFiguresOfASeededInningsAddUp)
-{
-    g.rng.SetSource(nullptr);
-    g.rng.Seed(GetParam());
-    Fielder(kSpinner).nBowlType = BOWL_MEDIUM;  // both ends may bowl no balls
-    const int balls = PlayInnings();
-    const INNINGS& in = *g.pInnings;
-    ASSERT_TRUE(g.Current.bEndInnings) << "after " << balls << " deliveries";
-    EXPECT_EQ(in.nStatus, INNINGS_ENDED);
-    EXPECT_EQ(in.nWickets, 10);
-
-    int batRuns = 0, batBalls = 0, bowlRuns = 0, bowlBalls = 0, bowlWides = 0, bowlNoBalls = 0, bowlWickets = 0;
-    int out = 0, runOuts = 0, catches = 0, stumpings = 0, caught = 0, stumped = 0;
-    for (int k = 0; k < MAX_ELEVEN; ++k) {
-        const BAT& b = in.Bat[k];
-        batRuns += b.nRuns;
-        batBalls += b.nBalls;
-        EXPECT_GE(b.nRuns, 4 * b.nFours + 6 * b.nSixes);
-        if (b.nHowOut > HOWOUT_NOTOUT) ++out;
-        if (b.nHowOut == HOWOUT_RUNOUT) ++runOuts;
-        if (b.nHowOut == HOWOUT_CAUGHT) ++caught;
-        if (b.nHowOut == HOWOUT_STUMPED) ++stumped;
-        if (b.nHowOut > HOWOUT_NOTOUT && b.nHowOut != HOWOUT_RUNOUT) {
-            EXPECT_NE(b.nBowler, 255);
-        }
-        const BOWL& w = in.Bowl[k];
-        bowlRuns += w.nRuns;
-        bowlBalls += w.nBalls;
-        bowlWides += w.nWides;
-        bowlNoBalls += w.nNoBalls;
-        bowlWickets += w.nWickets;
-        catches += w.nCatches;
-        stumpings += w.nStumpings;
-    }
-    EXPECT_EQ(in.nTotal, batRuns + in.nExtras);
-    EXPECT_EQ(in.nExtras, in.nByes + in.nLegByes + in.nNoBalls + in.nWides);
-    EXPECT_EQ(bowlRuns, in.nTotal - in.nByes - in.nLegByes);
-    EXPECT_EQ(bowlBalls, in.nTotalBalls);
-    EXPECT_EQ(batBalls, in.nTotalBalls + in.nNoBalls);
-    EXPECT_EQ(bowlWides, in.nWides);
-    EXPECT_EQ(bowlNoBalls, in.nNoBalls);
-    EXPECT_EQ(out, 10);
-    EXPECT_EQ(bowlWickets, 10 - runOuts);
-    EXPECT_EQ(catches, caught);
-    EXPECT_EQ(stumpings, stumped);
-    for (int k = 0; k < MAX_ELEVEN; ++k)
-        EXPECT_EQ(g.Current.Spell[k].nSpellBalls, in.Bowl[k].nBalls) << "slot " << k;
-    for (int w = 1; w < 10; ++w) EXPECT_LE(in.Fow[w - 1].nScore, in.Fow[w].nScore);
-    EXPECT_EQ(in.Fow[9].nScore, in.nTotal);
-}
-
 TEST_P(BookingSeeds, AReplayOfTheRecordedInningsBooksTheSameFiguresWithoutDrawing)
 {
     const SERIES seriesAtStart = g.Series;
@@ -388,46 +305,31 @@ TEST_P(BookingSeeds, AReplayOfTheRecordedInningsBooksTheSameFiguresWithoutDrawin
 
 INSTANTIATE_TEST_SUITE_P(BookingInnings, BookingSeeds, ::testing::Values(20261206u, 7u, 99u, 31337u, 5u));
 
-TEST_F(BookingInnings, AnOverOfDotsAndByesIsAMaidenButAWideSpoilsIt)
+// An over of five dots and two byes is a maiden; a wide before six dots spoils it.
+class BookingMaiden : public BookingInnings, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(BookingMaiden, DotsAndByesAreAMaidenButAWideIsNot)
 {
+    const bool wide = GetParam();
     CURRENT& c = g.Current;
-    c.Spell[kFast].nBudget = 10;  // the computer keeps him on
-    c.Spell[kFast].nBudgetLimit = 10;
+    c.Spell[kFast].nBudget = c.Spell[kFast].nBudgetLimit = 10;  // the computer keeps him on
     c.nNumBowlers = 4;
     c.nRunsAtOverStart = 0;
-    for (int k = 0; k < 5; ++k) {
-        Script({10, 0, 52});  // a dot
-        BowlDelivery(g);
-    }
-    Script({4, 0, 1, 13, 49, 1});  // extras: r 13 byes, two of them
-    BowlDelivery(g);
+    if (wide) Script({4, 0, 1, 0});
+    for (int k = 0; k < 5; ++k) Script({10, 0, 52});  // a dot
+    if (wide) Script({10, 0, 52});
+    else Script({4, 0, 1, 13, 49, 1});  // extras: r 13 byes, two of them
+    for (int k = wide ? 7 : 6; k > 0; --k) BowlDelivery(g);
     ExpectScriptUsed();
     EXPECT_EQ(c.nBall, 6);
-    EXPECT_EQ(g.pInnings->nByes, 2);
+    EXPECT_EQ(g.pInnings->nByes, wide ? 0 : 2);
     g.queue.Clear();
     EndOfOver(g, 0);
-    EXPECT_EQ(Bowl(kFast).nMaidens, 1);
-    EXPECT_EQ(c.Spell[kFast].nSpellMaidens, 1);
+    EXPECT_EQ(Bowl(kFast).nMaidens, wide ? 0 : 1);
+    EXPECT_EQ(c.Spell[kFast].nSpellMaidens, wide ? 0 : 1);
 }
 
-TEST_F(BookingInnings, AWideInAnOverOfDotsIsNoMaiden)
-{
-    CURRENT& c = g.Current;
-    c.Spell[kFast].nBudget = 10;
-    c.Spell[kFast].nBudgetLimit = 10;
-    c.nNumBowlers = 4;
-    Script({4, 0, 1, 0});  // a wide
-    BowlDelivery(g);
-    for (int k = 0; k < 6; ++k) {
-        Script({10, 0, 52});
-        BowlDelivery(g);
-    }
-    ExpectScriptUsed();
-    EXPECT_EQ(c.nBall, 6);
-    g.queue.Clear();
-    EndOfOver(g, 0);
-    EXPECT_EQ(Bowl(kFast).nMaidens, 0);
-}
+INSTANTIATE_TEST_SUITE_P(BookingInnings, BookingMaiden, ::testing::Bool());
 
 }  // namespace
 }  // namespace ovs::test

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/innings.h"
-#include "innings_fixture.h"
+#include "fixtures.h"
 #include "sim/bowling.h"
 
 namespace ovs::test {
@@ -14,12 +14,7 @@ protected:
     void SetUp() override
     {
         InningsFixture::SetUp();
-        // Long spells in hand so that only what a test sets up changes a bowler.
-        for (int s = 0; s < MAX_ELEVEN; ++s) {
-            Spell(s).nInitialBudget = 6;
-            Spell(s).nBudgetLimit = 8;
-            Spell(s).nBudget = 6;
-        }
+        LongSpells();
         g.pInnings->nBowlers[0] = kFast;
         g.pInnings->nBowlers[1] = kFastMedium;
     }
@@ -135,6 +130,7 @@ TEST_F(BowlingTest, DeclinedNewBallIsNotOfferedAgain)
     EXPECT_EQ(c.nOversSinceNewBall, 81);
 }
 
+// The new ball raises the fielding side's aggressions by five, to ten at most.
 TEST_F(BowlingTest, ComputerTakesTheNewBallForItsNewBallPair)
 {
     CURRENT& c = g.Current;
@@ -153,6 +149,7 @@ TEST_F(BowlingTest, ComputerTakesTheNewBallForItsNewBallPair)
     EXPECT_EQ(c.nTeamAggression[1], 10);
     EXPECT_EQ(c.nBowlAggression[kFast], 10);
     EXPECT_EQ(c.nBowlAggression[3], 7);
+    EXPECT_EQ(c.nTeamAggression[0], 5);  // the new ball lifts only the fielding side
     EXPECT_EQ(c.nBowler, kFast);
 }
 
@@ -339,49 +336,34 @@ TEST_F(BowlingTest, NewDayPairKeepsItsEnds)
     EXPECT_EQ(Spell(kFast).nSpellOvers, 0);
 }
 
-TEST_F(BowlingTest, NewDayPairOtherwiseSwapsEnds)
+// The pair of a new day (0) keeps its ends only as above, else swaps them;
+// after a stoppage (1) the first two of the list start, the one still at his
+// end going on there; once the innings is over nobody is chosen.
+TEST_F(BowlingTest, StartingPairOtherwise)
 {
     CURRENT& c = g.Current;
-    c.nBowler = kMedium;
-    c.nLastBowler = kMedium;
-    StartingBowlers(g, 0);
-    EXPECT_EQ(c.nBowler, kFastMedium);
-    EXPECT_EQ(c.nOtherBowler, kFast);
-}
-
-TEST_F(BowlingTest, PairAfterAStoppage)
-{
-    CURRENT& c = g.Current;
-    c.nBowler = kMedium;
-    c.nOtherBowler = kFast;
-    StartingBowlers(g, 1);
-    EXPECT_EQ(c.nBowler, kFastMedium);
-    EXPECT_EQ(c.nOtherBowler, kFast);
-    EXPECT_EQ(c.bSkipChange, 0);
-
-    c.nOtherBowler = kOffSpin;
-    StartingBowlers(g, 1);
-    EXPECT_EQ(c.nBowler, kFast);
-    EXPECT_EQ(c.nOtherBowler, kFastMedium);
-}
-
-TEST_F(BowlingTest, NoPairOnceTheInningsIsOver)
-{
-    CURRENT& c = g.Current;
-    g.pInnings->nWickets = 10;
-    c.nBowler = kMedium;
-    StartingBowlers(g, 1);
-    EXPECT_EQ(c.nBowler, kMedium);
-}
-
-TEST_F(BowlingTest, PaceClasses)
-{
-    EXPECT_EQ(PaceClass(BOWL_NONE), 2);
-    EXPECT_EQ(PaceClass(BOWL_OFFSPIN), 3);
-    EXPECT_EQ(PaceClass(BOWL_MEDIUM), 3);
-    EXPECT_EQ(PaceClass(BOWL_MEDIUMFAST), 4);
-    EXPECT_EQ(PaceClass(BOWL_FASTMEDIUM), 4);
-    EXPECT_EQ(PaceClass(BOWL_FAST), 5);
+    const struct {
+        int stoppage, bowler, other, last, wickets, first, second;
+    } cases[] = {
+        {0, kMedium, kFastMedium, kMedium, 0, kFastMedium, kFast},
+        {1, kMedium, kFast, kFast, 0, kFastMedium, kFast},
+        {1, kFastMedium, kOffSpin, kFast, 0, kFast, kFastMedium},
+        {1, kMedium, kFastMedium, kFast, 10, kMedium, kFastMedium},
+    };
+    for (const auto& tc : cases) {
+        SCOPED_TRACE(testing::Message() << tc.stoppage << " " << tc.bowler << " " << tc.other);
+        c.nBowler = static_cast<std::int16_t>(tc.bowler);
+        c.nOtherBowler = static_cast<std::int16_t>(tc.other);
+        c.nLastBowler = static_cast<std::int16_t>(tc.last);
+        g.pInnings->nWickets = static_cast<std::uint8_t>(tc.wickets);
+        c.bSkipChange = 0;
+        StartingBowlers(g, tc.stoppage);
+        EXPECT_EQ(c.nBowler, tc.first);
+        EXPECT_EQ(c.nOtherBowler, tc.second);
+        if (tc.stoppage) {
+            EXPECT_EQ(c.bSkipChange, 0);
+        }
+    }
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "core/flow_steps.h"
-#include "delivery_fixture.h"
+#include "fixtures.h"
 #include "sim/booking.h"
 #include "sim/chances.h"
 #include "sim/delivery.h"
@@ -145,6 +145,7 @@ TEST_F(Chances, AMissedStumpingCostsTheKeeperAndIsToldByTheDraw)
     Script({44});
     ChanceStumping(g);
     EXPECT_EQ(host.boxes[0].text, "Away 1 missed a very hard chance to stump Home 1\noff Away 10.");
+
 }
 
 TEST_F(Chances, TenBeyondTheKeeperIsNoChance)

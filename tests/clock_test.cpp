@@ -15,7 +15,7 @@
 #include "core/match.h"
 #include "core/weather.h"
 #include "data/records.h"
-#include "test_host.h"
+#include "fixtures.h"
 
 namespace ovs {
 namespace {
@@ -27,30 +27,19 @@ constexpr int kOffSpin = 1;
 // A Test in its first innings on a ground of the default timetable: two
 // people play (so the game is watched and no computer declares or changes
 // bowlers), the home side bats, slot 0 of the away side bowls.
-class ClockTest : public ::testing::Test {
+class ClockTest : public test::ElevensFixture {
 protected:
     void SetUp() override
     {
+        SetUpElevens(10);
         g.options.wShowMessages = 0x3FFF;
-        g.db.grounds.resize(1);
         GROUND& gr = g.db.grounds[0];
         gr.nSize = 0;
         gr.nStart = 1100;
         gr.nSunset = 2000;
         for (auto& w : gr.nWeather) w = 6;
-
-        g.db.squads.resize(2);
-        g.db.players.resize(22);
-        const char* names[2] = {"Home Side", "Away Side"};
-        const char* shorts[2] = {"HOM", "AWY"};
-        for (int s = 0; s < 2; ++s) {
-            SQUAD& sq = g.db.squads[s];
-            std::strcpy(sq.szName, names[s]);
-            std::strcpy(sq.szShort, shorts[s]);
-            sq.nMembers = 11;
-            for (int k = 0; k < 11; ++k) sq.nPlayer[k] = static_cast<std::int16_t>(s * 11 + k);
-        }
-        for (PLAYER& p : g.db.players) p.nBowlType = kMedium;
+        std::strcpy(g.db.squads[0].szName, "Home Side");
+        std::strcpy(g.db.squads[1].szName, "Away Side");
 
         InitSeries(g.Series);
         g.Series.nSquad[0] = 0;
@@ -69,14 +58,9 @@ protected:
         for (int k = 0; k < 11; ++k)
             for (int s = 0; s < 2; ++s) g.pTest->nPlayer[k][s] = static_cast<std::int16_t>(k);
 
-        INNINGS& in = *g.pInnings;
-        in.nBatSide = 0;
-        in.nBowlSide = 1;
-        in.nStatus = INNINGS_INPROGRESS;
-        in.nTotal = 123;
-        in.nWickets = 4;
-        g.Current.nBatSide = 0;
-        g.Current.nBowlSide = 1;
+        OpenFirstInnings();
+        g.pInnings->nTotal = 123;
+        g.pInnings->nWickets = 4;
         g.Current.nBowler = 0;
         g.Current.nOtherBowler = 1;
         g.Current.nWeather = 12;
@@ -108,8 +92,6 @@ protected:
         g.Current.nWeather = 35;
     }
 
-    test::TestHost host;
-    Game g{host};
     std::deque<int> draws;
 };
 

@@ -14,7 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "core/flow_steps.h"
-#include "delivery_fixture.h"
+#include "fixtures.h"
 #include "sim/booking.h"
 #include "sim/bowling.h"
 #include "sim/delivery.h"

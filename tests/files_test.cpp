@@ -14,40 +14,15 @@
 #include "core/game.h"
 #include "data/files.h"
 #include "data/stores.h"
-#include "test_host.h"
+#include "file_fixtures.h"
 
 namespace ovs {
 namespace {
 
-using test::ReadFile;
-using test::TestHost;
-using test::WriteFile;
+using namespace ovs::test;
 
 constexpr std::size_t kHeader = 452;
 constexpr std::size_t kNumbers = 16;
-
-// A game with its stores allocated for the given counts and new-record values.
-struct TestGame {
-    TestHost host;
-    std::unique_ptr<Game> g;
-    std::vector<std::string> logLines;
-
-    explicit TestGame(int players = 40, int squads = 2, int grounds = 12, int records = 20)
-        : g(std::make_unique<Game>(host))
-    {
-        SetDefaultCounts(g->db.numbers);
-        g->db.numbers.nPlayers = static_cast<std::int16_t>(players);
-        g->db.numbers.nSquads = static_cast<std::int16_t>(squads);
-        g->db.numbers.nGrounds = static_cast<std::int16_t>(grounds);
-        g->db.numbers.nRecords = static_cast<std::int16_t>(records);
-        EXPECT_TRUE(AllocateAndInitialiseStores(*g));
-        g->log.echo = [](const char* line, void* ctx) {
-            static_cast<std::vector<std::string>*>(ctx)->push_back(line);
-        };
-        g->log.echoCtx = &logLines;
-    }
-    std::string Path(const std::string& name) { return host.DataDir() + "/" + name; }
-};
 
 // Give every stored record values that differ from slot to slot and from new.
 void FillDatabase(Game& g, int salt)
@@ -89,71 +64,9 @@ void FillDatabase(Game& g, int salt)
     }
 }
 
-template <typename T>
-std::string Bytes(const std::vector<T>& v, std::size_t n)
-{
-    return std::string(reinterpret_cast<const char*>(v.data()), n * sizeof(T));
-}
-template <typename T>
-std::string Bytes(const T& r)
-{
-    return std::string(reinterpret_cast<const char*>(&r), sizeof r);
-}
-
-// A hash of everything a load may change, to show that a failed one changed
-// nothing (the stores are megabytes; copying them per case is slow).
-struct Hasher {
-    std::uint64_t h = 1469598103934665603ull;
-    void Add(const void* data, std::size_t n)
-    {
-        const auto* p = static_cast<const unsigned char*>(data);
-        std::size_t i = 0;
-        for (; i + 8 <= n; i += 8) {
-            std::uint64_t w;
-            std::memcpy(&w, p + i, 8);
-            h = (h ^ w) * 1099511628211ull;
-        }
-        for (; i < n; ++i) h = (h ^ p[i]) * 1099511628211ull;
-    }
-    template <typename T>
-    void Add(const std::vector<T>& v) { Add(v.data(), v.size() * sizeof(T)); Add(v.size()); }
-    template <typename T>
-    void Add(const T& r) { Add(&r, sizeof r); }
-};
-
-std::uint64_t Snapshot(const Game& g)
-{
-    const Stores& db = g.db;
-    Hasher h;
-    h.Add(db.numbers);
-    h.Add(g.dbHeader);
-    h.Add(g.dbPath.data(), g.dbPath.size());
-    h.Add(db.players);
-    h.Add(db.countries);
-    h.Add(db.squads);
-    h.Add(db.grounds);
-    h.Add(db.records);
-    h.Add(db.leagueSeries);
-    h.Add(g.League);
-    h.Add(g.Series);
-    h.Add(g.Current);
-    return h.h;
-}
-
-int I16At(const std::string& b, std::size_t off)
-{
-    return static_cast<std::int16_t>(static_cast<unsigned char>(b[off]) |
-                                      (static_cast<unsigned char>(b[off + 1]) << 8));
-}
-void PutI16(std::string& b, std::size_t off, int v)
-{
-    b[off] = static_cast<char>(v & 0xFF);
-    b[off + 1] = static_cast<char>((v >> 8) & 0xFF);
-}
-
 // A database of 40 players, 2 squads, 12 grounds and 20 ranks written by a
 // filled game whose header names the file itself.
-std::string WriteFilledDatabase(TestGame& a, const std::string& path, int salt = 7)
+std::string WriteFilledDatabase(StoreGame& a, const std::string& path, int salt = 7)
 {
     FillDatabase(*a.g, salt);
     InitDatabaseHeader(a.g->dbHeader, path);
@@ -167,7 +80,7 @@ std::string WriteFilledDatabase(TestGame& a, const std::string& path, int salt =
 
 TEST(FilesDatabase, LayoutAndByteIdenticalRoundTrip)
 {
-    TestGame a;
+    StoreGame a;
     const std::string path = a.Path("round.db");
     const std::string file = WriteFilledDatabase(a, path);
     // 452 + 16 + 40 x 336 + 2 x 1320 + 12 x 60 + 20 x 1080
@@ -183,7 +96,7 @@ TEST(FilesDatabase, LayoutAndByteIdenticalRoundTrip)
     EXPECT_EQ(I16At(file, kHeader + 6), 20);
     EXPECT_EQ(file.substr(kHeader + kNumbers, 10), "Batsman0_7");
 
-    TestGame b;
+    StoreGame b;
     ASSERT_TRUE(LoadDatabase(*b.g, path));
     EXPECT_TRUE(b.host.boxes.empty());
     EXPECT_EQ(Bytes(b.g->db.players, 40), Bytes(a.g->db.players, 40));
@@ -197,12 +110,12 @@ TEST(FilesDatabase, LayoutAndByteIdenticalRoundTrip)
 
 TEST(FilesDatabase, NameIsTheFirst79CharactersOfThePath)
 {
-    TestGame a;
+    StoreGame a;
     const std::string dir = a.host.DataDir() + "/" + std::string(90, 'd');
     ASSERT_EQ(mkdir(dir.c_str(), 0755), 0);
     const std::string path = dir + "/long.db";
     WriteFilledDatabase(a, path);
-    TestGame b;
+    StoreGame b;
     ASSERT_TRUE(LoadDatabase(*b.g, path));
     EXPECT_EQ(std::string(b.g->dbHeader.szName), path.substr(0, 79));
     EXPECT_EQ(std::string(b.g->dbHeader.szPath), path);
@@ -210,11 +123,11 @@ TEST(FilesDatabase, NameIsTheFirst79CharactersOfThePath)
 
 TEST(FilesDatabase, OtherCountsReallocateTheStores)
 {
-    TestGame a(30, 3, 5, 10);
+    StoreGame a(30, 3, 5, 10);
     const std::string path = a.Path("small.db");
     WriteFilledDatabase(a, path);
 
-    TestGame b;
+    StoreGame b;
     b.g->League.nTests = 4;
     b.g->League.nSquads = 2;
     ASSERT_TRUE(LoadDatabase(*b.g, path));
@@ -235,11 +148,11 @@ TEST(FilesDatabase, OtherCountsReallocateTheStores)
 
 TEST(FilesDatabase, EqualCountsKeepSpareSlotsCountriesAndLeague)
 {
-    TestGame a;
+    StoreGame a;
     const std::string path = a.Path("same.db");
     WriteFilledDatabase(a, path);
 
-    TestGame b;
+    StoreGame b;
     std::snprintf(b.g->db.players[45].szSurname, 21, "Spare man");
     std::snprintf(b.g->db.countries[1].szName, 21, "Lilliput");
     b.g->db.LeagueSeries(2, 3).nNumTests = 5;
@@ -254,7 +167,7 @@ TEST(FilesDatabase, EqualCountsKeepSpareSlotsCountriesAndLeague)
 
 TEST(FilesDatabase, ShorterPlayerRecordsLoadWithNewRecordTail)
 {
-    TestGame a;
+    StoreGame a;
     const std::string path = a.Path("old.db");
     FillDatabase(*a.g, 3);
     InitDatabaseHeader(a.g->dbHeader, "older");
@@ -262,7 +175,7 @@ TEST(FilesDatabase, ShorterPlayerRecordsLoadWithNewRecordTail)
     ASSERT_TRUE(SaveDatabase(*a.g, path));
     EXPECT_EQ(ReadFile(path).size(), 452u + 16 + 40 * 256 + 2640 + 720 + 21600);
 
-    TestGame b;
+    StoreGame b;
     for (auto& p : b.g->db.players) std::memset(p.bReserved, 0xAB, sizeof p.bReserved);
     ASSERT_TRUE(LoadDatabase(*b.g, path));
     EXPECT_TRUE(b.host.boxes.empty());
@@ -275,18 +188,9 @@ TEST(FilesDatabase, ShorterPlayerRecordsLoadWithNewRecordTail)
     EXPECT_EQ(b.g->dbHeader.nPlayerSize, 336);
 }
 
-// The boxes a failed load showed must be exactly one stop box with this text.
-void ExpectOneLoadingBox(const TestHost& host, const std::string& text, const std::string& what)
-{
-    ASSERT_EQ(host.boxes.size(), 1u) << what;
-    EXPECT_EQ(host.boxes[0].text, text) << what;
-    EXPECT_EQ(host.boxes[0].caption, "Loading Error") << what;
-    EXPECT_EQ(host.boxes[0].icon, BoxIcon::Stop) << what;
-}
-
 TEST(FilesDatabaseCorruption, TruncatedAnywhereIsRefusedAndChangesNothing)
 {
-    TestGame a;
+    StoreGame a;
     const std::string good = a.Path("good.db");
     const std::string file = WriteFilledDatabase(a, good);
     const std::size_t players = kHeader + kNumbers, squads = players + 40 * 336, grounds = squads + 2 * 1320,
@@ -319,7 +223,7 @@ TEST(FilesDatabaseCorruption, TruncatedAnywhereIsRefusedAndChangesNothing)
         cuts.push_back({records + k * 1080 + 1079, "Unable to read Records Structure from Database."});
     }
 
-    TestGame b;
+    StoreGame b;
     FillDatabase(*b.g, 99);
     b.g->dbPath = "before.db";
     const std::uint64_t before = Snapshot(*b.g);
@@ -328,7 +232,7 @@ TEST(FilesDatabaseCorruption, TruncatedAnywhereIsRefusedAndChangesNothing)
         WriteFile(bad, file.substr(0, c.length));
         b.host.ClearRecord();
         EXPECT_FALSE(LoadDatabase(*b.g, bad)) << c.length;
-        ExpectOneLoadingBox(b.host, c.text, std::to_string(c.length));
+        ExpectOneBox(b.host, c.text, "Loading Error", std::to_string(c.length));
         ASSERT_EQ(Snapshot(*b.g), before) << c.length;
     }
     // The whole file still loads.
@@ -339,7 +243,7 @@ TEST(FilesDatabaseCorruption, TruncatedAnywhereIsRefusedAndChangesNothing)
 
 TEST(FilesDatabaseCorruption, OversizedRecordsAndGarbageCountsAreRefused)
 {
-    TestGame a;
+    StoreGame a;
     const std::string file = WriteFilledDatabase(a, a.Path("good.db"));
 
     struct Patch {
@@ -363,7 +267,7 @@ TEST(FilesDatabaseCorruption, OversizedRecordsAndGarbageCountsAreRefused)
         {kHeader + 0, 32000, "Unable to read Player Structure from Database."},
         {kHeader + 6, 32767, "Unable to read Records Structure from Database."},
     };
-    TestGame b;
+    StoreGame b;
     FillDatabase(*b.g, 42);
     const std::uint64_t before = Snapshot(*b.g);
     const std::string bad = b.Path("bad.db");
@@ -373,24 +277,24 @@ TEST(FilesDatabaseCorruption, OversizedRecordsAndGarbageCountsAreRefused)
         WriteFile(bad, f);
         b.host.ClearRecord();
         EXPECT_FALSE(LoadDatabase(*b.g, bad)) << p.text;
-        ExpectOneLoadingBox(b.host, p.text, p.text);
+        ExpectOneBox(b.host, p.text, "Loading Error", p.text);
         ASSERT_EQ(Snapshot(*b.g), before) << p.text;
     }
 }
 
 TEST(FilesDatabaseCorruption, MissingFileIsNotFound)
 {
-    TestGame b;
+    StoreGame b;
     const std::uint64_t before = Snapshot(*b.g);
     EXPECT_FALSE(LoadDatabase(*b.g, b.Path("nothing here.db")));
-    ExpectOneLoadingBox(b.host, "Database not found.", "missing");
+    ExpectOneBox(b.host, "Database not found.", "Loading Error", "missing");
     EXPECT_FALSE(LoadDatabase(*b.g, b.host.DataDir()));   // a directory is no database either
     EXPECT_EQ(Snapshot(*b.g), before);
 }
 
 TEST(FilesDatabase, FailedSaveKeepsTheOldFile)
 {
-    TestGame a;
+    StoreGame a;
     const std::string path = a.Path("keep.db");
     const std::string old = WriteFilledDatabase(a, path);
     FillDatabase(*a.g, 55);
@@ -398,10 +302,7 @@ TEST(FilesDatabase, FailedSaveKeepsTheOldFile)
     ASSERT_EQ(mkdir((path + ".tmp").c_str(), 0755), 0);
     a.host.ClearRecord();
     EXPECT_FALSE(SaveDatabase(*a.g, path));
-    ASSERT_EQ(a.host.boxes.size(), 1u);
-    EXPECT_EQ(a.host.boxes[0].text, "Database file could not be created.");
-    EXPECT_EQ(a.host.boxes[0].caption, "Saving Error");
-    EXPECT_EQ(a.host.boxes[0].icon, BoxIcon::Stop);
+    ExpectOneBox(a.host, "Database file could not be created.", "Saving Error", "save");
     EXPECT_EQ(ReadFile(path), old);
 
     a.host.ClearRecord();
@@ -411,7 +312,7 @@ TEST(FilesDatabase, FailedSaveKeepsTheOldFile)
 
 TEST(FilesOptions, AggressionsAreClampedAndOtherBytesKept)
 {
-    TestGame t;
+    StoreGame t;
     InitOptions(t.g->options);
     // wShowMessages 0x1234, resolution 3, aggressions 11, 12, -1, 7, setting 1, play options 0x0102
     const unsigned char bytes[12] = {0x34, 0x12, 3, 0, 11, 12, 0xFF, 7, 1, 0, 0x02, 0x01};
@@ -434,9 +335,9 @@ TEST(FilesOptions, AggressionsAreClampedAndOtherBytesKept)
     EXPECT_EQ(ReadFile(t.Path("OPTION.DAT")), std::string(reinterpret_cast<const char*>(saved), 12));
 }
 
-TEST(FilesOptions, MissingFileKeepsDefaultsShortFileIsAnError)
+TEST(FilesOptions, MissingFileKeepsDefaultsShortOrUncreatableFileIsAnError)
 {
-    TestGame t;
+    StoreGame t;
     InitOptions(t.g->options);
     ASSERT_TRUE(LoadOptions(*t.g));
     EXPECT_TRUE(t.host.boxes.empty());
@@ -450,11 +351,8 @@ TEST(FilesOptions, MissingFileKeepsDefaultsShortFileIsAnError)
     EXPECT_EQ(t.host.boxes[0].caption, "Loading Error");
     EXPECT_EQ(t.g->options.wShowMessages, 16383);
     EXPECT_EQ(t.g->options.nTeamBatAggression, 5);
-}
 
-TEST(FilesOptions, UncreatableFileReported)
-{
-    TestGame t;
+    t.host.ClearRecord();
     ASSERT_EQ(mkdir(t.Path("OPTION.DAT.tmp").c_str(), 0755), 0);
     EXPECT_FALSE(SaveOptions(*t.g));
     ASSERT_EQ(t.host.boxes.size(), 1u);
@@ -462,20 +360,9 @@ TEST(FilesOptions, UncreatableFileReported)
     EXPECT_EQ(t.host.boxes[0].caption, "Saving Error");
 }
 
-TEST(FilesMail, MissingFileGivesEmptySettingsWithoutABox)
+TEST(FilesMail, RoundTripOfThreeBlocksAndMissingFileWithoutABox)
 {
-    TestGame t;
-    std::snprintf(t.g->mail.szServer, 128, "stale");
-    LoadMail(*t.g);
-    EXPECT_TRUE(t.host.boxes.empty());
-    EXPECT_STREQ(t.g->mail.szServer, "");
-    EXPECT_STREQ(t.g->mail.szAddress, "");
-    EXPECT_STREQ(t.g->mail.szName, "");
-}
-
-TEST(FilesMail, RoundTripOfThreeBlocks)
-{
-    TestGame t;
+    StoreGame t;
     std::snprintf(t.g->mail.szServer, 128, "smtp.example.org");
     std::snprintf(t.g->mail.szAddress, 128, "scorer@example.org");
     std::snprintf(t.g->mail.szName, 128, "The Scorer");
@@ -485,11 +372,19 @@ TEST(FilesMail, RoundTripOfThreeBlocks)
     EXPECT_EQ(std::string(file.c_str() + 128), "scorer@example.org");
     EXPECT_EQ(std::string(file.c_str() + 256), "The Scorer");
 
-    TestGame u(40, 2, 12, 20);
+    StoreGame u;
     WriteFile(u.Path("MAIL.DAT"), file);
     LoadMail(*u.g);
     EXPECT_STREQ(u.g->mail.szServer, "smtp.example.org");
     EXPECT_STREQ(u.g->mail.szName, "The Scorer");
+
+    // Without the file the settings are empty, and no box says so.
+    std::remove(u.Path("MAIL.DAT").c_str());
+    LoadMail(*u.g);
+    EXPECT_TRUE(u.host.boxes.empty());
+    EXPECT_STREQ(u.g->mail.szServer, "");
+    EXPECT_STREQ(u.g->mail.szAddress, "");
+    EXPECT_STREQ(u.g->mail.szName, "");
 }
 
 // --- Import of the old separate files -----------------------------------
@@ -513,7 +408,7 @@ PLAYER OldPlayer(const char* surname, int strikeRate, int bowlType, int status, 
 }
 
 // Old files of 4 players (NUMBERSW says 5), 1 squad, 2 grounds, 2 record ranks.
-void WriteOldFiles(const TestGame& t, const std::string& dir)
+void WriteOldFiles(const StoreGame& t, const std::string& dir)
 {
     std::string numbers(12, '\0');
     PutI16(numbers, 0, 5);
@@ -587,7 +482,7 @@ void WriteOldFiles(const TestGame& t, const std::string& dir)
 
 TEST(FilesImport, OldFilesBecomeANewDatabaseWithCorrections)
 {
-    TestGame t;
+    StoreGame t;
     const std::string dir = t.host.DataDir();
     t.g->dbPath = dir + "/current.db";
     t.g->Current.nTest = 2;
@@ -680,7 +575,7 @@ TEST(FilesImport, OldFilesBecomeANewDatabaseWithCorrections)
     EXPECT_EQ(t.g->dbHeader.bFlagA, 1);
 
     // The written database is the one in memory.
-    TestGame u;
+    StoreGame u;
     ASSERT_TRUE(LoadDatabase(*u.g, path));
     EXPECT_EQ(u.g->db.NumPlayers(), 4);
     EXPECT_EQ(Bytes(u.g->db.players, 4), Bytes(db.players, 4));
@@ -692,25 +587,25 @@ TEST(FilesImport, OldFilesBecomeANewDatabaseWithCorrections)
 
 TEST(FilesImport, MissingOrShortOldFilesAreRefusedAndChangeNothing)
 {
-    TestGame t;
+    StoreGame t;
     const std::string dir = t.host.DataDir();
     t.g->dbPath = dir + "/current.db";
     const std::uint64_t before = Snapshot(*t.g);
 
     EXPECT_FALSE(ImportOldDatabase(*t.g));
-    ExpectOneLoadingBox(t.host, "No Number Data found.", "no numbers");
+    ExpectOneBox(t.host, "No Number Data found.", "Loading Error", "no numbers");
 
     WriteOldFiles(t, dir);
     WriteFile(dir + "/NUMBERSW.DAT", std::string(11, '\0'));
     t.host.ClearRecord();
     EXPECT_FALSE(ImportOldDatabase(*t.g));
-    ExpectOneLoadingBox(t.host, "Error loading Number Data.", "short numbers");
+    ExpectOneBox(t.host, "Error loading Number Data.", "Loading Error", "short numbers");
 
     WriteOldFiles(t, dir);
     std::remove((dir + "/SQUADSW.DAT").c_str());
     t.host.ClearRecord();
     EXPECT_FALSE(ImportOldDatabase(*t.g));
-    ExpectOneLoadingBox(t.host, "No Squad Data found.", "no squads");
+    ExpectOneBox(t.host, "No Squad Data found.", "Loading Error", "no squads");
     EXPECT_EQ(Snapshot(*t.g), before);
     EXPECT_FALSE(std::ifstream(dir + "/OVS Test Database (Shareware).db").good());
 }
@@ -719,12 +614,11 @@ TEST(FilesImport, MissingOrShortOldFilesAreRefusedAndChangeNothing)
 
 TEST(FilesDefaultDatabase, BuiltFileLoadsAndSavesBackItsRecords)
 {
-    const std::string cli = OVALSPIN_CLI_PATH;
-    const std::string path = cli.substr(0, cli.find_last_of('/')) + "/" + kDefaultDatabaseName;
+    const std::string path = DefaultDatabase();
     const std::string file = ReadFile(path);
     if (file.empty()) GTEST_SKIP() << "no default database built at " << path;
 
-    TestGame t;
+    StoreGame t;
     ASSERT_TRUE(LoadDatabase(*t.g, path));
     EXPECT_TRUE(t.host.boxes.empty());
     EXPECT_GE(t.g->db.NumSquads(), 2);

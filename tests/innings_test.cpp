@@ -4,7 +4,7 @@
 
 #include "core/announce.h"
 #include "core/innings.h"
-#include "innings_fixture.h"
+#include "fixtures.h"
 
 namespace ovs::test {
 namespace {
@@ -24,43 +24,39 @@ protected:
     }
 };
 
-// --- the follow-on --------------------------------------------------------
+// --- the follow-on and the target -------------------------------------------
 
-TEST_F(InningsTest, FollowOnNeedsALeadOfTwoHundred)
+// A computer side leading on first innings: it enforces the follow-on from a
+// lead of 200 (not 199) with more than 30 overs of the match left.
+struct FollowOnCase {
+    int home, away, day, oversToday;
+    bool enforced;
+};
+class InningsFollowOn : public InningsTest, public ::testing::WithParamInterface<FollowOnCase> {};
+
+TEST_P(InningsFollowOn, ComputerEnforcesAtALeadOf200WithMoreThan30OversLeft)
 {
-    FirstInnings(450, 251);  // lead 199
-    At(2, 10);
+    const FollowOnCase fc = GetParam();
+    Watch();
+    FirstInnings(fc.home, fc.away);
+    At(fc.day, fc.oversToday);
     NewInnings(g, 2);
-    EXPECT_EQ(Inn(2).nBatSide, 0);
-    EXPECT_FALSE(FollowOnInForce(g));
+    EXPECT_EQ(FollowOnInForce(g), fc.enforced);
+    EXPECT_EQ(Inn(2).nBatSide, fc.enforced ? 1 : 0);
+    EXPECT_EQ(g.Current.nBatSide, Inn(2).nBatSide);
     EXPECT_EQ(Inn(2).nStatus, INNINGS_INPROGRESS);
+    EXPECT_EQ(host.Saw("Home have enforced the follow on."), fc.enforced);
+    if (fc.enforced) {
+        // The lead itself, not the lead plus one.
+        EXPECT_TRUE(Highlighted("Away need 200 runs to avoid an innings defeat."));
+        EXPECT_TRUE(WasPosted(WM_CONTINNINGS));
+    }
 }
 
-TEST_F(InningsTest, ComputerEnforcesFollowOnAtTwoHundredWithThirtyOneOversLeft)
-{
-    Watch();
-    FirstInnings(450, 250);  // lead 200
-    At(5, 59);               // 450 - (4 * 90 + 59) = 31 overs left
-    NewInnings(g, 2);
-    EXPECT_EQ(Inn(2).nBatSide, 1);
-    EXPECT_EQ(g.Current.nBatSide, 1);
-    EXPECT_TRUE(FollowOnInForce(g));
-    EXPECT_TRUE(host.Saw("Home have enforced the follow on."));
-    // The lead itself, not the lead plus one.
-    EXPECT_TRUE(Highlighted("Away need 200 runs to avoid an innings defeat."));
-    EXPECT_TRUE(WasPosted(WM_CONTINNINGS));
-}
-
-TEST_F(InningsTest, ComputerDoesNotEnforceWithThirtyOversLeft)
-{
-    Watch();
-    FirstInnings(500, 250);  // lead 250
-    At(5, 60);               // 30 overs left
-    NewInnings(g, 2);
-    EXPECT_EQ(Inn(2).nBatSide, 0);
-    EXPECT_FALSE(FollowOnInForce(g));
-    EXPECT_FALSE(host.SawCaption("Follow On"));
-}
+INSTANTIATE_TEST_SUITE_P(Innings, InningsFollowOn,
+                         ::testing::Values(FollowOnCase{450, 251, 2, 10, false},   // lead 199
+                                           FollowOnCase{450, 250, 5, 59, true},    // 200; 450 - (4 * 90 + 59) = 31 left
+                                           FollowOnCase{500, 250, 5, 60, false})); // 250, 30 left
 
 TEST_F(InningsTest, PersonDecidesTheFollowOn)
 {
@@ -74,58 +70,40 @@ TEST_F(InningsTest, PersonDecidesTheFollowOn)
     EXPECT_EQ(Inn(2).nBatSide, 0);
 }
 
-// --- targets --------------------------------------------------------------
+// Home batted first; `third` batted the third innings (Away after following on).
+struct TargetCase {
+    int third, runs0, runs1, runs2, target;
+    const char* text;  // "" when there is no fourth innings
+};
+class InningsTarget : public InningsTest, public ::testing::WithParamInterface<TargetCase> {};
 
-TEST_F(InningsTest, TargetIsTheDeficitPlusOne)
+TEST_P(InningsTarget, TargetIsTheDeficitPlusOne)
 {
-    Finished(0, 0, 300);
-    Finished(1, 1, 250);
-    Finished(2, 0, 200);
+    const TargetCase tc = GetParam();
+    Finished(0, 0, tc.runs0);
+    Finished(1, 1, tc.runs1);
+    Finished(2, tc.third, tc.runs2);
     g.Current.nInnings = 3;
-    g.Current.nBatSide = 0;
-    g.Current.nBowlSide = 1;
+    g.Current.nBatSide = static_cast<std::int16_t>(tc.third);
+    g.Current.nBowlSide = static_cast<std::int16_t>(1 - tc.third);
     NewInnings(g, 3);
-    EXPECT_EQ(g.Current.nTarget, 251);  // 300 + 200 - 250 + 1
-    EXPECT_EQ(g.Current.nBatSide, 1);
-    EXPECT_EQ(Inn(3).nStatus, INNINGS_INPROGRESS);
-    EXPECT_EQ(TargetText(g), "Away need 251 runs to win.\n\n");
+    EXPECT_EQ(g.Current.nTarget, tc.target);
+    if (*tc.text) {
+        EXPECT_EQ(g.Current.nBatSide, 1 - tc.third);
+        EXPECT_EQ(Inn(3).nStatus, INNINGS_INPROGRESS);
+        EXPECT_EQ(TargetText(g), tc.text);
+    } else {
+        EXPECT_EQ(Inn(3).nStatus, INNINGS_NOTSTARTED);
+        EXPECT_TRUE(g.queue.Empty());
+    }
 }
 
-TEST_F(InningsTest, TargetOfOneRun)
-{
-    Finished(0, 0, 300);
-    Finished(1, 1, 350);
-    Finished(2, 0, 50);
-    g.Current.nBatSide = 0;
-    g.Current.nBowlSide = 1;
-    NewInnings(g, 3);
-    EXPECT_EQ(g.Current.nTarget, 1);
-    EXPECT_EQ(TargetText(g), "Away need 1 run to win.\n\n");
-}
-
-TEST_F(InningsTest, TargetAfterTheFollowOn)
-{
-    Finished(0, 0, 500);
-    Finished(1, 1, 200);
-    Finished(2, 1, 350);  // Away followed on
-    g.Current.nBatSide = 1;
-    g.Current.nBowlSide = 0;
-    NewInnings(g, 3);
-    EXPECT_EQ(g.Current.nTarget, 51);  // 200 + 350 - 500 + 1
-    EXPECT_EQ(g.Current.nBatSide, 0);
-    EXPECT_EQ(TargetText(g), "Home need 51 runs to win.\n\n");
-}
-
-TEST_F(InningsTest, NoFourthInningsAfterAnInningsDefeat)
-{
-    Finished(0, 0, 500);
-    Finished(1, 1, 200);
-    Finished(2, 1, 250);
-    NewInnings(g, 3);
-    EXPECT_EQ(g.Current.nTarget, 0);
-    EXPECT_EQ(Inn(3).nStatus, INNINGS_NOTSTARTED);
-    EXPECT_TRUE(g.queue.Empty());
-}
+INSTANTIATE_TEST_SUITE_P(
+    Innings, InningsTarget,
+    ::testing::Values(TargetCase{0, 300, 250, 200, 251, "Away need 251 runs to win.\n\n"},  // 300 + 200 - 250 + 1
+                      TargetCase{0, 300, 350, 50, 1, "Away need 1 run to win.\n\n"},
+                      TargetCase{1, 500, 200, 350, 51, "Home need 51 runs to win.\n\n"},  // 200 + 350 - 500 + 1
+                      TargetCase{1, 500, 200, 250, 0, ""}));                               // an innings defeat
 
 TEST_F(InningsTest, LeadTexts)
 {
@@ -196,10 +174,13 @@ TEST_F(InningsTest, ComputerNeverDeclaresInTheFourthInningsOrForAPerson)
     EXPECT_EQ(ComputerDeclares(g, 0), 0);
 }
 
-TEST_F(InningsTest, PersonDeclares)
+TEST_F(InningsTest, PersonDeclaresAComputerSideIsNeverAsked)
 {
-    g.Series.nControl[0] = CONTROL_HUMAN;
     InInnings(0, 0, 1);
+    EXPECT_FALSE(AskDeclare(g));
+    EXPECT_TRUE(host.boxes.empty());
+
+    g.Series.nControl[0] = CONTROL_HUMAN;
     host.Answer(IDYES);
     EXPECT_TRUE(AskDeclare(g));
     ASSERT_EQ(host.boxes.size(), 1u);
@@ -227,13 +208,6 @@ TEST_F(InningsTest, DeclarationQuestionsBehindAndLevel)
     EXPECT_FALSE(AskDeclare(g));
     EXPECT_EQ(host.boxes.back().text, "The scores are level.\nDo you want to declare?");
     EXPECT_EQ(host.boxes.back().caption, "Away 2nd Innings");
-}
-
-TEST_F(InningsTest, ComputerSideIsNeverAskedToDeclare)
-{
-    InInnings(0, 0, 500);
-    EXPECT_FALSE(AskDeclare(g));
-    EXPECT_TRUE(host.boxes.empty());
 }
 
 // --- the result after an innings -------------------------------------------
@@ -311,10 +285,8 @@ TEST_F(InningsTest, UnbrokenPartnershipAndPointsWhenDeclared)
     EXPECT_EQ(g.Current.nTime, 1210);
     EXPECT_EQ(g.Current.nOversRequired, 88);
     EXPECT_EQ(g.Current.nInnings, 1);
-    auto posted = Posted();
-    ASSERT_EQ(posted.size(), 1u);
-    EXPECT_EQ(posted[0].msg, WM_NEWINNINGS);
-    EXPECT_EQ(posted[0].wParam, 1);
+    ASSERT_EQ(Posted(), std::vector<std::uint32_t>{WM_NEWINNINGS});
+    EXPECT_EQ(g.queue.Pop()->wParam, 1);
 }
 
 TEST_F(InningsTest, TenthWicketLeavesNoUnbrokenPartnership)
@@ -371,9 +343,7 @@ TEST_F(InningsTest, FourthInningsEndsTheTest)
     EndInnings(g);
     EXPECT_EQ(g.Current.nInnings, 4);
     EXPECT_EQ(g.Series.nControl[1], CONTROL_HUMAN);
-    auto posted = Posted();
-    ASSERT_EQ(posted.size(), 1u);
-    EXPECT_EQ(posted[0].msg, WM_ENDTEST);
+    EXPECT_EQ(Posted(), std::vector<std::uint32_t>{WM_ENDTEST});
     EXPECT_TRUE(Logged("Posting WM_ENDTEST message from EndInnings ()\n"));
 }
 
@@ -388,9 +358,7 @@ TEST_F(InningsTest, DeclaringBehindInTheThirdInningsDecidesTheTest)
     g.Current.nNonStriker = 5;
     EndInnings(g);
     EXPECT_EQ(Inn(2).nStatus, INNINGS_RESULT);
-    auto posted = Posted();
-    ASSERT_EQ(posted.size(), 1u);
-    EXPECT_EQ(posted[0].msg, WM_ENDTEST);
+    EXPECT_EQ(Posted(), std::vector<std::uint32_t>{WM_ENDTEST});
 }
 
 // --- starting an innings -----------------------------------------------------

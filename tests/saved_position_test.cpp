@@ -15,14 +15,12 @@
 #include "core/messages.h"
 #include "data/files.h"
 #include "data/stores.h"
-#include "test_host.h"
+#include "file_fixtures.h"
 
 namespace ovs {
 namespace {
 
-using test::ReadFile;
-using test::TestHost;
-using test::WriteFile;
+using namespace ovs::test;
 
 // 452 + 16 + 40 x 336 + 2 x 1320 + 12 x 60 + 20 x 1080: the database part.
 constexpr std::size_t kDbEnd = 38868;
@@ -32,21 +30,12 @@ constexpr std::size_t kToolbarAt = kCurrentAt + 8 + 5398;
 constexpr std::size_t kLeagueAt = kToolbarAt + 7 * 66;            // block header, then LEAGUE
 constexpr std::size_t kLeagueSeriesAt = kLeagueAt + 8 + 2228;     // block header, then n x n SERIES
 
-struct TestGame {
-    TestHost host;
-    std::unique_ptr<Game> g;
-    std::vector<std::string> logLines;
-
-    TestGame() : g(std::make_unique<Game>(host))
+// A game of the default counts whose database is "league.db".
+struct TestGame : StoreGame {
+    TestGame()
     {
-        SetDefaultCounts(g->db.numbers);
-        EXPECT_TRUE(AllocateAndInitialiseStores(*g));
         g->dbPath = host.DataDir() + "/league.db";
         InitDatabaseHeader(g->dbHeader, "Position test");
-        g->log.echo = [](const char* line, void* ctx) {
-            static_cast<std::vector<std::string>*>(ctx)->push_back(line);
-        };
-        g->log.echoCtx = &logLines;
     }
     std::string SavedPath() { return host.DataDir() + "/CURRENT.DAT"; }
 };
@@ -56,12 +45,6 @@ void Pattern(T& rec, int salt)
 {
     auto* b = reinterpret_cast<unsigned char*>(&rec);
     for (std::size_t i = 0; i < sizeof rec; ++i) b[i] = static_cast<unsigned char>(i * 7 + salt);
-}
-
-template <typename T>
-std::string Bytes(const T& r)
-{
-    return std::string(reinterpret_cast<const char*>(&r), sizeof r);
 }
 
 // A game in the middle of a league of `teams` teams, every record non-trivial.
@@ -97,69 +80,6 @@ void FillPosition(Game& g, int salt, int teams)
     g.League.Points[1].nPoints = static_cast<std::int16_t>(12 + salt);
     for (int i = 0; i < teams; ++i)
         for (int j = 0; j < teams; ++j) Pattern(g.db.LeagueSeries(i, j), salt + 10 * i + j);
-}
-
-struct Hasher {
-    std::uint64_t h = 1469598103934665603ull;
-    void Add(const void* data, std::size_t n)
-    {
-        const auto* p = static_cast<const unsigned char*>(data);
-        std::size_t i = 0;
-        for (; i + 8 <= n; i += 8) {
-            std::uint64_t w;
-            std::memcpy(&w, p + i, 8);
-            h = (h ^ w) * 1099511628211ull;
-        }
-        for (; i < n; ++i) h = (h ^ p[i]) * 1099511628211ull;
-    }
-    template <typename T>
-    void Add(const std::vector<T>& v) { Add(v.data(), v.size() * sizeof(T)); }
-    template <typename T>
-    void Add(const T& r) { Add(&r, sizeof r); }
-};
-
-// A hash of everything a load of the position may change.
-std::uint64_t Snapshot(Game& g)
-{
-    Hasher h;
-    h.Add(g.db.numbers);
-    h.Add(g.dbHeader);
-    h.Add(g.db.players);
-    h.Add(g.db.countries);
-    h.Add(g.db.squads);
-    h.Add(g.db.grounds);
-    h.Add(g.db.records);
-    h.Add(g.db.leagueSeries);
-    h.Add(g.Series);
-    h.Add(g.Current);
-    h.Add(g.League);
-    h.Add(Toolbar(g));
-    h.Add(&g.pTest, sizeof g.pTest);
-    return h.h;
-}
-
-std::int32_t I32At(const std::string& b, std::size_t off)
-{
-    std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(b[off + static_cast<std::size_t>(i)]);
-    return static_cast<std::int32_t>(v);
-}
-void PutI16(std::string& b, std::size_t off, int v)
-{
-    b[off] = static_cast<char>(v & 0xFF);
-    b[off + 1] = static_cast<char>((v >> 8) & 0xFF);
-}
-void PutI32(std::string& b, std::size_t off, std::int32_t v)
-{
-    for (int i = 0; i < 4; ++i) b[off + static_cast<std::size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
-}
-
-void ExpectOneBox(const TestHost& host, const std::string& text, const std::string& caption, const std::string& what)
-{
-    ASSERT_EQ(host.boxes.size(), 1u) << what;
-    EXPECT_EQ(host.boxes[0].text, text) << what;
-    EXPECT_EQ(host.boxes[0].caption, caption) << what;
-    EXPECT_EQ(host.boxes[0].icon, BoxIcon::Stop) << what;
 }
 
 TEST(SavedPosition, LayoutAndByteIdenticalRoundTrip)

@@ -108,7 +108,7 @@ protected:
 
 // Fresh pitch, low bounce: five bowlers. Worked by hand from the squad above
 // (pitch wear looked ahead to 200: spin 0, medium -1, fast 0).
-TEST_F(SetupTest, SelectionPicksFiveBowlersOnAFreshPitch)
+TEST_F(SetupTest, SelectionPicksFiveBowlersOnAFreshPitchAndFourOnAWornOne)
 {
     g.Current.nPitch = 0;
     g.Current.nBounce = 0;
@@ -127,6 +127,15 @@ TEST_F(SetupTest, SelectionPicksFiveBowlersOnAFreshPitch)
     EXPECT_NE(log.find("Want to select 5 bowlers for Team 0\n"), std::string::npos);
     EXPECT_NE(log.find("Found  Main:5  Occasional:5  Any:7\n"), std::string::npos);
     EXPECT_NE(log.find("Final Bowling Order is 9 10 8 6 7 3 2 -1 -1 -1 -1 \n"), std::string::npos);
+
+    // Pitch wear + bounce of 375: four bowlers and one more batsman. The factors
+    // look ahead to wear 500: spin 2, medium 1, fast 0; the medium pacer 7 makes way.
+    log.clear();
+    g.Current.nPitch = 300;
+    g.Current.nBounce = 75;
+    SelectComputerTeam(g, 0);
+    EXPECT_EQ(Eleven(0), (std::vector<int>{9, 10, 12, 13, 14, 15, 0, 6, 5, 2, 3}));
+    EXPECT_NE(log.find("Want to select 4 bowlers for Team 0\n"), std::string::npos);
 }
 
 TEST_F(SetupTest, SelectionNeverPicksTheInjuredAndHasOneKeeper)
@@ -146,19 +155,6 @@ TEST_F(SetupTest, SelectionNeverPicksTheInjuredAndHasOneKeeper)
         EXPECT_EQ(keepers, 1);
         EXPECT_TRUE(Has(e, g.pTest->nKeeper[0]));
     }
-}
-
-// Pitch wear + bounce of 375: four bowlers and one more batsman. The factors
-// look ahead to wear 500: spin 2, medium 1, fast 0.
-TEST_F(SetupTest, SelectionPicksFourBowlersOnAWornPitch)
-{
-    g.Current.nPitch = 300;
-    g.Current.nBounce = 75;
-    SelectComputerTeam(g, 0);
-    std::vector<int> e = Eleven(0);
-    EXPECT_EQ(e, (std::vector<int>{9, 10, 12, 13, 14, 15, 0, 6, 5, 2, 3}));
-    EXPECT_FALSE(Has(e, 7));
-    EXPECT_NE(log.find("Want to select 4 bowlers for Team 0\n"), std::string::npos);
 }
 
 TEST_F(SetupTest, SelectionTakesTheBestBatsmanWhenOpenersRunOut)
@@ -226,39 +222,36 @@ TEST_F(SetupTest, CompleteTeamSelectionSortsByBattingPosition)
 
 // --- the toss ---------------------------------------------------------------
 
+// The call, the coin and the choice are drawn in that order; under very
+// overcast skies the winner always fields.
 TEST_F(SetupTest, TossDrawsCallCoinAndChoiceInOrder)
 {
     for (std::uint32_t seed : {1u, 7u, 12345u, 99u, 2024u}) {
-        g.rng.Seed(seed);
-        Random shadow(seed);
-        ReplayClear(g.pTest->Replay);
-        g.Current.nWeather = 10;
-        TheToss(g);
-        int call = shadow.Below(2);
-        int coin = shadow.Below(2);
-        int winner = call == coin ? 1 : 0;
-        bool bowl = shadow.Below(6) == 5;
-        int bat = bowl ? 1 - winner : winner;
-        EXPECT_EQ(g.pTest->nTossWinner, winner) << seed;
-        EXPECT_EQ(g.Current.nBatSide, bat) << seed;
-        EXPECT_EQ(g.Current.nBowlSide, 1 - bat) << seed;
-        EXPECT_EQ(g.rng.State(), shadow.State()) << seed;
-        REPLAY& r = g.pTest->Replay;
-        EXPECT_EQ(r.nLength, 4);
-        EXPECT_EQ(ReplayReadWord(r), winner);
-        EXPECT_EQ(ReplayReadWord(r), bat);
+        for (int weather : {10, 30 + static_cast<int>(seed % 5)}) {
+            SCOPED_TRACE(testing::Message() << seed << " weather " << weather);
+            g.rng.Seed(seed);
+            Random shadow(seed);
+            ReplayClear(g.pTest->Replay);
+            g.Current.nWeather = static_cast<std::int16_t>(weather);
+            TheToss(g);
+            int call = shadow.Below(2);
+            int coin = shadow.Below(2);
+            int winner = call == coin ? 1 : 0;
+            bool bowl = weather >= 30 || shadow.Below(6) == 5;
+            int bat = bowl ? 1 - winner : winner;
+            EXPECT_EQ(g.pTest->nTossWinner, winner);
+            EXPECT_EQ(g.Current.nBatSide, bat);
+            EXPECT_EQ(g.Current.nBowlSide, 1 - bat);
+            if (weather < 30) {
+                EXPECT_EQ(g.rng.State(), shadow.State());
+            }
+            REPLAY& r = g.pTest->Replay;
+            EXPECT_EQ(r.nLength, 4);
+            EXPECT_EQ(ReplayReadWord(r), winner);
+            EXPECT_EQ(ReplayReadWord(r), bat);
+        }
     }
     EXPECT_TRUE(host.boxes.empty());  // nobody watches two computer sides
-}
-
-TEST_F(SetupTest, TossWinnerAlwaysFieldsUnderVeryOvercastSkies)
-{
-    for (std::uint32_t seed = 1; seed <= 30; ++seed) {
-        g.rng.Seed(seed);
-        g.Current.nWeather = 30 + static_cast<int>(seed % 5);
-        TheToss(g);
-        EXPECT_EQ(g.Current.nBowlSide, g.pTest->nTossWinner) << seed;
-    }
 }
 
 TEST_F(SetupTest, HumanAwaySideCallsThroughTheBox)

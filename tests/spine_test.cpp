@@ -67,7 +67,7 @@ struct LoggedGame {
     TestHost host;
     Game g{host};
     LoggedGame() { g.log.Create(host.DataDir() + "/DEBUG.TXT"); }
-    std::string LogText() { return ovs::test::ReadFile(host.DataDir() + "/DEBUG.TXT"); }
+    std::string LogText() { return ovs::RunLog::ReadText(host.DataDir() + "/DEBUG.TXT"); }
 };
 
 }  // namespace
@@ -147,20 +147,6 @@ TEST(SpineGame, MessageNamesAndWatched)
     g.Series.nControl[1] = CONTROL_COMPUTER;
     g.options.wPlayOptions = 0x66 | 0x80;
     EXPECT_TRUE(g.Watched());
-}
-
-TEST(SpineGame, SelectTestAndInnings)
-{
-    TestHost host;
-    Game g(host);
-    g.Current.nTest = 2;
-    g.Current.nInnings = 1;
-    g.SelectTestAndInnings();
-    EXPECT_EQ(g.pTest, &g.Series.Test[2]);
-    EXPECT_EQ(g.pInnings, &g.Series.Test[2].Innings[1]);
-    g.Current.nTest = -1;
-    g.SelectTestAndInnings();
-    EXPECT_EQ(g.pTest, nullptr);
 }
 
 // --- The message loop --------------------------------------------------------
@@ -320,7 +306,7 @@ TEST(SpineFlow, ComputerSeriesRunsWithoutPauseOrBox)
     EXPECT_NE(result.rfind("Not yet", 0), 0u) << result;
     EXPECT_NE(result.rfind("In prog", 0), 0u) << result;
 
-    std::string log = ovs::test::ReadFile(host.DataDir() + "/DEBUG.TXT");
+    std::string log = ovs::RunLog::ReadText(host.DataDir() + "/DEBUG.TXT");
     EXPECT_NE(log.find("Processing WM_NEWSERIES message\n"), std::string::npos);
     EXPECT_NE(log.find("Processing WM_NEWTEST message (wParam = 0)\n"), std::string::npos);
     EXPECT_NE(log.find("Processing WM_ENDTEST message\n"), std::string::npos);
@@ -413,7 +399,7 @@ TEST(SpineLog, SurvivesAKilledProcess)
     ASSERT_EQ(waitpid(pid, &status, 0), pid);
     ASSERT_TRUE(WIFSIGNALED(status));
     EXPECT_EQ(WTERMSIG(status), SIGKILL);
-    EXPECT_EQ(ovs::test::ReadFile(path),
+    EXPECT_EQ(ovs::RunLog::ReadText(path),
               "Started Ovalspin v2.0 Beta 4\n"
               "Processing WM_NEWTEST message (wParam = 0)\n");
 }
@@ -448,7 +434,7 @@ TEST(SpineStartup, DebugTxtStartsWithTheStartLines)
     EXPECT_EQ(g.Current.nTest, -1);
     EXPECT_EQ(g.nMainWidth, 640);
 
-    std::vector<std::string> lines = Lines(ovs::test::ReadFile(host.DataDir() + "/DEBUG.TXT"));
+    std::vector<std::string> lines = Lines(ovs::RunLog::ReadText(host.DataDir() + "/DEBUG.TXT"));
     const std::vector<std::string> expected = {
         "Started Ovalspin v2.0 Beta 4",
         "Sizeof AVERAGE          80",
@@ -497,7 +483,7 @@ TEST(SpineStartup, DebugTxtStartsWithTheStartLines)
     for (int i = 0; i < 5; ++i) EXPECT_EQ(at[i], counts[i]);
 
     Shutdown(g);
-    lines = Lines(ovs::test::ReadFile(host.DataDir() + "/DEBUG.TXT"));
+    lines = Lines(ovs::RunLog::ReadText(host.DataDir() + "/DEBUG.TXT"));
     EXPECT_EQ(lines.back(), "Exiting Ovalspin");
 }
 
@@ -510,7 +496,7 @@ TEST(SpineStartup, MissingDatabaseEndsStartUp)
     EXPECT_FALSE(Startup(g, so));
     EXPECT_TRUE(host.SawCaption("Loading Error"));
     EXPECT_FALSE(g.db.Allocated());
-    std::vector<std::string> lines = Lines(ovs::test::ReadFile(host.DataDir() + "/DEBUG.TXT"));
+    std::vector<std::string> lines = Lines(ovs::RunLog::ReadText(host.DataDir() + "/DEBUG.TXT"));
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.front(), "Started Ovalspin v2.0 Beta 4");
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "NUM_PLAYERS      40"), 0);
@@ -591,7 +577,7 @@ TEST(SpineCli, DbOnAFreshDataDirectory)
     EXPECT_NE(out.find("Home grounds ("), std::string::npos);
     EXPECT_NE(out.find("\nGrounds\n"), std::string::npos);
 
-    std::vector<std::string> log = Lines(ovs::test::ReadFile(data + "/DEBUG.TXT"));
+    std::vector<std::string> log = Lines(ovs::RunLog::ReadText(data + "/DEBUG.TXT"));
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.front(), "Started Ovalspin v2.0 Beta 4");
     EXPECT_EQ(log.back(), "Exiting Ovalspin");

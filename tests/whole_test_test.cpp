@@ -18,34 +18,14 @@
 #include "core/menu.h"
 #include "core/series.h"
 #include "core/startup.h"
-#include "test_host.h"
+#include "file_fixtures.h"
 
 namespace ovs {
 namespace {
 
-// The default database, which the build puts beside ovalspin-cli.
-std::string DefaultDatabase()
-{
-    return (std::filesystem::path(OVALSPIN_CLI_PATH).parent_path() / "OVS Test Database (Shareware).db").string();
-}
-
-// A started game with the default database and the generator seeded.
-struct Session {
-    explicit Session(std::uint32_t seed)
-    {
-        StartupOptions so;
-        so.seed = seed;
-        so.dbPath = DefaultDatabase();
-        so.prepareDataDir = false;
-        so.showAbout = false;
-        so.showLogNotice = false;
-        started = Startup(g, so);
-        g.log.SetEnabled(false);
-    }
-    ~Session()
-    {
-        if (started) Shutdown(g);
-    }
+// A started game that plays one-Test series between computer sides.
+struct Session : test::StartedGame {
+    using StartedGame::StartedGame;
 
     // One Test of a one-Test series between squads home and away; false when
     // the series was refused or did not end.
@@ -71,10 +51,6 @@ struct Session {
         }
         return g.queue.Empty();
     }
-
-    test::TestHost host;
-    Game g{host};
-    bool started = false;
 };
 
 // What a Test leaves behind: its innings, its result, its replay stream.
@@ -97,12 +73,20 @@ bool KnownHowOut(int h)
 void CheckInnings(const INNINGS& in, int i)
 {
     SCOPED_TRACE("innings " + std::to_string(i));
-    int batRuns = 0, out = 0, notOut = 0, bowlBalls = 0, bowlRuns = 0, bowlWickets = 0;
+    int batRuns = 0, batBalls = 0, out = 0, notOut = 0, runOuts = 0, caught = 0, stumped = 0;
+    int bowlBalls = 0, bowlRuns = 0, bowlWickets = 0, bowlWides = 0, bowlNoBalls = 0, catches = 0, stumpings = 0;
     for (const BAT& b : in.Bat) {
         ASSERT_TRUE(KnownHowOut(b.nHowOut)) << b.nHowOut;
         batRuns += b.nRuns;
+        batBalls += b.nBalls;
         if (b.nHowOut >= HOWOUT_BOWLED) ++out;
         if (b.nHowOut == HOWOUT_NOTOUT) ++notOut;
+        if (b.nHowOut == HOWOUT_RUNOUT) ++runOuts;
+        if (b.nHowOut == HOWOUT_CAUGHT) ++caught;
+        if (b.nHowOut == HOWOUT_STUMPED) ++stumped;
+        if (b.nHowOut >= HOWOUT_BOWLED && b.nHowOut != HOWOUT_RUNOUT) {
+            EXPECT_NE(b.nBowler, 255);
+        }
         if (b.nHowOut == HOWOUT_DIDNOTBAT) {
             EXPECT_EQ(b.nRuns + b.nBalls, 0);
         }
@@ -115,15 +99,24 @@ void CheckInnings(const INNINGS& in, int i)
         bowlBalls += w.nBalls;
         bowlRuns += w.nRuns;
         bowlWickets += w.nWickets;
+        bowlWides += w.nWides;
+        bowlNoBalls += w.nNoBalls;
+        catches += w.nCatches;
+        stumpings += w.nStumpings;
         EXPECT_LE(w.nMaidens * 6, w.nBalls);
     }
     EXPECT_EQ(in.nTotal, batRuns + in.nExtras);
     EXPECT_EQ(in.nExtras, in.nByes + in.nLegByes + in.nNoBalls + in.nWides);
     EXPECT_EQ(bowlRuns + in.nByes + in.nLegByes, in.nTotal);
     EXPECT_EQ(bowlBalls, in.nTotalBalls);
+    EXPECT_EQ(batBalls, in.nTotalBalls + in.nNoBalls);
+    EXPECT_EQ(bowlWides, in.nWides);
+    EXPECT_EQ(bowlNoBalls, in.nNoBalls);
     EXPECT_LE(in.nWickets, 10);
     EXPECT_EQ(out, in.nWickets);
-    EXPECT_LE(bowlWickets, in.nWickets);
+    EXPECT_EQ(bowlWickets, in.nWickets - runOuts);
+    EXPECT_EQ(catches, caught);
+    EXPECT_EQ(stumpings, stumped);
     EXPECT_LE(notOut, 2);
     EXPECT_GE(in.nTotal, 0);
 
@@ -216,33 +209,20 @@ TEST(WholeTest, SameSeedSameTestOtherSeedOtherTest)
 }
 
 // The program itself: the same seed prints the same series, byte for byte.
-std::string RunCli(const std::string& dataDir, const std::string& args, int* rc)
-{
-    std::string cmd = std::string("'") + OVALSPIN_CLI_PATH + "' --data '" + dataDir + "' " + args + " 2>&1";
-    std::string out;
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return out;
-    char buf[512];
-    while (std::fgets(buf, sizeof buf, p)) out += buf;
-    int status = pclose(p);
-    *rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return out;
-}
-
 TEST(WholeTest, CliPlaysTheSameSeriesForTheSameSeed)
 {
     test::TempDir dir("ovs-whole");
     int rc = -1;
-    std::string a = RunCli(dir.Path(), "--seed 3 play --tests 2 0 1", &rc);
+    std::string a = test::RunCli(dir.Path(), "--seed 3 play --tests 2 0 1", &rc);
     ASSERT_EQ(rc, 0) << a;
-    std::string b = RunCli(dir.Path(), "--seed 3 play --tests 2 0 1", &rc);
+    std::string b = test::RunCli(dir.Path(), "--seed 3 play --tests 2 0 1", &rc);
     EXPECT_EQ(a, b);
     // Two Tests and the series line: "<home> won/drew/lost the series a - b."
     EXPECT_NE(a.find("1st Test - "), std::string::npos) << a;
     EXPECT_NE(a.find("2nd Test - "), std::string::npos) << a;
     EXPECT_NE(a.find(" the series "), std::string::npos) << a;
 
-    std::string same = RunCli(dir.Path(), "--seed 3 play --tests 1 0 0", &rc);
+    std::string same = test::RunCli(dir.Path(), "--seed 3 play --tests 1 0 0", &rc);
     EXPECT_NE(rc, 0);
     EXPECT_NE(same.find("Selected same Squad twice!"), std::string::npos) << same;
 }

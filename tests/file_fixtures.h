@@ -1,0 +1,177 @@
+// Shared set-ups of the tests that work on files: a game with allocated
+// stores and the byte helpers of the database and saved-position tests, and a
+// game started on the default database the build makes.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/game.h"
+#include "core/startup.h"
+#include "data/files.h"
+#include "data/stores.h"
+#include "test_host.h"
+
+namespace ovs::test {
+
+// A game with its stores allocated for the given counts and new-record values;
+// every log line is kept.
+struct StoreGame {
+    TestHost host;
+    std::unique_ptr<Game> g;
+    std::vector<std::string> logLines;
+
+    explicit StoreGame(int players = 40, int squads = 2, int grounds = 12, int records = 20)
+        : g(std::make_unique<Game>(host))
+    {
+        SetDefaultCounts(g->db.numbers);
+        g->db.numbers.nPlayers = static_cast<std::int16_t>(players);
+        g->db.numbers.nSquads = static_cast<std::int16_t>(squads);
+        g->db.numbers.nGrounds = static_cast<std::int16_t>(grounds);
+        g->db.numbers.nRecords = static_cast<std::int16_t>(records);
+        EXPECT_TRUE(AllocateAndInitialiseStores(*g));
+        g->log.echo = [](const char* line, void* ctx) { static_cast<std::vector<std::string>*>(ctx)->push_back(line); };
+        g->log.echoCtx = &logLines;
+    }
+    std::string Path(const std::string& name) const { return host.DataDir() + "/" + name; }
+};
+
+template <typename T>
+std::string Bytes(const T& r)
+{
+    return std::string(reinterpret_cast<const char*>(&r), sizeof r);
+}
+template <typename T>
+std::string Bytes(const std::vector<T>& v, std::size_t n)
+{
+    return std::string(reinterpret_cast<const char*>(v.data()), n * sizeof(T));
+}
+
+inline int I16At(const std::string& b, std::size_t off)
+{
+    return static_cast<std::int16_t>(static_cast<unsigned char>(b[off]) | (static_cast<unsigned char>(b[off + 1]) << 8));
+}
+inline std::int32_t I32At(const std::string& b, std::size_t off)
+{
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(b[off + static_cast<std::size_t>(i)]);
+    return static_cast<std::int32_t>(v);
+}
+inline void PutI16(std::string& b, std::size_t off, int v)
+{
+    b[off] = static_cast<char>(v & 0xFF);
+    b[off + 1] = static_cast<char>((v >> 8) & 0xFF);
+}
+inline void PutI32(std::string& b, std::size_t off, std::int32_t v)
+{
+    for (int i = 0; i < 4; ++i) b[off + static_cast<std::size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+// A hash of everything a load of the database or the saved position may
+// change, to show that a failed one changed nothing (the stores are
+// megabytes; copying them per case is slow).
+inline std::uint64_t Snapshot(Game& g)
+{
+    std::uint64_t h = 1469598103934665603ull;
+    auto add = [&h](const void* data, std::size_t n) {
+        const auto* p = static_cast<const unsigned char*>(data);
+        std::size_t i = 0;
+        for (; i + 8 <= n; i += 8) {
+            std::uint64_t w;
+            std::memcpy(&w, p + i, 8);
+            h = (h ^ w) * 1099511628211ull;
+        }
+        for (; i < n; ++i) h = (h ^ p[i]) * 1099511628211ull;
+    };
+    auto addAll = [&add](const auto& v) { add(v.data(), v.size() * sizeof v[0]); };
+    const Stores& db = g.db;
+    add(&db.numbers, sizeof db.numbers);
+    add(&g.dbHeader, sizeof g.dbHeader);
+    add(g.dbPath.data(), g.dbPath.size());
+    addAll(db.players);
+    addAll(db.countries);
+    addAll(db.squads);
+    addAll(db.grounds);
+    addAll(db.records);
+    addAll(db.leagueSeries);
+    add(&g.League, sizeof g.League);
+    add(&g.Series, sizeof g.Series);
+    add(&g.Current, sizeof g.Current);
+    add(&Toolbar(g), sizeof Toolbar(g));
+    add(&g.pTest, sizeof g.pTest);
+    return h;
+}
+
+// The boxes shown must be exactly one stop box with this text and caption.
+inline void ExpectOneBox(const TestHost& host, const std::string& text, const std::string& caption,
+                         const std::string& what)
+{
+    ASSERT_EQ(host.boxes.size(), 1u) << what;
+    EXPECT_EQ(host.boxes[0].text, text) << what;
+    EXPECT_EQ(host.boxes[0].caption, caption) << what;
+    EXPECT_EQ(host.boxes[0].icon, BoxIcon::Stop) << what;
+}
+
+inline std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string l; std::getline(in, l);) out.push_back(l);
+    return out;
+}
+
+// Run ovalspin-cli on a data directory; its output (stdout and stderr) and exit status.
+inline std::string RunCli(const std::string& dataDir, const std::string& args, int* rc)
+{
+    std::string cmd = std::string("'") + OVALSPIN_CLI_PATH + "' --data '" + dataDir + "' " + args + " 2>&1";
+    std::string out;
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p) return out;
+    char buf[512];
+    while (std::fgets(buf, sizeof buf, p)) out += buf;
+    int status = pclose(p);
+    *rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return out;
+}
+
+// --- a started game ----------------------------------------------------------------
+
+// The default database the build puts beside ovalspin-cli.
+inline std::string DefaultDatabase()
+{
+    return (std::filesystem::path(OVALSPIN_CLI_PATH).parent_path() / kDefaultDatabaseName).string();
+}
+
+// A game started on the default database with the generator seeded, its log off.
+struct StartedGame {
+    explicit StartedGame(std::uint32_t seed)
+    {
+        StartupOptions so;
+        so.seed = seed;
+        so.dbPath = DefaultDatabase();
+        so.prepareDataDir = false;
+        so.showAbout = false;
+        so.showLogNotice = false;
+        started = Startup(g, so);
+        g.log.SetEnabled(false);
+    }
+    ~StartedGame()
+    {
+        if (started) Shutdown(g);
+    }
+
+    TestHost host;
+    Game g{host};
+    bool started = false;
+};
+
+}  // namespace ovs::test
