@@ -1,5 +1,5 @@
-// The main window's size (ResizeMainWindow) and the tiling of the match panes
-// at the 640, 800 and 1024+ widths.
+// The main window's size (ResizeMainWindow), the tiling of the match panes
+// (their places at each width are in panes/pane_layout) and their redraws.
 #include <QApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -9,6 +9,7 @@
 #include "core/game.h"
 #include "layout.h"
 #include "main_window.h"
+#include "panes/pane_layout.h"
 
 namespace gui {
 
@@ -87,38 +88,7 @@ void MainWindow::LayoutPanes()
     // The client area is the window less its menu bar.
     const int W = g_.nMainWidth;
     const int H = g_.nMainHeight - (menuBar() ? menuBar()->sizeHint().height() : 0);
-    const int L = lineHeight_;
-    const int scoreH = 7 * L + 8;
-    std::array<QRect, PaneCount> r{};
-
-    if (W < 800) {
-        r[PaneButtons] = QRect(0, 0, 638, 32);
-        r[PaneScoreboard] = QRect(0, H - scoreH, W, scoreH);
-        r[PaneOver] = QRect(0, 32, W, H - scoreH - 32);
-    } else if (W < 1024) {
-        const int x = 161;
-        const int bowlH = 121;
-        r[PaneAggression] = QRect(0, 0, x, H);
-        r[PaneButtons] = QRect(x + 1, 0, 638, 32);
-        r[PaneBowlers] = QRect(x, H - bowlH, W - x, bowlH);
-        r[PaneScoreboard] = QRect(x, H - bowlH - scoreH, W - x, scoreH);
-        r[PaneOver] = QRect(x, 32, W - x, H - bowlH - scoreH - 32);
-    } else {
-        const int x = 160, mid = 640, right = x + mid;
-        const int matchH = std::max(7 * L + 10, H * 2 / 7);
-        const int overH = 4 * 40 + 6;
-        const int bowlH = 150;
-        r[PaneAggression] = QRect(0, 0, x, H - matchH);
-        r[PaneMatch] = QRect(0, H - matchH, x, matchH);
-        r[PaneButtons] = QRect(x, 0, mid, 32);
-        r[PaneOver] = QRect(x, 32, mid, overH);
-        r[PaneScoreboard] = QRect(x, 32 + overH, mid, scoreH);
-        r[PaneBowlers] = QRect(x, 32 + overH + scoreH, mid, bowlH);
-        r[PaneHighlights] = QRect(x, 32 + overH + scoreH + bowlH, mid, H - (32 + overH + scoreH + bowlH));
-        const int cardH = H * 11 / 20;
-        r[PaneScorecard] = QRect(right, 0, W - right, cardH);
-        r[PaneSession] = QRect(right, cardH, W - right, H - cardH);
-    }
+    const std::array<QRect, PaneCount> r = PaneRects(W, H, lineHeight_);
     for (int i = 0; i < PaneCount; ++i) {
         if (r[i].isValid()) panes_[i]->setGeometry(r[i]);
         panes_[i]->setProperty("atThisWidth", r[i].isValid());
@@ -142,8 +112,13 @@ void MainWindow::RefreshPanes(unsigned mask)
         client_->update();
         mask = ovs::PANE_ALL;
     }
-    if (mask & ovs::PANE_TITLE) client_->update();
-    if (!on) return;
+    if (!on) {
+        if (mask & ovs::PANE_TITLE) client_->update();
+        return;
+    }
+    // During a Test the panes cover the title: redrawing it would redraw
+    // every pane, the ones the state of play holds back included.
+    mask = PanesToRedraw(g_, mask);
     for (int i = 0; i < PaneCount; ++i)
         if ((mask & (1u << i)) && panes_[i]->isVisible()) panes_[i]->update();
 }

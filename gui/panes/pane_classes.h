@@ -55,22 +55,55 @@ protected:
     void Paint(QPainter& p) override;
 };
 
-// BowlersClass: the bowling rotation with fitness and figures.
+// BowlersClass: the bowling rotation with fitness and figures. A person
+// bowling may pick the next bowler by clicking his row.
 class BowlersPane : public PaneBase {
 public:
     BowlersPane(MainWindow& w, QWidget* parent);
+    // The row under a point (0..9), or -1; rows are 15 pixels high.
+    static int RowAt(QPoint pos);
+    // The middle of row `row` (for clicks).
+    QPoint RowCentre(int row) const;
 
 protected:
     void Paint(QPainter& p) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    int pressed_ = -1;   // the row pressed, while the button is down
 };
 
-// AggressionClass: the batting and bowling pairings.
+// AggressionClass: the batting and bowling pairings, each with its 0..10 bar,
+// and the two team values. A person's own bars can be moved.
 class AggressionPane : public PaneBase {
 public:
     AggressionPane(MainWindow& w, QWidget* parent);
+    // Where bar `bar` (0..9) lies in the pane: the whole bar with its arrows.
+    QRect BarRect(int bar) const;
+    // The middle of the thumb of a bar at `value`.
+    QPoint ThumbCentre(int bar, int value) const;
 
 protected:
     void Paint(QPainter& p) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    // The layout of the pane: the top of each bar and the text line height.
+    struct Layout {
+        int lineHeight = 13;
+        int barTop[10] = {};
+    };
+    Layout MakeLayout() const;
+    int BarAt(QPoint pos) const;
+    int ValueAt(int bar, int x) const;
+    void Move(int bar, int value);
+
+    int dragging_ = -1;   // the bar whose thumb is held
+    int grab_ = 0;        // where in the thumb it was taken
+    bool tookPress_ = false;
 };
 
 // HighlightsClass: the highlight lines of the match, newest at the bottom.

@@ -95,23 +95,40 @@ void ScoreboardPane::Paint(QPainter& p)
     }
     y += L;
 
-    // The innings before this one, a line for each side.
+    // The innings before this one on one line: the home side at the left, the
+    // away side at the right; short names when the full ones do not fit.
+    std::string before[2];
     for (int side = 0; side < 2; ++side) {
-        std::string line;
         int n = 0;
         for (int i = 0; i < c.nInnings && i < MAX_INNINGS; ++i) {
             const INNINGS& prev = gm.pTest->Innings[i];
             if (prev.nBatSide != side) continue;
-            line += std::string(n == 0 ? "1st Inns. " : "     2nd Inns. ") + std::to_string(prev.nTotal) + "-" +
-                    std::to_string(prev.nWickets);
+            before[side] += std::string(n == 0 ? "1st Inns. " : "   2nd Inns. ") + std::to_string(prev.nTotal) + "-" +
+                            std::to_string(prev.nWickets);
             ++n;
         }
-        if (n == 0) continue;
-        p.setPen(Qt::white);
-        TextLeft(p, left, y, Q(SideName(gm, side)));
-        TextLeft(p, left + 16 * left, y, Q(line));
-        y += L;
     }
+    if (!before[0].empty() || !before[1].empty()) {
+        QFont plain = f;
+        plain.setBold(false);
+        p.setFont(plain);
+        auto text = [&](int side, bool full) {
+            if (before[side].empty()) return QString();
+            const std::string name = full ? SideName(gm, side) : Field(gm.Series.Squad[side].szShort);
+            return Q(name + "  " + before[side]);
+        };
+        QString home = text(0, true), away = text(1, true);
+        const QFontMetrics& fm = p.fontMetrics();
+        if (fm.horizontalAdvance(home) + fm.horizontalAdvance(away) + 4 * left > right - left) {
+            home = text(0, false);
+            away = text(1, false);
+        }
+        p.setPen(Qt::white);
+        TextLeft(p, left, y, home);
+        TextRight(p, right, y, away);
+        p.setFont(f);
+    }
+    y += L;
 
     // From the second innings on: the lead, or what is needed to win.
     if (c.nInnings >= 1 && inProgress) {

@@ -30,21 +30,37 @@ void ScorecardPane::Paint(QPainter& p)
     TextCentre(p, width() / 2, y, Q(InningsTitle(gm)));
     p.setFont(f);
     y += L + 2;
+    // From 1152 wide the card has room for balls, fours and sixes beside the runs.
+    const int cw = p.fontMetrics().averageCharWidth();
+    const int col = 5 * cw;
+    const int runsX = wide ? right - 3 * col : right;
+    if (wide) {
+        p.setPen(QColor(64, 64, 64));
+        TextRight(p, runsX, y, "R");
+        TextRight(p, right - 2 * col, y, "B");
+        TextRight(p, right - col, y, "4s");
+        TextRight(p, right, y, "6s");
+        y += L;
+    }
     for (int pos = 0; pos < MAX_ELEVEN; ++pos) {
         const int slot = in->nOrder[pos];
         if (slot < 0 || slot >= MAX_ELEVEN) break;
         const BAT& b = in->Bat[slot];
         const bool in_ = b.nHowOut == HOWOUT_NOTOUT;
         p.setPen(in_ ? QColor(0, 0, 160) : QColor(Qt::black));
-        TextLeft(p, left, y, Q(PlayerName(gm, in->nBatSide, slot)) + (in_ ? "*" : ""));
-        if (wide)
-            TextRight(p, right - 40, y, QString::asprintf("%d  %d  %d", int(b.nBalls), int(b.nFours), int(b.nSixes)));
-        TextRight(p, right, y, QString::number(int(b.nRuns)));
+        const QString name = Q(PlayerName(gm, in->nBatSide, slot)) + (in_ ? "*" : "");
+        TextLeft(p, left, y, p.fontMetrics().elidedText(name, Qt::ElideRight, runsX - left - 4 * cw));
+        TextRight(p, runsX, y, QString::number(int(b.nRuns)));
+        if (wide) {
+            TextRight(p, right - 2 * col, y, QString::number(int(b.nBalls)));
+            TextRight(p, right - col, y, QString::number(int(b.nFours)));
+            TextRight(p, right, y, QString::number(int(b.nSixes)));
+        }
         y += L;
     }
     p.setPen(Qt::black);
     TextLeft(p, left, y, "Extras");
-    TextRight(p, right, y, QString::number(int(in->nExtras)));
+    TextRight(p, runsX, y, QString::number(int(in->nExtras)));
     y += L;
     const int balls = in->nTotalBalls;
     QString total = QString::asprintf("(%d Wkt%s %d.%d Over%s)", int(in->nWickets), in->nWickets >= 2 ? "s" : "",
@@ -54,7 +70,7 @@ void ScorecardPane::Paint(QPainter& p)
     p.setFont(f);
     TextLeft(p, left + 40, y, total);
     p.setFont(bold);
-    TextRight(p, right, y, QString::number(int(in->nTotal)));
+    TextRight(p, runsX, y, QString::number(int(in->nTotal)));
     y += L + 4;
     if (in->nWickets > 0) {
         TextLeft(p, left, y, "Fall of Wickets");

@@ -1,0 +1,98 @@
+// What the aggression pane shows and what its bars change.
+#include "sim/aggression_pane.h"
+
+#include "core/flow.h"
+#include "core/game.h"
+#include "sim/aggression.h"
+#include "sim/booking.h"
+
+#define OVS_WEAK __attribute__((weak))
+
+namespace ovs {
+
+namespace {
+
+constexpr unsigned kPerson = CONTROL_HUMAN | CONTROL_NETHOME | CONTROL_NETAWAY;
+
+bool Slot(int s) { return s >= 0 && s < MAX_ELEVEN; }
+
+std::string Name(const Game& g, int side, int slot) { return ball::SlotName(g, side, slot); }
+
+// A matrix entry as the pane shows it: one still unset (a replay may hold
+// some) shows the default it would take.
+int Entry(std::uint16_t v, int fallback) { return v == kPairingUnset ? ClampAggression(fallback) : ClampAggression(v); }
+
+}  // namespace
+
+OVS_WEAK void NetworkSendPaneAggression(Game&) {}
+
+AggressionPaneView AggressionPaneState(Game& g)
+{
+    AggressionPaneView v;
+    const CURRENT& c = g.Current;
+    const int bat = c.nBatSide, bowl = c.nBowlSide;
+    const int bats[2] = {c.nPartnerA, c.nPartnerB};
+    const int bowlers[2] = {c.nBowler, c.nOtherBowler};
+    if (!g.pTest || !g.pInnings || (bat != 0 && bat != 1) || (bowl != 0 && bowl != 1)) return v;
+    for (int i = 0; i < 2; ++i)
+        if (!Slot(bats[i]) || !Slot(bowlers[i])) return v;
+    v.shown = true;
+
+    const unsigned batControl = g.Series.nControl[bat], bowlControl = g.Series.nControl[bowl];
+    if (batControl & kPerson) FillBatPairings(g);
+    if (bowlControl & kPerson) FillBowlPairings(g);
+    // A person's side (or a replay) shows its pairings, a computer side the values it plays with.
+    const bool batMatrix = (batControl & (kPerson | CONTROL_REPLAY)) != 0;
+    const bool bowlMatrix = (bowlControl & (kPerson | CONTROL_REPLAY)) != 0;
+    const bool batEdit = TeamAggressionEditable(g, bat), bowlEdit = TeamAggressionEditable(g, bowl);
+
+    for (int a = 0; a < 2; ++a)
+        for (int b = 0; b < 2; ++b) {
+            AggressionPaneBar& x = v.bar[a * 2 + b];
+            x.side = bat;
+            x.first = bats[a];
+            x.second = bowlers[b];
+            x.firstName = Name(g, bat, x.first);
+            x.secondName = Name(g, bowl, x.second);
+            x.value = batMatrix ? Entry(c.nBatVsBowl[x.first][x.second], g.options.nPlayerBatAggression)
+                                : ClampAggression(c.nBatAggression[x.first]);
+            x.editable = batEdit;
+        }
+    for (int b = 0; b < 2; ++b)
+        for (int a = 0; a < 2; ++a) {
+            AggressionPaneBar& x = v.bar[5 + b * 2 + a];
+            x.side = bowl;
+            x.first = bowlers[b];
+            x.second = bats[a];
+            x.firstName = Name(g, bowl, x.first);
+            x.secondName = Name(g, bat, x.second);
+            x.value = bowlMatrix ? Entry(c.nBowlVsBat[x.first][x.second], g.options.nPlayerBowlAggression)
+                                 : ClampAggression(c.nBowlAggression[x.first]);
+            x.editable = bowlEdit;
+        }
+    AggressionPaneBar& bt = v.bar[kBattingTeamBar];
+    bt.side = bat;
+    bt.value = ClampAggression(c.nTeamAggression[bat]);
+    bt.editable = batEdit;
+    AggressionPaneBar& wt = v.bar[kBowlingTeamBar];
+    wt.side = bowl;
+    wt.value = ClampAggression(c.nTeamAggression[bowl]);
+    wt.editable = bowlEdit;
+    return v;
+}
+
+bool SetAggressionPaneBar(Game& g, int bar, int value)
+{
+    // The pane exists only in windows 800 wide or more.
+    if (bar < 0 || bar >= kAggressionPaneBars || g.nMainWidth < 800) return false;
+    const AggressionPaneView v = AggressionPaneState(g);
+    if (!v.shown || !v.bar[bar].editable) return false;
+    const AggressionPaneBar& x = v.bar[bar];
+    if (bar == kBattingTeamBar || bar == kBowlingTeamBar) SetTeamAggression(g, x.side, value);
+    else if (bar < kBattingTeamBar) SetBatPairing(g, x.first, x.second, value);
+    else SetBowlPairing(g, x.first, x.second, value);
+    if (NetworkPlay(g)) NetworkSendPaneAggression(g);
+    return true;
+}
+
+}  // namespace ovs
