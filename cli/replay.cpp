@@ -33,13 +33,16 @@ bool Finished(const TEST& t)
            std::strcmp(t.szResult, "Being replayed.") != 0;
 }
 
-// What a replay must reproduce: the toss, the four innings and the result.
-// Not the performance points: they are worked out from the players' ratings
-// as they stand, and the finished Test has changed those.
+// What a replay must reproduce: the toss, the four innings, the result and
+// the fielding points, which come from the replayed chances alone. Not the
+// batting and bowling points: they are worked out from the players' ratings
+// as they stand, the Test keeps no copy of those, and the finished Test (and
+// every later one) has moved them.
 bool SameFigures(const TEST& a, const TEST& b)
 {
     return a.nTossWinner == b.nTossWinner && a.nWinner == b.nWinner &&
-           std::memcmp(a.Innings, b.Innings, sizeof a.Innings) == 0 && std::strcmp(a.szResult, b.szResult) == 0;
+           std::memcmp(a.Innings, b.Innings, sizeof a.Innings) == 0 && std::strcmp(a.szResult, b.szResult) == 0 &&
+           std::memcmp(a.nFieldPoints, b.nFieldPoints, sizeof a.nFieldPoints) == 0;
 }
 
 void PrintInnings(const Game& g, const TEST& t)

@@ -228,8 +228,10 @@ TEST(ResumeReplay, ReplayedTestEqualsTheOriginalAndLeavesTheDatabaseAlone)
     EXPECT_STREQ(replayed.szResult, original->szResult);
     EXPECT_EQ(replayed.nWinner, original->nWinner);
     EXPECT_EQ(replayed.nTossWinner, original->nTossWinner);
-    // The performance points are not compared: they are worked out from the
-    // players' ratings as they stand, and the finished Test has changed those.
+    // Fielding points come from the replayed chances alone. Batting and bowling
+    // points are not compared: they are worked out from the players' ratings
+    // as they stand, and the finished Test has changed those.
+    EXPECT_EQ(std::memcmp(replayed.nFieldPoints, original->nFieldPoints, sizeof replayed.nFieldPoints), 0);
 
     EXPECT_TRUE(Same(Bytes(a.g.db.players), players));
     EXPECT_TRUE(Same(Bytes(a.g.db.squads), squads));

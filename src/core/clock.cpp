@@ -106,6 +106,11 @@ int EndOfOverClock(Game& g, int bInningsOver)
     if (c.nBowler >= 0 && c.nBowler < MAX_ELEVEN) c.Spell[c.nBowler].nTiredness += minutes + 1;
     RestBowlers(g, 1);
     c.nTime = static_cast<std::int16_t>(CarryTime(c.nTime + minutes));
+    // The weather moves on after every over, the innings' last one included,
+    // whether or not rain and bad light are allowed: the change itself keeps
+    // a series without them out of the rain, and the stoppage turns failing
+    // light into very overcast.
+    WeatherChange(g);
 
     if (bInningsOver) {
         if (c.nInnings >= 2 && g.pInnings->nStatus == INNINGS_ENDED) CheckResult(g);

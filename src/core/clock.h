@@ -26,7 +26,9 @@ int OverMinutes(int bowlingType);
 int CurrentOverMinutes(Game& g);
 
 // The over's clock step, called by EndOfOver after every over with the
-// innings-over flag of the last ball; 1 when the innings or the Test must end.
+// innings-over flag of the last ball: the over's minutes, the bowlers'
+// fatigue, one weather change, then the end of the Test by time, the
+// declaration check and the intervals. 1 when the innings or the Test must end.
 int EndOfOverClock(Game& g, int bInningsOver);
 
 // The interval and close-of-play check: nMinutes is 0 after an over and 10 at

@@ -22,7 +22,9 @@
 //             ReplayTakeByteIf(g, 255) where the flow looks for one;
 //   bowling   BeginOver: the bowler of the over (byte); EndOfOver: 240 when
 //             the new ball has just been taken (ReplayTakeByteIf(g, 240));
-//   clock     WeatherChange: the new weather (byte);
+//   clock     WeatherChange: the new weather (byte), after every over (in
+//             EndOfOverClock, before the declaration byte) and after every
+//             four-minute step of a stoppage;
 //   delivery  every ball's outcome code and the values that go with it.
 // A full stream keeps what it has and refuses more (the append returns false);
 // reading past the end gives -1 (byte) or 0 (word) and reads nothing.

@@ -25,16 +25,10 @@ void AddPoints(AVERAGE_POINTS& a, int points)
     if (a.nMatches > 0) a.fAverage = static_cast<float>(a.nPoints) / static_cast<float>(a.nMatches);
 }
 
-// The newest history entry is the rating the player brought into this Test.
-void PushHistory(i16 (&history)[MAX_RATING_HISTORY], int rating)
+// The histories are not touched here: they move once a series, when its
+// first Test starts, so that entry 0 is the rating the series began with.
+void UpdateRating(i16& rating, i16& best, int matches, int points)
 {
-    for (int k = MAX_RATING_HISTORY - 1; k > 0; --k) history[k] = history[k - 1];
-    history[0] = rating;
-}
-
-void UpdateRating(i16& rating, i16& best, i16 (&history)[MAX_RATING_HISTORY], int matches, int points)
-{
-    PushHistory(history, rating);
     rating = NextRating(rating, matches, points);
     if (rating > best) best = rating;
 }
@@ -100,9 +94,9 @@ void UpdatePointsMoraleAndRatings(Game& g, const TEST& test)
             p.nMorale = static_cast<u8>(MoraleAfterTest(p.nMorale, result, points));
 
             const AVERAGE& c = p.Career;
-            UpdateRating(p.nBatRating, p.nBestBatRating, p.nBatHistory, c.Bat.nTests, ShownBat(bat));
-            UpdateRating(p.nBowlRating, p.nBestBowlRating, p.nBowlHistory, c.Bowl.nMatches, ShownBowl(bowl));
-            UpdateRating(p.nFieldRating, p.nBestFieldRating, p.nFieldHistory, c.Field.nMatches, ShownField(field));
+            UpdateRating(p.nBatRating, p.nBestBatRating, c.Bat.nTests, ShownBat(bat));
+            UpdateRating(p.nBowlRating, p.nBestBowlRating, c.Bowl.nMatches, ShownBowl(bowl));
+            UpdateRating(p.nFieldRating, p.nBestFieldRating, c.Field.nMatches, ShownField(field));
         }
 }
 

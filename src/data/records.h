@@ -172,7 +172,7 @@ struct PLAYER {
     i16 nBestBatRating;
     i16 nBestBowlRating;
     i16 nBestFieldRating;
-    i16 nBatHistory[MAX_RATING_HISTORY];    // newest first; [0] is before the last Test
+    i16 nBatHistory[MAX_RATING_HISTORY];    // newest first; [0] is the rating the series began with
     i16 nBowlHistory[MAX_RATING_HISTORY];
     i16 nFieldHistory[MAX_RATING_HISTORY];
     AVERAGE Career;
