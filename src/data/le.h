@@ -11,6 +11,7 @@
 // 16-bit arithmetic expects. With std::min/std::max name the type: std::min<int>.
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <type_traits>
@@ -29,8 +30,15 @@ public:
 
     operator T() const { return get(); }  // NOLINT
 
+    // On a little-endian host the bytes are the value: one plain load or
+    // store, which the compiler will not always find in the byte loop.
     T get() const
     {
+        if constexpr (std::endian::native == std::endian::little) {
+            T v;
+            std::memcpy(&v, bytes_, sizeof v);
+            return v;
+        }
         using U = std::make_unsigned_t<std::conditional_t<std::is_floating_point_v<T>, std::int32_t, T>>;
         static_assert(sizeof(U) == sizeof(T));
         U u = 0;
@@ -43,6 +51,10 @@ public:
 
     void set(T v)
     {
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(bytes_, &v, sizeof v);
+            return;
+        }
         using U = std::make_unsigned_t<std::conditional_t<std::is_floating_point_v<T>, std::int32_t, T>>;
         U u;
         std::memcpy(&u, &v, sizeof u);

@@ -8,6 +8,7 @@
 #include "core/game.h"
 #include "core/replay.h"
 #include "sim/bowling.h"
+#include "sim/slot_player.h"
 
 namespace ovs {
 
@@ -30,9 +31,7 @@ int Member(const Game& g, int side, int slot, int& squadIndex)
 
 }  // namespace
 
-namespace {
-
-// An empty slot plays as a blank player rather than reading past the stores.
+// A cold path: only a slot left empty comes here.
 [[gnu::cold, gnu::noinline]] PLAYER& BlankPlayer()
 {
     static PLAYER blank;
@@ -41,21 +40,7 @@ namespace {
     return blank;
 }
 
-}  // namespace
-
-PLAYER& SlotPlayer(Game& g, int side, int slot)
-{
-    // Every ball asks for its striker and bowler: one pass of checks, no copies.
-    if (g.pTest && static_cast<unsigned>(side) < 2 && static_cast<unsigned>(slot) < MAX_ELEVEN) {
-        const unsigned squad = static_cast<unsigned>(static_cast<int>(g.Series.nSquad[side]));
-        const unsigned member = static_cast<unsigned>(static_cast<int>(g.pTest->nPlayer[slot][side]));
-        if (squad < g.db.squads.size() && member < MAX_SQUAD) {
-            const unsigned player = static_cast<unsigned>(static_cast<int>(g.db.squads[squad].nPlayer[member]));
-            if (player < g.db.players.size()) return g.db.players[player];
-        }
-    }
-    return BlankPlayer();
-}
+PLAYER& SlotPlayer(Game& g, int side, int slot) { return SlotPlayerAt(g, side, slot); }
 
 std::string SlotName(const Game& g, int side, int slot)
 {
@@ -66,8 +51,8 @@ std::string SlotName(const Game& g, int side, int slot)
     return std::string(name, strnlen(name, sizeof g.db.squads[squad].szMember[member]));
 }
 
-PLAYER& Striker(Game& g) { return SlotPlayer(g, g.Current.nBatSide, g.Current.nStriker); }
-PLAYER& Bowler(Game& g) { return SlotPlayer(g, g.Current.nBowlSide, g.Current.nBowler); }
+PLAYER& Striker(Game& g) { return SlotPlayerAt(g, g.Current.nBatSide, g.Current.nStriker); }
+PLAYER& Bowler(Game& g) { return SlotPlayerAt(g, g.Current.nBowlSide, g.Current.nBowler); }
 PLAYER& Keeper(Game& g) { return SlotPlayer(g, g.Current.nBowlSide, g.pInnings->nKeeperPos); }
 int BowlerType(Game& g) { return Bowler(g).nBowlType; }
 

@@ -10,6 +10,7 @@
 #include "sim/booking.h"
 #include "sim/bowling.h"
 #include "sim/chances.h"
+#include "sim/slot_player.h"
 
 namespace ovs {
 
@@ -174,8 +175,8 @@ DeliveryFigures ComputeFigures(Game& g)
 {
     const CURRENT& c = g.Current;
     const INNINGS& in = *g.pInnings;
-    const PLAYER& bat = ball::Striker(g);
-    const PLAYER& bowl = ball::Bowler(g);
+    const PLAYER& bat = ball::SlotPlayerAt(g, c.nBatSide, c.nStriker);
+    const PLAYER& bowl = ball::SlotPlayerAt(g, c.nBowlSide, c.nBowler);
     const int type = bowl.nBowlType;
     const ConditionIndex ci = Conditions(c);
 

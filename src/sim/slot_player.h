@@ -1,0 +1,25 @@
+// The player at a slot of a side's eleven, inline: every ball asks for its
+// striker and bowler, so the lookup is one pass of checks and no call.
+#pragma once
+
+#include "core/game.h"
+
+namespace ovs::ball {
+
+// The blank player an empty slot plays as, rather than reading past the stores.
+PLAYER& BlankPlayer();
+
+inline PLAYER& SlotPlayerAt(Game& g, int side, int slot)
+{
+    if (g.pTest && static_cast<unsigned>(side) < 2 && static_cast<unsigned>(slot) < MAX_ELEVEN) {
+        const unsigned squad = static_cast<unsigned>(static_cast<int>(g.Series.nSquad[side]));
+        const unsigned member = static_cast<unsigned>(static_cast<int>(g.pTest->nPlayer[slot][side]));
+        if (squad < g.db.squads.size() && member < MAX_SQUAD) {
+            const unsigned player = static_cast<unsigned>(static_cast<int>(g.db.squads[squad].nPlayer[member]));
+            if (player < g.db.players.size()) return g.db.players[player];
+        }
+    }
+    return BlankPlayer();
+}
+
+}  // namespace ovs::ball
