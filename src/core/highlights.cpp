@@ -22,7 +22,15 @@ void AddHighlight(Game& g, const std::string& text)
     if (c.nTime != 0) {
         int t = c.nTime;
         if (c.nBall >= 1 && c.nBall <= 5) t = CarryTime(t + CurrentOverMinutes(g) * c.nBall / 6);
-        n = std::snprintf(line, sizeof line, "%02d:%02d  ", t / 100, t % 100);
+        // "hh:mm  " by hand: a highlight is written at every event of play.
+        const int hh = (t / 100) % 100, mm = t % 100;
+        line[0] = static_cast<char>('0' + hh / 10);
+        line[1] = static_cast<char>('0' + hh % 10);
+        line[2] = ':';
+        line[3] = static_cast<char>('0' + mm / 10);
+        line[4] = static_cast<char>('0' + mm % 10);
+        line[5] = line[6] = ' ';
+        n = 7;
     }
     // Newlines inside the text become two blanks; leading ones and anything
     // unprintable are dropped.

@@ -124,9 +124,7 @@ void InitSeries(SERIES& s)
         s.nSquad[side] = -1;
     }
     for (auto& gr : s.nGround) gr = 255;
-    // The Tests start alike: set one up and copy it.
-    InitTestForPlay(s.Test[0]);
-    for (int t = 1; t < MAX_TESTS; ++t) s.Test[t] = s.Test[0];
+    for (auto& t : s.Test) InitTestForPlay(t);
     s.nPlayed = 0;
     s.nHomeWins = 0;
     s.nAwayWins = 0;
