@@ -404,6 +404,32 @@ TEST(SpineLog, SurvivesAKilledProcess)
               "Processing WM_NEWTEST message (wParam = 0)\n");
 }
 
+// The log formats its own lines by hand; every line must read as printf
+// would have written it, including what it hands back to printf.
+TEST(SpineLog, LinesReadAsPrintfWouldWriteThem)
+{
+    ovs::test::TempDir dir("ovs-log");
+    const std::string path = dir.File("DEBUG.TXT");
+    RunLog log;
+    ASSERT_TRUE(log.Create(path));
+    std::string expected;
+    auto both = [&](auto... args) {
+        log.Write(args...);
+        char buf[256];
+        std::snprintf(buf, sizeof buf, args...);
+        expected += buf;
+    };
+    both("Processing WM_NEWOVER message (wParam = %d)\n", 17);
+    both("Sizeof SERIES %6d|%-6d|%06d|%2d\n", 70726, -42, -42, 12345);
+    both("%d %d %d\n", 0, -2147483647 - 1, 2147483647);
+    both("%s: Sending message %s (100%%)\n", "Player 1", "NM_GETDELIVERY");
+    both("%-8s|%8s|%s\n", "ab", "cd", "");
+    both("no arguments at all\n");
+    both("%x %5.2f %ld %c\n", 255, 3.14159, 1234567890123L, 'q');
+    log.Close();
+    EXPECT_EQ(ovs::test::ReadFile(path), expected);
+}
+
 // --- Start-up ----------------------------------------------------------------
 
 TEST(SpineStartup, DebugTxtCannotBeCreated)
