@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <string>
+#include <string_view>
 #include <filesystem>
 #include <system_error>
 
@@ -28,9 +30,10 @@ std::string ResolveDataDir(const std::string& given)
     if (!given.empty()) return given;
     if (std::string d = Env("OVALSPIN_DATA"); !d.empty()) return d;
     if (std::string x = Env("XDG_DATA_HOME"); !x.empty()) return x + "/ovalspin";
-    std::string home = Env("HOME");
-    if (home.empty()) home = ".";
-    return home + "/.local/share/ovalspin";
+    const std::string home = Env("HOME");
+    std::string dir(home.empty() ? std::string_view(".") : std::string_view(home));
+    dir += "/.local/share/ovalspin";
+    return dir;
 }
 
 std::string ExecutableDir()
