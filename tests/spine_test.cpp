@@ -430,6 +430,24 @@ TEST(SpineLog, LinesReadAsPrintfWouldWriteThem)
     EXPECT_EQ(ovs::test::ReadFile(path), expected);
 }
 
+// A long log runs through several windows of the file; none of its text may
+// be lost or doubled at their seams, and closing leaves exactly the text.
+TEST(SpineLog, ALongLogKeepsEveryLineAcrossWindows)
+{
+    ovs::test::TempDir dir("ovs-log");
+    const std::string path = dir.File("DEBUG.TXT");
+    RunLog log;
+    ASSERT_TRUE(log.Create(path));
+    std::string expected;
+    for (int i = 0; i < 30000; ++i) {
+        log.Write("Ball Outcome was : %d\n", i);
+        expected += "Ball Outcome was : " + std::to_string(i) + "\n";
+    }
+    EXPECT_EQ(RunLog::ReadText(path), expected);  // while still open
+    log.Close();
+    EXPECT_EQ(ovs::test::ReadFile(path), expected);
+}
+
 // --- Start-up ----------------------------------------------------------------
 
 TEST(SpineStartup, DebugTxtCannotBeCreated)

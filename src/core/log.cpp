@@ -6,6 +6,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -102,26 +103,26 @@ bool RunLog::Create(const std::string& path)
     path_ = path;
     fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd_ < 0) return false;
-    if (!MapWindow(0)) {
-        ::close(fd_);
-        fd_ = -1;
-        return false;
-    }
+    if (!MapWindow(0)) direct_ = true;
     InstallHandlers();
     Register(fd_, &windowStart_, &used_);
     return true;
 }
 
-// Map the window starting at this offset of the file, growing the file to
-// cover it. On failure the log stays open but loses its lines.
+// Map the window starting at this offset of the file, with its blocks
+// reserved first: a full disk must refuse the window here, not raise SIGBUS
+// when a line is copied in. On failure the log writes its lines straight
+// through instead, one system call each, with the file cut to its text.
 bool RunLog::MapWindow(std::size_t offset)
 {
     if (window_) munmap(window_, kWindow);
     window_ = nullptr;
     windowStart_ = offset;
     used_ = 0;
-    if (ftruncate(fd_, static_cast<off_t>(offset + kWindow)) != 0) return false;
-    void* p = mmap(nullptr, kWindow, PROT_READ | PROT_WRITE, MAP_SHARED, fd_, static_cast<off_t>(offset));
+    int err = posix_fallocate(fd_, static_cast<off_t>(offset), static_cast<off_t>(kWindow));
+    if (err == EOPNOTSUPP || err == EINVAL) err = ftruncate(fd_, static_cast<off_t>(offset + kWindow)) == 0 ? 0 : errno;
+    void* p = err == 0 ? mmap(nullptr, kWindow, PROT_READ | PROT_WRITE, MAP_SHARED, fd_, static_cast<off_t>(offset))
+                       : MAP_FAILED;
     if (p == MAP_FAILED) {
         (void)ftruncate(fd_, static_cast<off_t>(offset));
         return false;
@@ -140,10 +141,16 @@ void RunLog::Close()
     ::close(fd_);
     fd_ = -1;
     windowStart_ = used_ = 0;
+    direct_ = false;
 }
 
 void RunLog::Append(const char* text, std::size_t len)
 {
+    if (direct_) {
+        const ssize_t n = pwrite(fd_, text, len, static_cast<off_t>(windowStart_ + used_));
+        if (n > 0) used_ += static_cast<std::size_t>(n);
+        return;
+    }
     while (window_ && len > 0) {
         std::size_t room = kWindow - used_;
         std::size_t n = len < room ? len : room;
@@ -151,7 +158,11 @@ void RunLog::Append(const char* text, std::size_t len)
         used_ += n;
         text += n;
         len -= n;
-        if (used_ == kWindow && !MapWindow(windowStart_ + kWindow)) return;
+        if (used_ == kWindow && !MapWindow(windowStart_ + kWindow)) {
+            direct_ = true;
+            Append(text, len);
+            return;
+        }
     }
 }
 

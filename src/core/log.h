@@ -7,6 +7,7 @@
 // The mapping runs ahead of the text in whole windows; closing, or any fatal
 // signal, cuts the file back to the text. Only a process killed outright
 // (SIGKILL, power loss) leaves the rest of the last window as zero bytes.
+// Where no window can be had (a full disk), lines are written one by one.
 // A batch run may switch the log off; the desktop game never does.
 #pragma once
 
@@ -30,7 +31,7 @@ public:
     void SetEnabled(bool on) { enabled_ = on; }
     bool Enabled() const { return enabled_; }
     // Would a line go anywhere? Callers skip the formatting when not.
-    bool Wanted() const { return (enabled_ && window_) || echo; }
+    bool Wanted() const { return (enabled_ && fd_ >= 0) || echo; }
     const std::string& Path() const { return path_; }
 
     void Write(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
@@ -52,6 +53,7 @@ private:
     char* window_ = nullptr;     // the mapped window of the file
     std::size_t windowStart_ = 0;  // its offset in the file
     std::size_t used_ = 0;         // bytes of text in the window
+    bool direct_ = false;          // no mapping: each line written straight through
     std::string path_;
     bool enabled_ = true;
 };
