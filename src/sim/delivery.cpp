@@ -2,6 +2,7 @@
 #include "sim/delivery.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "core/clock.h"
 #include "core/game.h"
@@ -35,7 +36,7 @@ struct ConditionIndex {
     int pitch, bounce, age, weather;
 };
 
-ConditionIndex Conditions(const CURRENT& c)
+inline ConditionIndex Conditions(const CURRENT& c)
 {
     auto step = [](int value, int unit, int last) { return std::clamp(value / unit, 0, last); };
     return {step(c.nPitch, 150, 8), step(c.nBounce, 100, 8), step(c.nBallWear, 25, 8), step(c.nWeather, 5, 6)};
@@ -49,9 +50,9 @@ bool PersonSide(const Game& g, int side)
 // Index of the ground's pace factor for a bowling type; -1 for a non-bowler.
 int PaceIndex(int bowlingType)
 {
-    for (int i = 0; i < PACE_FACTORS; ++i)
-        if (bowlingType == (1 << i)) return i;
-    return -1;
+    const unsigned t = static_cast<unsigned>(bowlingType);
+    if (!std::has_single_bit(t) || t >= (1u << PACE_FACTORS)) return -1;
+    return std::countr_zero(t);
 }
 
 int GroundPace(Game& g, int bowlingType)
