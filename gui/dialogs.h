@@ -11,6 +11,7 @@
 class QWidget;
 namespace ovs {
 struct Game;
+enum class SquadAverages;
 }
 
 namespace gui {
@@ -31,8 +32,8 @@ bool RunTossCallBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
 bool RunTossChoiceBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
 // The two openers (result the striker, result2 the non-striker).
 bool RunOpenersBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
-// "Select Batsman": result the slot; result2 == 1 when the person declared
-// instead (the innings status is then already "declared").
+// "Select Batsman": result the slot; result2 == 1 when the person ticked the
+// declaration and confirmed it (the engine then closes the innings instead).
 bool RunNewBatsmanBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
 // "Select Bowler": result the slot (may take the new ball).
 bool RunNewBowlerBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
@@ -55,5 +56,11 @@ bool RunBowlAggressionBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req
 bool RunTeamAggressionBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
 // The series summary: result 1 OK, 0 cancel, 100 + t to replay Test t.
 bool RunSeriesSummaryBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+// The batting, bowling or points averages of one squad's members: `mode` 1
+// the series in play (teamOrSquad the team 0 or 1), 2 careers, 4 the league
+// (teamOrSquad a squad store index).
+void RunSquadAveragesBox(QWidget* parent, ovs::Game& g, ovs::SquadAverages kind, int mode, int teamOrSquad);
+// The series averages of both sides in turn, home first.
+void RunSeriesAveragesBoxes(QWidget* parent, ovs::Game& g, ovs::SquadAverages kind);
 
 }  // namespace gui

@@ -1,5 +1,8 @@
 // The batting, bowling and team aggression boxes: scroll bars from 0
 // ("Defensive") to 10 ("Attacking") for each pairing or team.
+//
+// What they show and what OK stores are the engine's (the views of
+// sim/aggression.h); the boxes only lay the views out and hand them back.
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -8,20 +11,22 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/game.h"
-#include "core/innings.h"
 #include "dialog_util.h"
 #include "dialogs.h"
+#include "sim/aggression.h"
 
 namespace gui {
 
 namespace {
 
 bool Valid(int slot) { return slot >= 0 && slot < ovs::MAX_ELEVEN; }
+bool ValidSide(int side) { return side == 0 || side == 1; }
 
 // One labelled bar: the label centred above it, the ends named, the value
-// beside it.
+// beside it. Arrows move 1, the page areas 5, always within 0..10.
 QScrollBar* AddBar(QDialog& d, QVBoxLayout* top, const QString& label, int value, int index)
 {
     auto* title = new QLabel(label, &d);
@@ -31,12 +36,13 @@ QScrollBar* AddBar(QDialog& d, QVBoxLayout* top, const QString& label, int value
     auto* row = new QGridLayout;
     auto* bar = new QScrollBar(Qt::Horizontal, &d);
     bar->setObjectName(QString("bar%1").arg(index));
-    bar->setRange(0, 10);
+    bar->setRange(ovs::kAggressionMin, ovs::kAggressionMax);
     bar->setSingleStep(1);
     bar->setPageStep(5);
-    bar->setValue(std::clamp(value, 0, 10));
+    bar->setValue(ovs::ClampAggression(value));
     bar->setMinimumWidth(260);
     auto* shown = new QLabel(QString::number(bar->value()), &d);
+    shown->setObjectName(QString("value%1").arg(index));
     shown->setMinimumWidth(20);
     QObject::connect(bar, &QScrollBar::valueChanged, shown, [shown](int v) { shown->setText(QString::number(v)); });
     row->addWidget(new QLabel("Defensive", &d), 0, 0);
@@ -47,7 +53,7 @@ QScrollBar* AddBar(QDialog& d, QVBoxLayout* top, const QString& label, int value
     return bar;
 }
 
-QDialogButtonBox* AddButtons(QDialog& d, QVBoxLayout* top)
+void AddButtons(QDialog& d, QVBoxLayout* top)
 {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
     buttons->button(QDialogButtonBox::Ok)->setObjectName("ctl150");
@@ -55,122 +61,109 @@ QDialogButtonBox* AddButtons(QDialog& d, QVBoxLayout* top)
     top->addWidget(buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
-    return buttons;
 }
 
-// The two men at the crease, the pair a pairing box is about.
-void Pair(const ovs::CURRENT& c, int& a, int& b)
+// The bars of the pairings that exist (the other-end bowler is missing until
+// the second over of an innings); null for the others.
+void AddPairingBars(QDialog& d, QVBoxLayout* top, const ovs::AggressionPairing (&pairing)[4],
+                    QScrollBar* (&bars)[4])
 {
-    a = Valid(c.nPartnerA) ? c.nPartnerA : c.nStriker;
-    b = Valid(c.nPartnerB) ? c.nPartnerB : c.nNonStriker;
+    int index = 0;
+    for (int k = 0; k < 4; ++k) {
+        bars[k] = nullptr;
+        if (!Valid(pairing[k].bat) || !Valid(pairing[k].bowler)) continue;
+        bars[k] = AddBar(d, top, Q(pairing[k].label), pairing[k].value, index++);
+    }
+}
+
+void TakeBars(ovs::AggressionPairing (&pairing)[4], QScrollBar* const (&bars)[4])
+{
+    for (int k = 0; k < 4; ++k)
+        if (bars[k]) pairing[k].value = bars[k]->value();
+}
+
+// Crease and bowler there to talk about: both batsmen and the current bowler.
+bool PairingsExist(const ovs::Game& g)
+{
+    const ovs::CURRENT& c = g.Current;
+    return ValidSide(c.nBatSide) && ValidSide(c.nBowlSide) && Valid(c.nPartnerA) && Valid(c.nPartnerB) &&
+           Valid(c.nBowler);
+}
+
+int Finish(ovs::DialogRequest& req, bool accepted)
+{
+    req.result = accepted ? ovs::IDOK : ovs::IDCANCEL;
+    return req.result;
 }
 
 }  // namespace
 
-bool RunBatAggressionBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& /*req*/)
+bool RunBatAggressionBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
 {
-    ovs::CURRENT& c = g.Current;
-    int a, b;
-    Pair(c, a, b);
-    const int bats[2] = {a, b}, bowlers[2] = {c.nBowler, c.nOtherBowler};
-    const int batSide = c.nBatSide, bowlSide = c.nBowlSide;
-    if (!Valid(a) || !Valid(b) || !Valid(bowlers[0]) || batSide < 0 || batSide > 1) return false;
-    for (int s : bats)
-        for (int w : bowlers)
-            if (Valid(w) && c.nBatVsBowl[s][w] == 0xFFFF) c.nBatVsBowl[s][w] = g.options.nPlayerBatAggression;
+    if (!PairingsExist(g)) return false;
+    ovs::BattingAggressionView view = ovs::BattingAggressionState(g);
 
     QDialog d(parent);
     d.setObjectName("BattingFactorBox");
     StyleDialog(d, "Batting Aggression");
     auto* top = new QVBoxLayout(&d);
-    QScrollBar* bars[2][2] = {};
-    int index = 0;
-    for (int i = 0; i < 2; ++i)
-        for (int j = 0; j < 2; ++j) {
-            if (!Valid(bowlers[j])) continue;
-            const QString label = Q(SlotPlayerName(g, batSide, bats[i]) + " facing " +
-                                    SlotPlayerName(g, bowlSide, bowlers[j]));
-            bars[i][j] = AddBar(d, top, label, c.nBatVsBowl[bats[i]][bowlers[j]], index++);
-        }
+    QScrollBar* bars[4];
+    AddPairingBars(d, top, view.pairing, bars);
+    // Button ids are the view's protection choices: 0 neither, 1 and 2 a batsman.
     auto* group = new QButtonGroup(&d);
-    auto* neither = new QRadioButton("Protect neither batsman", &d);
-    neither->setObjectName("protect0");
-    group->addButton(neither, -1);
-    top->addWidget(neither);
-    QRadioButton* protect[2];
-    for (int i = 0; i < 2; ++i) {
-        protect[i] = new QRadioButton(Q("Protect " + SlotPlayerName(g, batSide, bats[i]) + " from strike"), &d);
-        protect[i]->setObjectName(QString("protect%1").arg(i + 1));
-        group->addButton(protect[i], bats[i]);
-        top->addWidget(protect[i]);
+    for (int k = 0; k < 3; ++k) {
+        auto* b = new QRadioButton(Q(view.protectLabel[k]), &d);
+        b->setObjectName(QString("protect%1").arg(k));
+        group->addButton(b, k);
+        top->addWidget(b);
+        b->setChecked(k == view.protect);
     }
-    // A protected man no longer at the crease counts as none.
-    if (c.nProtected == a)
-        protect[0]->setChecked(true);
-    else if (c.nProtected == b)
-        protect[1]->setChecked(true);
-    else
-        neither->setChecked(true);
     AddButtons(d, top);
-    if (d.exec() != QDialog::Accepted) return true;
-    for (int i = 0; i < 2; ++i)
-        for (int j = 0; j < 2; ++j)
-            if (bars[i][j]) c.nBatVsBowl[bats[i]][bowlers[j]] = static_cast<std::uint16_t>(bars[i][j]->value());
-    c.nProtected = static_cast<std::int16_t>(group->checkedId());
+    if (Finish(req, d.exec() == QDialog::Accepted) != ovs::IDOK) return true;
+    TakeBars(view.pairing, bars);
+    view.protect = std::max(0, group->checkedId());
+    ovs::ApplyBattingAggression(g, view);
     return true;
 }
 
-bool RunBowlAggressionBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& /*req*/)
+bool RunBowlAggressionBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
 {
-    ovs::CURRENT& c = g.Current;
-    int a, b;
-    Pair(c, a, b);
-    const int bats[2] = {a, b}, bowlers[2] = {c.nBowler, c.nOtherBowler};
-    const int batSide = c.nBatSide, bowlSide = c.nBowlSide;
-    if (!Valid(a) || !Valid(b) || !Valid(bowlers[0]) || bowlSide < 0 || bowlSide > 1) return false;
-    for (int w : bowlers)
-        for (int s : bats)
-            if (Valid(w) && c.nBowlVsBat[w][s] == 0xFFFF) c.nBowlVsBat[w][s] = g.options.nPlayerBowlAggression;
+    if (!PairingsExist(g)) return false;
+    ovs::BowlingAggressionView view = ovs::BowlingAggressionState(g);
 
     QDialog d(parent);
     d.setObjectName("BowlingFactorBox");
     StyleDialog(d, "Bowling Aggression");
     auto* top = new QVBoxLayout(&d);
-    QScrollBar* bars[2][2] = {};
-    int index = 0;
-    for (int j = 0; j < 2; ++j)
-        for (int i = 0; i < 2; ++i) {
-            if (!Valid(bowlers[j])) continue;
-            const QString label =
-                Q(SlotPlayerName(g, bowlSide, bowlers[j]) + " to " + SlotPlayerName(g, batSide, bats[i]));
-            bars[j][i] = AddBar(d, top, label, c.nBowlVsBat[bowlers[j]][bats[i]], index++);
-        }
+    QScrollBar* bars[4];
+    AddPairingBars(d, top, view.pairing, bars);
     AddButtons(d, top);
-    if (d.exec() != QDialog::Accepted) return true;
-    for (int j = 0; j < 2; ++j)
-        for (int i = 0; i < 2; ++i)
-            if (bars[j][i]) c.nBowlVsBat[bowlers[j]][bats[i]] = static_cast<std::uint16_t>(bars[j][i]->value());
+    if (Finish(req, d.exec() == QDialog::Accepted) != ovs::IDOK) return true;
+    TakeBars(view.pairing, bars);
+    ovs::ApplyBowlingAggression(g, view);
     return true;
 }
 
-bool RunTeamAggressionBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& /*req*/)
+bool RunTeamAggressionBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
 {
-    ovs::CURRENT& c = g.Current;
-    const int batSide = c.nBatSide, bowlSide = c.nBowlSide;
-    if (batSide < 0 || batSide > 1 || bowlSide < 0 || bowlSide > 1) return false;
+    const ovs::CURRENT& c = g.Current;
+    if (!ValidSide(c.nBatSide) || !ValidSide(c.nBowlSide)) return false;
+    ovs::TeamAggressionView view = ovs::TeamAggressionState(g);
+
     QDialog d(parent);
     d.setObjectName("TeamFactorBox");
     StyleDialog(d, "Team Aggression");
     auto* top = new QVBoxLayout(&d);
-    QScrollBar* bat = AddBar(d, top, Q(ovs::SquadName(g, batSide) + " - Batting"), c.nTeamAggression[batSide], 0);
-    QScrollBar* bowl = AddBar(d, top, Q(ovs::SquadName(g, bowlSide) + " - Bowling"), c.nTeamAggression[bowlSide], 1);
-    // The computer's own value is not the person's to move.
-    bat->setEnabled(!ovs::ComputerSide(g, batSide));
-    bowl->setEnabled(!ovs::ComputerSide(g, bowlSide));
+    QScrollBar* bars[2];
+    for (int k = 0; k < 2; ++k) {
+        bars[k] = AddBar(d, top, Q(view.label[k]), view.value[k], k);
+        // The computer's own value is not the person's to move.
+        bars[k]->setEnabled(view.editable[k]);
+    }
     AddButtons(d, top);
-    if (d.exec() != QDialog::Accepted) return true;
-    c.nTeamAggression[batSide] = static_cast<std::int16_t>(bat->value());
-    c.nTeamAggression[bowlSide] = static_cast<std::int16_t>(bowl->value());
+    if (Finish(req, d.exec() == QDialog::Accepted) != ovs::IDOK) return true;
+    for (int k = 0; k < 2; ++k) view.value[k] = bars[k]->value();
+    ovs::ApplyTeamAggression(g, view);
     return true;
 }
 

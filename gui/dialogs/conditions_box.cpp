@@ -53,11 +53,7 @@ bool RunConditionsBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& /*req*/
         grid->addWidget(pic, k, 0);
         grid->addWidget(text, k, 1);
     }
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &d);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("ctl150");
-    buttons->setCenterButtons(true);
-    top->addWidget(buttons);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    AddOkButton(d, top)->setCenterButtons(true);
     d.exec();
     return true;
 }

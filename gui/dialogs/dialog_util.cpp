@@ -3,6 +3,7 @@
 
 #include <QFontDatabase>
 #include <QPainter>
+#include <QPushButton>
 
 #include "core/game.h"
 #include "data/texts.h"
@@ -81,6 +82,15 @@ void StyleDialog(QDialog& d, const QString& title)
 {
     d.setWindowTitle(title);
     d.setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+QDialogButtonBox* AddOkButton(QDialog& d, QLayout* top, bool accepts)
+{
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &d);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName("ctl150");
+    top->addWidget(buttons);
+    if (accepts) QObject::connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    return buttons;
 }
 
 }  // namespace gui

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QLayout>
 #include <QString>
 #include <QWidget>
 #include <string>
@@ -10,6 +12,7 @@
 
 namespace ovs {
 struct Game;
+enum class SquadAverages;
 }
 
 namespace gui {
@@ -70,7 +73,16 @@ public:
 void FillTestRating(const ovs::Game& g, ColumnCanvas& canvas);
 void FillScoreboard(ovs::Game& g, ColumnCanvas& canvas, QString* title);
 
+// The squad averages views (also used by tests): the title ("Series Batting
+// Averages - %s" ...) and the table; the number of member rows filled.
+QString SquadAveragesTitle(const ovs::Game& g, ovs::SquadAverages kind, int mode, int teamOrSquad);
+int FillSquadAverages(const ovs::Game& g, ovs::SquadAverages kind, int mode, int teamOrSquad, ColumnCanvas& canvas);
+
 // The stock look of our dialogs: light grey, fixed size.
 void StyleDialog(QDialog& d, const QString& title);
+
+// The dialog's OK button ("ctl150") in a button row added to `top`; with
+// `accepts` it closes the dialog, otherwise the caller connects it.
+QDialogButtonBox* AddOkButton(QDialog& d, QLayout* top, bool accepts = true);
 
 }  // namespace gui

@@ -82,9 +82,7 @@ int BatsmanBox(QWidget* parent, ovs::Game& g, int side, int barred, bool offerDe
     declare->setVisible(!text.empty());
     top->addWidget(declare);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &d);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("ctl150");
-    top->addWidget(buttons);
+    auto* buttons = AddOkButton(d, top, false);
     int chosen = -1;
     QObject::connect(buttons, &QDialogButtonBox::accepted, &d, [&] {
         for (int slot = 0; slot < ovs::MAX_ELEVEN; ++slot)

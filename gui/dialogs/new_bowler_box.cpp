@@ -55,8 +55,12 @@ bool RunNewBowlerBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
         rows[slot]->setObjectName(QString("ctl%1").arg(100 + slot));
         rows[slot]->setEnabled(type != -1 && allowed(slot));
         grid->addWidget(rows[slot], r, 0);
-        grid->addWidget(new QLabel(ovs::FitnessText(c.Spell[slot].nTiredness), &d), r, 1);
-        grid->addWidget(new QLabel(ovs::BowlTypeShort(type), &d), r, 2);
+        auto* fitness = new QLabel(ovs::FitnessText(c.Spell[slot].nTiredness), &d);
+        fitness->setObjectName(QString("ctl%1").arg(200 + slot));
+        grid->addWidget(fitness, r, 1);
+        auto* typeWord = new QLabel(ovs::BowlTypeShort(type), &d);
+        typeWord->setObjectName(QString("ctl%1").arg(300 + slot));
+        grid->addWidget(typeWord, r, 2);
         const ovs::BOWL& b = in.Bowl[slot];
         if (b.nBalls > 0) {
             const int figures[4] = {b.nBalls / 6, b.nMaidens, b.nRuns, b.nWickets};
@@ -92,9 +96,7 @@ bool RunNewBowlerBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
     newBall->setVisible(c.nOversSinceNewBall >= 80);
     top->addWidget(newBall);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &d);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("ctl150");
-    top->addWidget(buttons);
+    auto* buttons = AddOkButton(d, top, false);
     int chosen = -1;
     QObject::connect(buttons, &QDialogButtonBox::accepted, &d, [&] {
         for (int slot = 0; slot < ovs::MAX_ELEVEN; ++slot)

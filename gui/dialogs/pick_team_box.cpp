@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 
 #include "core/game.h"
+#include "data/league.h"
+#include "data/statistics.h"
 #include "data/texts.h"
 #include "dialog_util.h"
 #include "dialogs.h"
@@ -121,14 +123,33 @@ bool RunPickTeamBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
     auto* last = new QPushButton("Last Test Side", &d);
     last->setObjectName("ctl121");
     last->setEnabled(t > 0 && !league);
-    // The averages views open from the statistics menus; here they are shown
-    // for their place in the box only.
-    auto* batAv = new QPushButton(league ? "League Batting Averages" : "Career Batting Averages", &d);
-    auto* bowlAv = new QPushButton(league ? "League Bowling Averages" : "Career Bowling Averages", &d);
-    batAv->setObjectName("ctl122");
-    bowlAv->setObjectName("ctl123");
-    batAv->setEnabled(false);
-    bowlAv->setEnabled(false);
+    // The series figures of this team (none before the first Test is over),
+    // and the league's while one runs, else the members' careers.
+    auto* batSeries = new QPushButton("Series Batting Averages", &d);
+    auto* bowlSeries = new QPushButton("Series Bowling Averages", &d);
+    auto* batOther = new QPushButton(league ? "League Batting Averages" : "Career Batting Averages", &d);
+    auto* bowlOther = new QPushButton(league ? "League Bowling Averages" : "Career Bowling Averages", &d);
+    batSeries->setObjectName("ctl122");
+    bowlSeries->setObjectName("ctl123");
+    batOther->setObjectName("ctl124");
+    bowlOther->setObjectName("ctl125");
+    batSeries->setEnabled(t > 0);
+    bowlSeries->setEnabled(t > 0);
+    const int leagueTeam = squad.nLeaguePos;
+    const bool otherFigures =
+        league ? leagueTeam >= 0 && leagueTeam < ovs::MAX_LEAGUE_TEAMS && g.League.Points[leagueTeam].nPlayed > 0
+               : squad.nPlayed > 0;
+    batOther->setEnabled(otherFigures);
+    bowlOther->setEnabled(otherFigures);
+    const int otherMode = league ? ovs::AVERAGES_LEAGUE : ovs::AVERAGES_CAREER;
+    auto open = [&d, &g](QPushButton* b, ovs::SquadAverages kind, int mode, int who) {
+        QObject::connect(b, &QPushButton::clicked, &d,
+                         [&d, &g, kind, mode, who] { RunSquadAveragesBox(&d, g, kind, mode, who); });
+    };
+    open(batSeries, ovs::SquadAverages::Batting, ovs::AVERAGES_SERIES, side);
+    open(bowlSeries, ovs::SquadAverages::Bowling, ovs::AVERAGES_SERIES, side);
+    open(batOther, ovs::SquadAverages::Batting, otherMode, squadIndex);
+    open(bowlOther, ovs::SquadAverages::Bowling, otherMode, squadIndex);
 
     QObject::connect(computer, &QPushButton::clicked, &d, [&] {
         ovs::SelectComputerTeam(g, side);
@@ -165,8 +186,12 @@ bool RunPickTeamBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
         d.accept();
     });
 
+    auto* averages = new QHBoxLayout;
+    for (QPushButton* b : {batSeries, bowlSeries, batOther, bowlOther}) averages->addWidget(b);
+    averages->addStretch();
+    top->addLayout(averages);
     auto* row = new QHBoxLayout;
-    for (QPushButton* b : {computer, last, batAv, bowlAv}) row->addWidget(b);
+    for (QPushButton* b : {computer, last}) row->addWidget(b);
     row->addStretch();
     row->addWidget(ok);
     top->addLayout(row);

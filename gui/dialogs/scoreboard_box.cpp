@@ -181,10 +181,7 @@ bool RunScoreboardBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& /*req*/
     FillScoreboard(g, *canvas, &title);
     StyleDialog(d, title);
     top->addWidget(canvas);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &d);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("ctl150");
-    top->addWidget(buttons);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    AddOkButton(d, top);
     d.exec();
     g.Current.nStriker = static_cast<std::int16_t>(striker);
     g.Current.nBowler = static_cast<std::int16_t>(bowler);

@@ -1,5 +1,6 @@
 // The series summary box: one row per Test with its result and its views,
-// the series standing, and the averages buttons.
+// the series standing, and the averages buttons (both sides' series
+// averages in turn).
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -11,6 +12,7 @@
 #include "core/game.h"
 #include "core/innings.h"
 #include "core/series.h"
+#include "data/statistics.h"
 #include "dialog_util.h"
 #include "dialogs.h"
 #include "report/scoreboard_text.h"
@@ -102,7 +104,7 @@ bool RunSeriesSummaryBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
             if (k > 0) b->setMaximumWidth(28);
             b->setVisible(!unplayed && (k == 0 || !inPlay));
             // Printing, mail and HTML pages are not offered from here yet.
-            b->setEnabled(k < 3);
+            b->setEnabled(k == 0 || k == 2);
             grid->addWidget(b, t, 2 + k);
             if (k == 0) QObject::connect(b, &QPushButton::clicked, &d, [&, t] { ViewTest(&d, g, t); });
             if (k == 2) QObject::connect(b, &QPushButton::clicked, &d, [&, t] { FileTest(&d, g, t); });
@@ -115,11 +117,14 @@ bool RunSeriesSummaryBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
     const bool begun = !StartsWith(s.Test[0].szResult, "Not yet") && !StartsWith(s.Test[0].szResult, "In prog");
     auto* averages = new QHBoxLayout;
     const char* const avLabels[] = {"Batting Averages", "Bowling Averages", "Points Average"};
+    const ovs::SquadAverages kinds[] = {ovs::SquadAverages::Batting, ovs::SquadAverages::Bowling,
+                                        ovs::SquadAverages::Points};
     for (int k = 0; k < 3; ++k) {
         auto* b = new QPushButton(avLabels[k], &d);
         b->setObjectName(QString("ctl%1").arg(802 + k));
         b->setVisible(begun);
-        b->setEnabled(false);  // the averages views live with the statistics menus
+        const ovs::SquadAverages kind = kinds[k];
+        QObject::connect(b, &QPushButton::clicked, &d, [&d, &g, kind] { RunSeriesAveragesBoxes(&d, g, kind); });
         averages->addWidget(b);
     }
     top->addLayout(averages);

@@ -55,10 +55,7 @@ bool RunTestRatingBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& /*req*/
     canvas->setObjectName("canvas");
     FillTestRating(g, *canvas);
     top->addWidget(canvas);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &d);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("ctl150");
-    top->addWidget(buttons);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    AddOkButton(d, top);
     d.exec();
     return true;
 }

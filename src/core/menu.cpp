@@ -8,6 +8,7 @@
 #include "core/innings.h"
 #include "core/messages.h"
 #include "data/files.h"
+#include "sim/aggression.h"
 
 namespace ovs {
 
@@ -38,6 +39,12 @@ bool TestDialog(Game& g, Dialog d, int side, unsigned pane)
     if (g.nMainWidth >= 800) g.host->Refresh(pane);
     if (answered && d == Dialog::NewBowler && req.result >= 0) g.Current.nBowler = static_cast<std::int16_t>(req.result);
     return answered;
+}
+
+// The aggression pane exists from 800 pixels wide.
+void RedrawAggression(Game& g)
+{
+    if (g.nMainWidth >= 800) g.host->Refresh(PANE_AGGRESSION);
 }
 
 // Command 1205: the series summary, of the series in play (lParam 0) or of
@@ -114,14 +121,18 @@ void ControlMenu(Game& g, int command, long lParam)
     case CMD_RESULTS:
         ShowResults(g, lParam);
         return;
+    // Asked for by name, so each opens even with automatic display off.
     case CMD_BATAGGRESSION:
-        TestDialog(g, Dialog::BatAggression, g.Current.nBatSide, PANE_AGGRESSION);
+        BattingFactorBox(g, 1);
+        RedrawAggression(g);
         return;
     case CMD_BOWLAGGRESSION:
-        TestDialog(g, Dialog::BowlAggression, g.Current.nBowlSide, PANE_AGGRESSION);
+        BowlingFactorBox(g, 1);
+        RedrawAggression(g);
         return;
     case CMD_TEAMAGGRESSION:
-        TestDialog(g, Dialog::TeamAggression, -1, PANE_AGGRESSION);
+        TeamFactorBox(g, 1);
+        RedrawAggression(g);
         return;
     case CMD_NEWBOWLER:
         TestDialog(g, Dialog::NewBowler, g.Current.nBowlSide, PANE_BOWLERS);

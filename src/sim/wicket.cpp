@@ -4,6 +4,7 @@
 #include "core/arith.h"
 #include "core/clock.h"
 #include "core/game.h"
+#include "core/innings.h"
 #include "core/replay.h"
 #include "sim/aggression.h"
 #include "sim/booking.h"
@@ -21,18 +22,34 @@ bool ComputerPlays(const Game& g, int side) { return (g.Series.nControl[side] & 
 
 bool HasBatted(const INNINGS& in, int slot) { return in.Bat[slot].nHowOut != HOWOUT_DIDNOTBAT; }
 
-// A person's batting side names its next batsman; any other answer leaves it to the computer.
+// May the batting side close its innings from the batsman box? Not in the
+// fourth innings, nor in the third while still behind.
+bool MayDeclareAtWicket(const Game& g)
+{
+    const int n = g.Current.nInnings;
+    if (n < 0 || n > 2) return false;
+    return n != 2 || ThirdInningsLead(g, g.pInnings->nTotal) >= 0;
+}
+
+// A person's batting side names its next batsman, or declares instead (the
+// innings is then marked declared and nobody comes in); any other answer
+// leaves the choice to the computer.
 int ChooseNextBatsman(Game& g)
 {
-    const INNINGS& in = *g.pInnings;
+    INNINGS& in = *g.pInnings;
     if (PersonSide(g, g.Current.nBatSide)) {
         DialogRequest req;
         req.id = Dialog::NewBatsman;
         req.side = g.Current.nBatSide;
         for (int s = 0; s < MAX_ELEVEN; ++s)
             if (!HasBatted(in, s)) req.choices.push_back(s);
-        if (g.host->RunDialog(req) && req.result >= 0 && req.result < MAX_ELEVEN && !HasBatted(in, req.result))
+        if (g.host->RunDialog(req) && req.result >= 0 && req.result < MAX_ELEVEN && !HasBatted(in, req.result)) {
+            if (req.result2 == 1 && MayDeclareAtWicket(g)) {
+                in.nStatus = INNINGS_DECLARED;
+                return -1;
+            }
             return req.result;
+        }
     }
     return ComputerNextBatsman(g);
 }

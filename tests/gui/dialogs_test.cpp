@@ -23,37 +23,9 @@
 
 namespace {
 
-// Runs `act` on the modal dialog called `name` as soon as it is open; a box
-// that `act` leaves open is closed, so a failed check cannot hang the test.
-void OnDialog(const QString& name, std::function<void(QDialog*)> act)
-{
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [name, act, poll] {
-        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!d || d->objectName() != name) {
-            QTimer::singleShot(5, *poll);
-            return;
-        }
-        act(d);
-        if (d->isVisible()) d->done(QDialog::Rejected);
-    };
-    QTimer::singleShot(0, *poll);
-}
-
-void Click(QDialog* d, const char* name)
-{
-    auto* b = d->findChild<QAbstractButton*>(name);
-    QVERIFY2(b, name);
-    b->click();
-}
-
-QString Shot(QWidget* w, const QString& name)
-{
-    QDir().mkpath(OVALSPIN_SCREENSHOT_DIR);
-    const QString path = QString(OVALSPIN_SCREENSHOT_DIR) + "/" + name + ".png";
-    w->grab().save(path);
-    return path;
-}
+using guitest::Click;
+using guitest::OnDialog;
+using guitest::Shot;
 
 const gui::BoxRecord* LastBox(guitest::GuiSession& s)
 {

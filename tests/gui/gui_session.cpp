@@ -1,7 +1,11 @@
 // A started desktop game for the GUI tests.
 #include "gui_session.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <memory>
 #include <QCoreApplication>
 #include <QTest>
 #include <QDir>
@@ -14,6 +18,36 @@
 #include "layout.h"
 
 namespace guitest {
+
+void OnDialog(const QString& name, std::function<void(QDialog*)> act)
+{
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [name, act, poll] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!d || d->objectName() != name) {
+            QTimer::singleShot(5, *poll);
+            return;
+        }
+        act(d);
+        if (d->isVisible()) d->done(QDialog::Rejected);
+    };
+    QTimer::singleShot(0, *poll);
+}
+
+void Click(QDialog* d, const char* name)
+{
+    auto* b = d->findChild<QAbstractButton*>(name);
+    QVERIFY2(b, name);
+    b->click();
+}
+
+QString Shot(QWidget* w, const QString& name)
+{
+    QDir().mkpath(OVALSPIN_SCREENSHOT_DIR);
+    const QString path = QString(OVALSPIN_SCREENSHOT_DIR) + "/" + name + ".png";
+    w->grab().save(path);
+    return path;
+}
 
 GuiSession::GuiSession(bool realDialogs, int resolution)
 {
@@ -66,10 +100,10 @@ void GuiSession::Shutdown()
     }
 }
 
-bool GuiSession::StartWatchedSeries(int home, int away, int tests)
+bool GuiSession::StartWatchedSeries(int home, int away, int tests, bool weather)
 {
     std::string refusal;
-    if (!ovs::SetUpComputerSeries(*game_, home, away, tests, true, refusal)) return false;
+    if (!ovs::SetUpComputerSeries(*game_, home, away, tests, weather, refusal)) return false;
     game_->options.wPlayOptions = static_cast<std::uint16_t>(game_->options.wPlayOptions | 0x80);
     window_->Command(ovs::CMD_PREPAREDSERIES);
     return true;

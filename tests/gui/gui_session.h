@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -10,7 +11,18 @@
 #include "gui_host.h"
 #include "main_window.h"
 
+class QDialog;
+class QWidget;
+
 namespace guitest {
+
+// Runs `act` on the modal dialog called `name` as soon as it is open; a box
+// that `act` leaves open is closed, so a failed check cannot hang the test.
+void OnDialog(const QString& name, std::function<void(QDialog*)> act);
+// Clicks a dialog's button by object name; a missing button fails the test.
+void Click(QDialog* d, const char* name);
+// Saves a picture of a widget as OVALSPIN_SCREENSHOT_DIR/name.png.
+QString Shot(QWidget* w, const QString& name);
 
 class GuiSession {
 public:
@@ -26,8 +38,9 @@ public:
     gui::MainWindow& window() { return *window_; }
     QString DataDir() const { return dir_.path(); }
 
-    // Set up a series of two computer sides with `tests` Tests, watched.
-    bool StartWatchedSeries(int home, int away, int tests);
+    // Set up a series of two computer sides with `tests` Tests, watched;
+    // without `weather` no rain or bad light stops play.
+    bool StartWatchedSeries(int home, int away, int tests, bool weather = true);
     // Serve events until the game pauses (queue empty, bPaused) or the series
     // ends; false when `maxMessages` worth of event turns pass first.
     bool RunUntilPaused(int maxTurns = 200000);
