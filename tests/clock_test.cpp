@@ -41,23 +41,8 @@ protected:
         std::strcpy(g.db.squads[0].szName, "Home Side");
         std::strcpy(g.db.squads[1].szName, "Away Side");
 
-        InitSeries(g.Series);
-        g.Series.nSquad[0] = 0;
-        g.Series.nSquad[1] = 1;
-        g.Series.nControl[0] = CONTROL_HUMAN;
-        g.Series.nControl[1] = CONTROL_HUMAN;
-        g.Series.nNumTests = 1;
+        test::SetUpOneTest(g, CONTROL_HUMAN);
         g.Series.bAllowWeather = 1;
-
-        g.Current.nTest = 0;
-        InitTestForPlay(g.Series.Test[0]);
-        InitCurrentForTest(g.Current);
-        InitOverHistory(g.Current);
-        g.SelectTestAndInnings();
-        g.pTest->nGround = 0;
-        for (int k = 0; k < 11; ++k)
-            for (int s = 0; s < 2; ++s) g.pTest->nPlayer[k][s] = static_cast<std::int16_t>(k);
-
         OpenFirstInnings();
         g.pInnings->nTotal = 123;
         g.pInnings->nWickets = 4;

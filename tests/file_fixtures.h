@@ -151,18 +151,14 @@ inline std::string DefaultDatabase()
     return (std::filesystem::path(OVALSPIN_CLI_PATH).parent_path() / kDefaultDatabaseName).string();
 }
 
-// A game started on the default database with the generator seeded, its log off.
+// A game started with the generator seeded, its log off: on the default
+// database, or on a database in a data directory of the test's own (where the
+// game writes its files).
 struct StartedGame {
-    explicit StartedGame(std::uint32_t seed)
+    explicit StartedGame(std::uint32_t seed) { Start(seed, DefaultDatabase()); }
+    StartedGame(std::uint32_t seed, const std::string& dataDir, const std::string& dbPath) : host(dataDir)
     {
-        StartupOptions so;
-        so.seed = seed;
-        so.dbPath = DefaultDatabase();
-        so.prepareDataDir = false;
-        so.showAbout = false;
-        so.showLogNotice = false;
-        started = Startup(g, so);
-        g.log.SetEnabled(false);
+        Start(seed, dbPath);
     }
     ~StartedGame()
     {
@@ -172,6 +168,19 @@ struct StartedGame {
     TestHost host;
     Game g{host};
     bool started = false;
+
+private:
+    void Start(std::uint32_t seed, const std::string& dbPath)
+    {
+        StartupOptions so;
+        so.seed = seed;
+        so.dbPath = dbPath;
+        so.prepareDataDir = false;
+        so.showAbout = false;
+        so.showLogNotice = false;
+        started = Startup(g, so);
+        g.log.SetEnabled(false);
+    }
 };
 
 }  // namespace ovs::test

@@ -17,6 +17,27 @@
 
 namespace ovs::test {
 
+// A series of one Test between squads 0 (home) and 1 (away), both sides played
+// by `control`: Test 0, fresh and at ground 0, is the one in play with slot k
+// of each eleven being squad member k, and the match state is a new Test's.
+inline void SetUpOneTest(Game& g, int control)
+{
+    InitSeries(g.Series);
+    g.Series.nControl[0] = g.Series.nControl[1] = static_cast<std::uint16_t>(control);
+    g.Series.nSquad[0] = 0;
+    g.Series.nSquad[1] = 1;
+    g.Series.nNumTests = 1;
+    g.Series.nGround[0] = 0;
+    g.Current.nTest = 0;
+    InitTestForPlay(g.Series.Test[0]);
+    InitCurrentForTest(g.Current);
+    InitOverHistory(g.Current);
+    g.SelectTestAndInnings();
+    TEST& t = *g.pTest;
+    t.nGround = 0;
+    for (int k = 0; k < MAX_ELEVEN; ++k) t.nPlayer[k][0] = t.nPlayer[k][1] = static_cast<std::int16_t>(k);
+}
+
 // Two squads "Home" and "Away" of eleven plain players ("Home 1".."Home 11" and
 // "Away 1".."Away 11" by slot), slot k of each eleven being squad member k and
 // player side * 11 + k; the first innings is under way with Home batting,
@@ -225,22 +246,8 @@ protected:
             Player(side, kLegSpin).nBowlType = BOWL_LEGSPIN;
         }
 
-        InitSeries(g.Series);
-        g.Series.nControl[0] = g.Series.nControl[1] = CONTROL_COMPUTER;
-        g.Series.nSquad[0] = 0;
-        g.Series.nSquad[1] = 1;
-        g.Series.nNumTests = 1;
-        g.Series.nGround[0] = 0;
-        g.Current.nTest = 0;
-        g.SelectTestAndInnings();
-        TEST& t = *g.pTest;
-        InitTestForPlay(t);
-        InitCurrentForTest(g.Current);
-        InitOverHistory(g.Current);
-        g.SelectTestAndInnings();
-        t.nGround = 0;
-        for (int k = 0; k < MAX_ELEVEN; ++k) t.nPlayer[k][0] = t.nPlayer[k][1] = static_cast<std::int16_t>(k);
-        t.nKeeper[0] = t.nKeeper[1] = 0;
+        SetUpOneTest(g, CONTROL_COMPUTER);
+        g.pTest->nKeeper[0] = g.pTest->nKeeper[1] = 0;
 
         CURRENT& c = g.Current;
         const int order[] = {kFast, kFastMedium, kMedium, kOffSpin, kLegSpin};

@@ -4,9 +4,6 @@
 // database; and the resume, replay and db --careers commands end to end.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -19,8 +16,8 @@
 #include "core/menu.h"
 #include "core/messages.h"
 #include "core/series.h"
-#include "core/startup.h"
 #include "data/files.h"
+#include "file_fixtures.h"
 #include "test_host.h"
 
 namespace ovs {
@@ -28,15 +25,10 @@ namespace {
 
 constexpr long kLimit = 5'000'000;
 
-std::string ShippedDatabase()
-{
-    return (std::filesystem::path(OVALSPIN_CLI_PATH).parent_path() / kDefaultDatabaseName).string();
-}
-
 // A data directory of its own with a copy of the shipped database, so that
 // CURRENT.DAT is written beside that copy.
 struct DataDir {
-    DataDir() { std::filesystem::copy_file(ShippedDatabase(), Database()); }
+    DataDir() { std::filesystem::copy_file(test::DefaultDatabase(), Database()); }
     std::string Database() const { return dir.File(kDefaultDatabaseName); }
     std::string SavedPosition() const { return dir.File(kSavedPositionName); }
     test::TempDir dir{"ovs-resume"};
@@ -74,32 +66,14 @@ bool SeriesOver(const Game& g)
 }
 
 // A started game on the data directory's database.
-struct Session {
-    Session(const DataDir& data, std::uint32_t seed) : host(data.dir.Path())
-    {
-        StartupOptions so;
-        so.seed = seed;
-        so.dbPath = data.Database();
-        so.prepareDataDir = false;
-        so.showAbout = false;
-        so.showLogNotice = false;
-        started = Startup(g, so);
-        g.log.SetEnabled(false);
-    }
-    ~Session()
-    {
-        if (started) Shutdown(g);
-    }
+struct Session : test::StartedGame {
+    Session(const DataDir& data, std::uint32_t seed) : StartedGame(seed, data.dir.Path(), data.Database()) {}
     void StartSeries(int tests)
     {
         std::string refusal;
         ASSERT_TRUE(SetUpComputerSeries(g, 0, 1, tests, true, refusal)) << refusal;
         ControlMenu(g, CMD_PREPAREDSERIES);
     }
-
-    test::TestHost host;
-    Game g{host};
-    bool started = false;
 };
 
 template <typename T>
@@ -247,31 +221,18 @@ TEST(ResumeReplay, ReplayedTestEqualsTheOriginalAndLeavesTheDatabaseAlone)
 
 // --- The commands end to end ---------------------------------------------------
 
-std::string RunCli(const std::string& dataDir, const std::string& args, int* rc)
-{
-    std::string cmd = std::string("'") + OVALSPIN_CLI_PATH + "' --data '" + dataDir + "' " + args + " 2>&1";
-    std::string out;
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return out;
-    char buf[512];
-    while (std::fgets(buf, sizeof buf, p)) out += buf;
-    int status = pclose(p);
-    *rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return out;
-}
-
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 TEST(ResumeCli, SaveAfterOversThenResumePlaysTheSeriesOut)
 {
     DataDir data;
     int rc = -1;
-    std::string out = RunCli(data.dir.Path(), "--seed 4 play --tests 2 --save-after-overs 60 0 1", &rc);
+    std::string out = test::RunCli(data.dir.Path(), "--seed 4 play --tests 2 --save-after-overs 60 0 1", &rc);
     ASSERT_EQ(rc, 0) << out;
     EXPECT_TRUE(Has(out, "In progress.")) << out;
     ASSERT_TRUE(std::filesystem::exists(data.SavedPosition()));
 
-    out = RunCli(data.dir.Path(), "--seed 9 resume", &rc);
+    out = test::RunCli(data.dir.Path(), "--seed 9 resume", &rc);
     ASSERT_EQ(rc, 0) << out;
     EXPECT_TRUE(Has(out, "1st Test - ")) << out;
     EXPECT_TRUE(Has(out, "2nd Test - ")) << out;
@@ -280,11 +241,11 @@ TEST(ResumeCli, SaveAfterOversThenResumePlaysTheSeriesOut)
     EXPECT_FALSE(Has(out, "Not yet played")) << out;
 
     // resume took nothing from the file: it still stands at the same over.
-    std::string again = RunCli(data.dir.Path(), "--seed 9 resume", &rc);
+    std::string again = test::RunCli(data.dir.Path(), "--seed 9 resume", &rc);
     EXPECT_EQ(rc, 0);
     EXPECT_EQ(again, out);
 
-    out = RunCli(data.dir.Path(), "resume extra", &rc);
+    out = test::RunCli(data.dir.Path(), "resume extra", &rc);
     EXPECT_EQ(rc, 2) << out;
 }
 
@@ -292,39 +253,39 @@ TEST(ResumeCli, ReplayAndCareersOfASavedSeries)
 {
     DataDir data;
     int rc = -1;
-    std::string empty = RunCli(data.dir.Path(), "replay 1", &rc);
+    std::string empty = test::RunCli(data.dir.Path(), "replay 1", &rc);
     EXPECT_EQ(rc, 1) << empty;   // no CURRENT.DAT yet
 
-    std::string played = RunCli(data.dir.Path(), "--seed 5 play --tests 1 --save 0 1", &rc);
+    std::string played = test::RunCli(data.dir.Path(), "--seed 5 play --tests 1 --save 0 1", &rc);
     ASSERT_EQ(rc, 0) << played;
     ASSERT_TRUE(std::filesystem::exists(data.SavedPosition()));
     const std::string line = played.substr(0, played.find('\n'));   // "1st Test - Venue: result"
     ASSERT_TRUE(Has(line, "1st Test - ")) << played;
 
     const auto before = test::ReadFile(data.SavedPosition());
-    std::string replay = RunCli(data.dir.Path(), "replay 1", &rc);
+    std::string replay = test::RunCli(data.dir.Path(), "replay 1", &rc);
     ASSERT_EQ(rc, 0) << replay;
     EXPECT_TRUE(Has(replay, line + " [Replay]")) << replay << "\nplayed: " << played;
     EXPECT_TRUE(Same(test::ReadFile(data.SavedPosition()), before));   // a replay saves nothing
 
-    std::string bad = RunCli(data.dir.Path(), "replay 2", &rc);
+    std::string bad = test::RunCli(data.dir.Path(), "replay 2", &rc);
     EXPECT_EQ(rc, 1) << bad;
-    bad = RunCli(data.dir.Path(), "replay 0", &rc);
+    bad = test::RunCli(data.dir.Path(), "replay 0", &rc);
     EXPECT_EQ(rc, 1) << bad;
-    bad = RunCli(data.dir.Path(), "replay", &rc);
+    bad = test::RunCli(data.dir.Path(), "replay", &rc);
     EXPECT_EQ(rc, 2) << bad;
 
     // A finished series has nothing to resume.
-    std::string resumed = RunCli(data.dir.Path(), "resume", &rc);
+    std::string resumed = test::RunCli(data.dir.Path(), "resume", &rc);
     EXPECT_EQ(rc, 0) << resumed;
     EXPECT_TRUE(Has(resumed, "no Test in progress")) << resumed;
 
     // The saved series has added its figures to those of the database.
-    std::string careers = RunCli(data.dir.Path(), "db --careers", &rc);
+    std::string careers = test::RunCli(data.dir.Path(), "db --careers", &rc);
     ASSERT_EQ(rc, 0) << careers;
     EXPECT_TRUE(Has(careers, "Best Batting Average")) << careers;
     EXPECT_TRUE(Has(careers, "Highest Innings")) << careers;
-    std::string saved = RunCli(data.dir.Path(), "db --careers --saved", &rc);
+    std::string saved = test::RunCli(data.dir.Path(), "db --careers --saved", &rc);
     ASSERT_EQ(rc, 0) << saved;
     EXPECT_GT(saved.size(), careers.size()) << saved;
     EXPECT_TRUE(Has(saved, "Best Bowling Average")) << saved;

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,37 +21,18 @@
 #include "core/messages.h"
 #include "core/replay.h"
 #include "core/series.h"
-#include "core/startup.h"
 #include "core/weather.h"
-#include "test_host.h"
+#include "file_fixtures.h"
+#include "fixtures.h"
 
 namespace ovs {
 namespace {
 
 constexpr long kLimit = 20'000'000;
 
-std::string ShippedDatabase()
-{
-    return (std::filesystem::path(OVALSPIN_CLI_PATH).parent_path() / "OVS Test Database (Shareware).db").string();
-}
-
 // A started game on the shipped database with the generator seeded.
-struct Session {
-    explicit Session(std::uint32_t seed)
-    {
-        StartupOptions so;
-        so.seed = seed;
-        so.dbPath = ShippedDatabase();
-        so.prepareDataDir = false;
-        so.showAbout = false;
-        so.showLogNotice = false;
-        started = Startup(g, so);
-        g.log.SetEnabled(false);
-    }
-    ~Session()
-    {
-        if (started) Shutdown(g);
-    }
+struct Session : test::StartedGame {
+    using StartedGame::StartedGame;
 
     // Pumps the flow to its end, resuming a pause as a click would (a replay
     // is watched); `seen` is told of every message after it was handled.
@@ -90,10 +70,6 @@ struct Session {
             if (ratingsAt && msg == WM_NEWTEST && wParam >= 0 && wParam < tests) (*ratingsAt)[wParam] = g.db.players;
         });
     }
-
-    test::TestHost host;
-    Game g{host};
-    bool started = false;
 };
 
 int I(int v) { return v; }
@@ -339,6 +315,19 @@ std::vector<Member> WorkOut(const Game& g, const std::vector<PLAYER>& before)
 
 // ---- Comparing ------------------------------------------------------------------------
 
+// A stored batting or bowling average: when the series moved it, runs over
+// `count`, or runs + `none` with nothing to divide by; else what it was before.
+void ExpectAverage(const char* which, float stored, bool moved, int runs, int count, double none, float before)
+{
+    if (!moved) {
+        EXPECT_EQ(stored, before) << which;
+        return;
+    }
+    const float avg = count == 0 ? static_cast<float>(runs + none)
+                                 : static_cast<float>(static_cast<double>(runs) / count);
+    EXPECT_FLOAT_EQ(stored, avg) << which;
+}
+
 void ExpectFigures(const AVERAGE& a, const Figures& f, const AVERAGE& base, const std::string& what)
 {
     SCOPED_TRACE(what);
@@ -353,14 +342,8 @@ void ExpectFigures(const AVERAGE& a, const Figures& f, const AVERAGE& base, cons
     EXPECT_EQ(I(a.Bat.nBalls), f.bat.balls);
     EXPECT_EQ(I(a.Bat.nFours), f.bat.fours);
     EXPECT_EQ(I(a.Bat.nSixes), f.bat.sixes);
-    const int completed = f.bat.innings - f.bat.notOuts;
-    if (f.playedInSeries && f.bat.innings > 0) {
-        const float avg = completed == 0 ? static_cast<float>(f.bat.runs - 100000.0)
-                                         : static_cast<float>(static_cast<double>(f.bat.runs) / completed);
-        EXPECT_FLOAT_EQ(a.Bat.fAverage, avg);
-    } else {
-        EXPECT_EQ(a.Bat.fAverage, base.Bat.fAverage);
-    }
+    ExpectAverage("batting", a.Bat.fAverage, f.playedInSeries && f.bat.innings > 0, f.bat.runs,
+                  f.bat.innings - f.bat.notOuts, -100000.0, base.Bat.fAverage);
 
     EXPECT_EQ(I(a.Bowl.nMatches), f.bowl.matches);
     EXPECT_EQ(I(a.Bowl.nBalls), f.bowl.balls);
@@ -373,13 +356,9 @@ void ExpectFigures(const AVERAGE& a, const Figures& f, const AVERAGE& base, cons
     EXPECT_EQ(I(a.Bowl.nTenWickets), f.bowl.tens);
     EXPECT_EQ(I(a.Bowl.nNoBalls), f.bowl.noBalls);
     EXPECT_EQ(I(a.Bowl.nWides), f.bowl.wides);
-    if (f.playedInSeries && (f.bowl.balls > 0 || f.bowl.runs > 0 || f.bowl.wickets > 0)) {
-        const float avg = f.bowl.wickets == 0 ? static_cast<float>(f.bowl.runs + 100000.0)
-                                              : static_cast<float>(static_cast<double>(f.bowl.runs) / f.bowl.wickets);
-        EXPECT_FLOAT_EQ(a.Bowl.fAverage, avg);
-    } else {
-        EXPECT_EQ(a.Bowl.fAverage, base.Bowl.fAverage);
-    }
+    ExpectAverage("bowling", a.Bowl.fAverage,
+                  f.playedInSeries && (f.bowl.balls > 0 || f.bowl.runs > 0 || f.bowl.wickets > 0), f.bowl.runs,
+                  f.bowl.wickets, 100000.0, base.Bowl.fAverage);
 
     EXPECT_EQ(I(a.Field.nMatches), f.field.matches);
     EXPECT_EQ(I(a.Field.nCatches), f.field.catches);
@@ -496,16 +475,22 @@ void ExpectTopRecords(const Game& g, const RECORDS& was)
     EXPECT_EQ(I(top.BowlInnings.nRuns), bestR);
 }
 
+// Plays a computer series and checks every figure it stored against its scorecards.
+void PlaySeriesAndCheckFigures(Session& s, int home, int away, int tests)
+{
+    const std::vector<PLAYER> before = s.g.db.players;
+    const RECORDS was = s.g.db.records.at(0);
+    ASSERT_TRUE(s.PlaySeries(home, away, tests));
+    for (int t = 0; t < tests; ++t) ASSERT_STRNE(s.g.Series.Test[t].szResult, "In progress.") << "Test " << t;
+    ExpectSeriesFollowsFromTheScorecards(s, before);
+    ExpectTopRecords(s.g, was);
+}
+
 TEST(SeriesFiguresWhole, ThreeTestSeriesFiguresFollowFromTheScorecards)
 {
     Session s(7);
     ASSERT_TRUE(s.started);
-    const std::vector<PLAYER> before = s.g.db.players;
-    const RECORDS was = s.g.db.records.at(0);
-    ASSERT_TRUE(s.PlaySeries(0, 1, 3));
-    for (int t = 0; t < 3; ++t) ASSERT_STRNE(s.g.Series.Test[t].szResult, "In progress.");
-    ExpectSeriesFollowsFromTheScorecards(s, before);
-    ExpectTopRecords(s.g, was);
+    PlaySeriesAndCheckFigures(s, 0, 1, 3);
 }
 
 TEST(SeriesFiguresWhole, SecondSeriesBuildsOnTheCareersOfTheFirst)
@@ -518,11 +503,7 @@ TEST(SeriesFiguresWhole, SecondSeriesBuildsOnTheCareersOfTheFirst)
     const int away = squads > 3 ? 3 : 0;
     ASSERT_TRUE(s.PlaySeries(home, away, 2));
     // The careers now carry the first series; the second adds to them.
-    const std::vector<PLAYER> before = s.g.db.players;
-    const RECORDS was = s.g.db.records.at(0);
-    ASSERT_TRUE(s.PlaySeries(away, home, 4));
-    ExpectSeriesFollowsFromTheScorecards(s, before);
-    ExpectTopRecords(s.g, was);
+    PlaySeriesAndCheckFigures(s, away, home, 4);
 }
 
 TEST(SeriesFiguresWhole, SeriesWithATenWicketMatch)
@@ -531,11 +512,7 @@ TEST(SeriesFiguresWhole, SeriesWithATenWicketMatch)
     // it stands; the figures are checked whatever the Tests hold).
     Session s(9);
     ASSERT_TRUE(s.started);
-    const std::vector<PLAYER> before = s.g.db.players;
-    const RECORDS was = s.g.db.records.at(0);
-    ASSERT_TRUE(s.PlaySeries(9, 2, 2));
-    ExpectSeriesFollowsFromTheScorecards(s, before);
-    ExpectTopRecords(s.g, was);
+    PlaySeriesAndCheckFigures(s, 9, 2, 2);
 }
 
 // ---- Replay -----------------------------------------------------------------------------
@@ -578,8 +555,7 @@ TEST(SeriesFiguresReplay, ReplayGivesTheSameScorecardAndLeavesEverythingElseAlon
 {
     Session s(31);
     ASSERT_TRUE(s.started);
-    std::vector<std::vector<PLAYER>> ratingsAt;
-    ASSERT_TRUE(s.PlaySeries(0, 1, 2, &ratingsAt));
+    ASSERT_TRUE(s.PlaySeries(0, 1, 2));
     Game& g = s.g;
 
     const auto players = Bytes(g.db.players), squads = Bytes(g.db.squads), grounds = Bytes(g.db.grounds);
@@ -662,11 +638,11 @@ TEST(SeriesFiguresReplay, PointsComeBackWithTheRatingsTheTestWasPlayedWith)
 // weather's moves certain: people play both sides (no computer declares or
 // changes anything), the away side's slot 0, a medium pacer (3 minutes an
 // over), bowls to the home side.
-class SeriesFiguresWeather : public ::testing::Test {
+class SeriesFiguresWeather : public test::ElevensFixture {
 protected:
     void SetUp() override
     {
-        g.db.grounds.resize(1);
+        SetUpElevens(10);   // every player a medium pacer
         GROUND& gr = g.db.grounds[0];
         gr.nStart = 1100;
         gr.nSunset = 2000;
@@ -674,35 +650,9 @@ protected:
         const int weights[WEATHER_WEIGHTS] = {6, 6, 0, 0, 4, 0, 6, 6, 6, 14, 6};
         for (int i = 0; i < WEATHER_WEIGHTS; ++i) gr.nWeather[i] = static_cast<std::uint8_t>(weights[i]);
 
-        g.db.squads.resize(2);
-        g.db.players.resize(22);
-        for (int s = 0; s < 2; ++s) {
-            g.db.squads[s].nMembers = 11;
-            for (int k = 0; k < 11; ++k) g.db.squads[s].nPlayer[k] = static_cast<std::int16_t>(s * 11 + k);
-        }
-        for (PLAYER& p : g.db.players) p.nBowlType = 8;   // medium
-
-        InitSeries(g.Series);
-        g.Series.nSquad[0] = 0;
-        g.Series.nSquad[1] = 1;
-        g.Series.nControl[0] = CONTROL_HUMAN;
-        g.Series.nControl[1] = CONTROL_HUMAN;
-        g.Series.nNumTests = 1;
-        g.Current.nTest = 0;
-        InitTestForPlay(g.Series.Test[0]);
-        InitCurrentForTest(g.Current);
-        InitOverHistory(g.Current);
-        g.SelectTestAndInnings();
-        g.pTest->nGround = 0;
-        for (int k = 0; k < 11; ++k)
-            for (int s = 0; s < 2; ++s) g.pTest->nPlayer[k][s] = static_cast<std::int16_t>(k);
-        INNINGS& in = *g.pInnings;
-        in.nBatSide = 0;
-        in.nBowlSide = 1;
-        in.nStatus = INNINGS_INPROGRESS;
+        test::SetUpOneTest(g, CONTROL_HUMAN);
+        OpenFirstInnings();
         CURRENT& c = g.Current;
-        c.nBatSide = 0;
-        c.nBowlSide = 1;
         c.nBowler = 0;
         c.nOtherBowler = 1;
         c.nTime = 1100;
@@ -724,9 +674,6 @@ protected:
         g.Current.nBall = 6;
         return EndOfOverClock(g, 0);
     }
-
-    test::TestHost host;
-    Game g{host};
 };
 
 TEST_F(SeriesFiguresWeather, EveryOverMovesTheWeatherAndRecordsIt)

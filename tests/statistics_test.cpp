@@ -15,6 +15,7 @@
 
 #include "core/game.h"
 #include "data/statistics.h"
+#include "fixtures.h"
 #include "test_host.h"
 
 namespace ovs::test {
@@ -56,27 +57,16 @@ protected:
             for (int k = 0; k < MAX_ELEVEN; ++k) sq.nPlayer[k] = static_cast<std::int16_t>(P(side, k));
         }
 
-        InitSeries(g.Series);
-        g.Series.nControl[0] = g.Series.nControl[1] = CONTROL_COMPUTER;
-        g.Series.nSquad[0] = 0;
-        g.Series.nSquad[1] = 1;
-        g.Series.nNumTests = 1;
-        g.Series.nGround[0] = 0;
+        SetUpOneTest(g, CONTROL_COMPUTER);
         for (int side = 0; side < 2; ++side) g.Series.Squad[side].nMembers = 11;
-        g.Current.nTest = 0;
+        // The fourth innings is over.
         g.Current.nInnings = 4;
         g.SelectTestAndInnings();
-        g.pTest = &g.Series.Test[0];
 
-        TEST& t = g.Series.Test[0];
-        InitTestForPlay(t);
-        t.nGround = 0;
+        TEST& t = *g.pTest;
         t.nTossWinner = H;
         t.nWinner = H;
-        for (int side = 0; side < 2; ++side) {
-            t.nKeeper[side] = 0;
-            for (int k = 0; k < MAX_ELEVEN; ++k) t.nPlayer[k][side] = static_cast<std::int16_t>(k);
-        }
+        t.nKeeper[0] = t.nKeeper[1] = 0;
         BuildInnings();
         SetPoints();
     }

@@ -22,6 +22,25 @@ std::string Name(const Game& g, int side, int slot) { return ball::SlotName(g, s
 // some) shows the default it would take.
 int Entry(std::uint16_t v, int fallback) { return v == kPairingUnset ? ClampAggression(fallback) : ClampAggression(v); }
 
+// The bar of a batsman against a bowler (`batting`) or of a bowler against a
+// batsman: a side with a matrix shows the pairing, any other the value its
+// player `first` plays with.
+AggressionPaneBar PairingBar(const Game& g, bool batting, int first, int second, bool matrix, bool editable)
+{
+    const CURRENT& c = g.Current;
+    AggressionPaneBar x;
+    x.side = batting ? c.nBatSide : c.nBowlSide;
+    x.first = first;
+    x.second = second;
+    x.firstName = Name(g, x.side, first);
+    x.secondName = Name(g, batting ? c.nBowlSide : c.nBatSide, second);
+    if (!matrix) x.value = ClampAggression(batting ? c.nBatAggression[first] : c.nBowlAggression[first]);
+    else if (batting) x.value = Entry(c.nBatVsBowl[first][second], g.options.nPlayerBatAggression);
+    else x.value = Entry(c.nBowlVsBat[first][second], g.options.nPlayerBowlAggression);
+    x.editable = editable;
+    return x;
+}
+
 }  // namespace
 
 OVS_WEAK void NetworkSendPaneAggression(Game&) {}
@@ -48,27 +67,8 @@ AggressionPaneView AggressionPaneState(Game& g)
 
     for (int a = 0; a < 2; ++a)
         for (int b = 0; b < 2; ++b) {
-            AggressionPaneBar& x = v.bar[a * 2 + b];
-            x.side = bat;
-            x.first = bats[a];
-            x.second = bowlers[b];
-            x.firstName = Name(g, bat, x.first);
-            x.secondName = Name(g, bowl, x.second);
-            x.value = batMatrix ? Entry(c.nBatVsBowl[x.first][x.second], g.options.nPlayerBatAggression)
-                                : ClampAggression(c.nBatAggression[x.first]);
-            x.editable = batEdit;
-        }
-    for (int b = 0; b < 2; ++b)
-        for (int a = 0; a < 2; ++a) {
-            AggressionPaneBar& x = v.bar[5 + b * 2 + a];
-            x.side = bowl;
-            x.first = bowlers[b];
-            x.second = bats[a];
-            x.firstName = Name(g, bowl, x.first);
-            x.secondName = Name(g, bat, x.second);
-            x.value = bowlMatrix ? Entry(c.nBowlVsBat[x.first][x.second], g.options.nPlayerBowlAggression)
-                                 : ClampAggression(c.nBowlAggression[x.first]);
-            x.editable = bowlEdit;
+            v.bar[a * 2 + b] = PairingBar(g, true, bats[a], bowlers[b], batMatrix, batEdit);
+            v.bar[5 + b * 2 + a] = PairingBar(g, false, bowlers[b], bats[a], bowlMatrix, bowlEdit);
         }
     AggressionPaneBar& bt = v.bar[kBattingTeamBar];
     bt.side = bat;
