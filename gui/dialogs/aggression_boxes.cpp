@@ -53,16 +53,6 @@ QScrollBar* AddBar(QDialog& d, QVBoxLayout* top, const QString& label, int value
     return bar;
 }
 
-void AddButtons(QDialog& d, QVBoxLayout* top)
-{
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("ctl150");
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("ctl151");
-    top->addWidget(buttons);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
-}
-
 // The bars of the pairings that exist (the other-end bowler is missing until
 // the second over of an innings); null for the others.
 void AddPairingBars(QDialog& d, QVBoxLayout* top, const ovs::AggressionPairing (&pairing)[4],
@@ -118,7 +108,7 @@ bool RunBatAggressionBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
         top->addWidget(b);
         b->setChecked(k == view.protect);
     }
-    AddButtons(d, top);
+    AddOkCancelButtons(d, top);
     if (Finish(req, d.exec() == QDialog::Accepted) != ovs::IDOK) return true;
     TakeBars(view.pairing, bars);
     view.protect = std::max(0, group->checkedId());
@@ -137,7 +127,7 @@ bool RunBowlAggressionBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req
     auto* top = new QVBoxLayout(&d);
     QScrollBar* bars[4];
     AddPairingBars(d, top, view.pairing, bars);
-    AddButtons(d, top);
+    AddOkCancelButtons(d, top);
     if (Finish(req, d.exec() == QDialog::Accepted) != ovs::IDOK) return true;
     TakeBars(view.pairing, bars);
     ovs::ApplyBowlingAggression(g, view);
@@ -160,7 +150,7 @@ bool RunTeamAggressionBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req
         // The computer's own value is not the person's to move.
         bars[k]->setEnabled(view.editable[k]);
     }
-    AddButtons(d, top);
+    AddOkCancelButtons(d, top);
     if (Finish(req, d.exec() == QDialog::Accepted) != ovs::IDOK) return true;
     for (int k = 0; k < 2; ++k) view.value[k] = bars[k]->value();
     ovs::ApplyTeamAggression(g, view);

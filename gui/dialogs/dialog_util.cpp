@@ -93,4 +93,12 @@ QDialogButtonBox* AddOkButton(QDialog& d, QLayout* top, bool accepts)
     return buttons;
 }
 
+QDialogButtonBox* AddOkCancelButtons(QDialog& d, QLayout* top, bool accepts)
+{
+    auto* buttons = AddOkButton(d, top, accepts);
+    buttons->addButton(QDialogButtonBox::Cancel)->setObjectName("ctl151");
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    return buttons;
+}
+
 }  // namespace gui

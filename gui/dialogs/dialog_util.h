@@ -84,5 +84,7 @@ void StyleDialog(QDialog& d, const QString& title);
 // The dialog's OK button ("ctl150") in a button row added to `top`; with
 // `accepts` it closes the dialog, otherwise the caller connects it.
 QDialogButtonBox* AddOkButton(QDialog& d, QLayout* top, bool accepts = true);
+// OK ("ctl150") and Cancel ("ctl151"): Cancel rejects; OK accepts with `accepts`.
+QDialogButtonBox* AddOkCancelButtons(QDialog& d, QLayout* top, bool accepts = true);
 
 }  // namespace gui

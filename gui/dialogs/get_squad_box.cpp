@@ -25,11 +25,7 @@ int RunGetSquadBox(QWidget* parent, ovs::Game& g, int current)
         if (s == current) combo->setCurrentIndex(combo->count() - 1);
     }
     top->addWidget(combo);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("ctl150");
-    top->addWidget(buttons);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    AddOkCancelButtons(d, top);
     if (d.exec() != QDialog::Accepted || combo->currentIndex() < 0) return -1;
     return combo->currentData().toInt();
 }

@@ -114,11 +114,7 @@ bool RunNewSeriesBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
     top->addWidget(pick);
     top->addWidget(noRain);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("ctl150");
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("ctl151");
-    top->addWidget(buttons);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    auto* buttons = AddOkCancelButtons(d, top, false);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &d, [&] {
         bool ok = false;
         const int n = tests->text().trimmed().toInt(&ok);

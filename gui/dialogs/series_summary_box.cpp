@@ -128,12 +128,7 @@ bool RunSeriesSummaryBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
         averages->addWidget(b);
     }
     top->addLayout(averages);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("ctl150");
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("ctl151");
-    top->addWidget(buttons);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    AddOkCancelButtons(d, top);
     result = d.exec() == QDialog::Accepted ? 1 : 0;
     req.result = result;
     return true;
