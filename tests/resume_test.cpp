@@ -18,6 +18,7 @@
 #include "core/series.h"
 #include "data/files.h"
 #include "file_fixtures.h"
+#include "scorecard_check.h"
 #include "test_host.h"
 
 namespace ovs {
@@ -100,39 +101,7 @@ testing::AssertionResult Same(const A& a, const B& b)
     return testing::AssertionSuccess();
 }
 
-// A finished Test's scorecard adds up and ends in a result or a draw.
-void CheckFinishedTest(const TEST& t, int index)
-{
-    SCOPED_TRACE("Test " + std::to_string(index + 1));
-    const std::string result = t.szResult;
-    int played = 0;
-    for (int i = 0; i < MAX_INNINGS; ++i) {
-        const INNINGS& in = t.Innings[i];
-        if (in.nStatus == INNINGS_NOTSTARTED) continue;
-        ++played;
-        EXPECT_NE(in.nStatus, INNINGS_INPROGRESS);
-        int batRuns = 0, out = 0, bowlRuns = 0, bowlBalls = 0;
-        for (const BAT& b : in.Bat) {
-            batRuns += b.nRuns;
-            if (b.nHowOut >= HOWOUT_BOWLED) ++out;
-        }
-        for (const BOWL& w : in.Bowl) {
-            bowlRuns += w.nRuns;
-            bowlBalls += w.nBalls;
-        }
-        EXPECT_EQ(in.nTotal, batRuns + in.nExtras) << "innings " << i;
-        EXPECT_EQ(in.nExtras, in.nByes + in.nLegByes + in.nNoBalls + in.nWides) << "innings " << i;
-        EXPECT_EQ(bowlRuns + in.nByes + in.nLegByes, in.nTotal) << "innings " << i;
-        EXPECT_EQ(bowlBalls, in.nTotalBalls) << "innings " << i;
-        EXPECT_LE(in.nWickets, 10) << "innings " << i;
-        EXPECT_EQ(out, in.nWickets) << "innings " << i;
-    }
-    EXPECT_GE(played, 2);
-    if (t.nWinner >= 0)
-        EXPECT_NE(result.find(" won by "), std::string::npos) << result;
-    else
-        EXPECT_TRUE(result == "Test Match Drawn." || result == "Test was Tied.") << result;
-}
+using ovs::test::CheckFinishedTest;
 
 TEST(ResumePosition, SavedAtAnOverLoadsBackByteForByteAndPlaysOnToTheEnd)
 {
