@@ -45,7 +45,9 @@ void AddHighlight(Game& g, const std::string& text)
             line[n++] = static_cast<char>(ch);
         }
     }
-    line[n] = '\0';
+    // The whole line is saved with the position: nothing of the stack may
+    // follow the text.
+    std::memset(line + n, 0, kWidth - n);
     std::memcpy(c.szHighlights[kLines - 1], line, kWidth);
     if (g.nMainWidth >= 1024) g.host->Refresh(PANE_HIGHLIGHTS);
 }
