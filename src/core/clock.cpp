@@ -9,6 +9,7 @@
 #include "core/ballbyball.h"
 #include "core/clock_internal.h"
 #include "core/conditions.h"
+#include "core/format.h"
 #include "core/game.h"
 #include "core/highlights.h"
 #include "core/innings.h"
@@ -154,7 +155,7 @@ void BbbPrintf(Game& g, const char* fmt, int value)
 {
     if (!BbbIsOpen(g)) return;
     char text[80];
-    std::snprintf(text, sizeof text, fmt, value);
+    FormatTo(text, sizeof text, fmt, value);
     BbbWrite(g, text);
 }
 
@@ -267,18 +268,18 @@ void SessionSummary(Game& g, int kind)
     int wickets = g.pInnings->nWickets;
     char tail[24];
     if (wickets >= 10)
-        std::snprintf(tail, sizeof tail, "all out");
+        FormatTo(tail, sizeof tail, "all out");
     else
-        std::snprintf(tail, sizeof tail, "for %d", wickets);
+        FormatTo(tail, sizeof tail, "for %d", wickets);
 
     char line[160];
     int day = c.nDay;
     if (g.nMainWidth <= 1024)
-        std::snprintf(line, sizeof line, "%sDay %d: %s %d %s", label, day, shortName, runs, tail);
+        FormatTo(line, sizeof line, "%sDay %d: %s %d %s", label, day, shortName, runs, tail);
     else if (g.nMainWidth < 1280)
-        std::snprintf(line, sizeof line, "%sDay %d:  %s  %d %s", label, day, shortName, runs, tail);
+        FormatTo(line, sizeof line, "%sDay %d:  %s  %d %s", label, day, shortName, runs, tail);
     else
-        std::snprintf(line, sizeof line, "%sDay %d:  %s  %d %s", label, day, fullName, runs, tail);
+        FormatTo(line, sizeof line, "%sDay %d:  %s  %d %s", label, day, fullName, runs, tail);
 
     int index = (day - 1) * 3 + kind;
     if (index >= 0 && index < 16) {
@@ -289,7 +290,7 @@ void SessionSummary(Game& g, int kind)
     if (g.nMainWidth >= 1024) g.host->Refresh(PANE_SESSION);
 
     char highlight[160];
-    std::snprintf(highlight, sizeof highlight, "%sDay %d:  %s  %d %s", label, day, fullName, runs, tail);
+    FormatTo(highlight, sizeof highlight, "%sDay %d:  %s  %d %s", label, day, fullName, runs, tail);
     AddHighlight(g, highlight);
 }
 

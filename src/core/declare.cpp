@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/game.h"
+#include "core/format.h"
 #include "core/innings.h"
 #include "core/flow.h"
 #include "core/menu.h"
@@ -31,11 +32,11 @@ std::string LeadQuestion(int d)
 {
     char buf[96];
     if (d > 0)
-        std::snprintf(buf, sizeof buf, "You are ahead by %d run%s.\nDo you want to declare?", d, d == 1 ? "" : "s");
+        FormatTo(buf, sizeof buf, "You are ahead by %d run%s.\nDo you want to declare?", d, d == 1 ? "" : "s");
     else if (d < 0)
-        std::snprintf(buf, sizeof buf, "You are behind by %d run%s.\nDo you want to declare?", -d, -d == 1 ? "" : "s");
+        FormatTo(buf, sizeof buf, "You are behind by %d run%s.\nDo you want to declare?", -d, -d == 1 ? "" : "s");
     else
-        std::snprintf(buf, sizeof buf, "The scores are level.\nDo you want to declare?");
+        FormatTo(buf, sizeof buf, "The scores are level.\nDo you want to declare?");
     return buf;
 }
 
@@ -93,8 +94,8 @@ std::string LeadText(const Game& g)
     int side = lead > 0 ? g.pTest->Innings[0].nBatSide : g.pTest->Innings[1].nBatSide;
     int by = lead > 0 ? lead : -lead;
     char buf[160];
-    std::snprintf(buf, sizeof buf, "%s lead by %d run%s on first innings.\n\n", SquadName(g, side).c_str(), by,
-                  by == 1 ? "" : "s");
+    FormatTo(buf, sizeof buf, "%s lead by %d run%s on first innings.\n\n", SquadName(g, side).c_str(), by,
+             by == 1 ? "" : "s");
     return buf;
 }
 
@@ -102,15 +103,15 @@ std::string TargetText(const Game& g)
 {
     int target = g.Current.nTarget;
     char buf[160];
-    std::snprintf(buf, sizeof buf, "%s need %d %s to win.\n\n", SquadName(g, g.Current.nBatSide).c_str(), target,
-                  RunWord(target));
+    FormatTo(buf, sizeof buf, "%s need %d %s to win.\n\n", SquadName(g, g.Current.nBatSide).c_str(), target,
+             RunWord(target));
     return buf;
 }
 
 std::string AvoidInningsDefeatText(const Game& g, int side, int lead)
 {
     char buf[160];
-    std::snprintf(buf, sizeof buf, "%s need %d runs to avoid an innings defeat.", SquadName(g, side).c_str(), lead);
+    FormatTo(buf, sizeof buf, "%s need %d runs to avoid an innings defeat.", SquadName(g, side).c_str(), lead);
     return buf;
 }
 
@@ -141,7 +142,7 @@ bool AskDeclare(Game& g)
     std::string question;
     if (n == 0) {
         char buf[96];
-        std::snprintf(buf, sizeof buf, "You are ahead by %d run%s.\nDo you want to declare?", r, r == 1 ? "" : "s");
+        FormatTo(buf, sizeof buf, "You are ahead by %d run%s.\nDo you want to declare?", r, r == 1 ? "" : "s");
         question = buf;
     } else if (n == 1) {
         question = LeadQuestion(r - InningsRuns(g, 0));

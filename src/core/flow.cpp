@@ -147,7 +147,7 @@ void MainWndProc(Game& g, std::uint32_t msg, std::int32_t wParam, std::int64_t l
 
     case WM_ENDBALL:
         g.nBallsPosted++;
-        if (g.Watched() && (g.options.wPlayOptions & kPauseEveryBall))
+        if ((g.options.wPlayOptions & kPauseEveryBall) && g.Watched())
             Pause(g);
         else
             PostUnlessQueued(g, WM_NEXTBALL, g.nPostedOver);

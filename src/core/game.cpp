@@ -22,14 +22,15 @@ void Game::SelectTestAndInnings()
     pInnings = &pTest->Innings[i];
 }
 
-bool Game::Watched() const
+void Game::LogLine(const char* fmt, ...)
 {
-    constexpr unsigned kWatchedControl = CONTROL_HUMAN | CONTROL_NETHOME | CONTROL_NETAWAY | CONTROL_REPLAY;
-    for (int side = 0; side < 2; ++side)
-        if (Series.nControl[side] & kWatchedControl) return true;
-    return (options.wPlayOptions & 0x80) != 0;
+    std::va_list ap;
+    va_start(ap, fmt);
+    log.WriteV(fmt, ap);
+    va_end(ap);
 }
 
+#if !defined(__GNUC__) || defined(__clang__)
 void Game::Log(const char* fmt, ...)
 {
     if (!log.Wanted()) return;
@@ -38,5 +39,6 @@ void Game::Log(const char* fmt, ...)
     log.WriteV(fmt, ap);
     va_end(ap);
 }
+#endif
 
 }  // namespace ovs

@@ -9,6 +9,7 @@
 #include "core/arith.h"
 #include "core/ballbyball.h"
 #include "core/clock.h"
+#include "core/format.h"
 #include "core/highlights.h"
 #include "core/innings_internal.h"
 #include "core/replay.h"
@@ -133,13 +134,13 @@ void EndInnings(Game& g)
         if (ValidSlot(s) && in.Bat[s].nHowOut == HOWOUT_NOTOUT) ball::AddPoints(t.nBatPoints[s][bat], in.Bat[s].nRuns);
 
     char text[120];
-    int n = std::snprintf(text, sizeof text, "End of innings:  %s  %d ", SquadName(g, bat).c_str(),
-                          static_cast<int>(in.nTotal));
+    int n = FormatTo(text, sizeof text, "End of innings:  %s  %d ", SquadName(g, bat).c_str(),
+                     static_cast<int>(in.nTotal));
     if (in.nWickets >= 10)
-        std::snprintf(text + n, sizeof text - n, "all out");
+        FormatTo(text + n, sizeof text - n, "all out");
     else
-        std::snprintf(text + n, sizeof text - n, "for %d%s", static_cast<int>(in.nWickets),
-                      in.nStatus == INNINGS_DECLARED ? " declared" : "");
+        FormatTo(text + n, sizeof text - n, "for %d%s", static_cast<int>(in.nWickets),
+                 in.nStatus == INNINGS_DECLARED ? " declared" : "");
     AddHighlight(g, text);
 
     if (g.Watched()) {

@@ -12,6 +12,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/format.h"
+
 namespace ovs {
 
 namespace {
@@ -174,89 +176,12 @@ void RunLog::Write(const char* fmt, ...)
     va_end(ap);
 }
 
-namespace {
-
-// The log's own lines use only %d and %s, with a width now and then; printf
-// costs more than the cricket of a ball, so those are done here, literal text
-// a run at a time. Anything else gives -1 and the caller hands the line to
-// vsnprintf with the arguments untouched (this takes them from a copy).
-constexpr int kUnsupported = -1;
-
-int QuickFormat(char* buf, std::size_t size, const char* fmt, std::va_list ap)
-{
-    std::size_t n = 0;
-    auto put = [&](const char* text, std::size_t len) {
-        if (n < size) std::memcpy(buf + n, text, len < size - n ? len : size - n);
-        n += len;
-    };
-    auto repeat = [&](char ch, int count) {
-        for (; count > 0; --count) put(&ch, 1);
-    };
-    const char* p = fmt;
-    for (;;) {
-        const char* pct = std::strchr(p, '%');
-        if (!pct) {
-            put(p, std::strlen(p));
-            break;
-        }
-        put(p, static_cast<std::size_t>(pct - p));
-        p = pct + 1;
-        if (*p == '%') {
-            put("%", 1);
-            ++p;
-            continue;
-        }
-        bool left = false, zero = false;
-        if (*p == '-') left = true, ++p;
-        else if (*p == '0') zero = true, ++p;
-        int width = 0;
-        while (*p >= '0' && *p <= '9') width = width * 10 + (*p++ - '0');
-        char digits[24];
-        const char* text;
-        std::size_t len;
-        bool negative = false;
-        if (*p == 'd') {
-            const long long v = va_arg(ap, int);
-            negative = v < 0;
-            unsigned long long u = negative ? 0ull - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
-            char* end = digits + sizeof digits;
-            char* q = end;
-            do {
-                *--q = static_cast<char>('0' + u % 10);
-                u /= 10;
-            } while (u);
-            text = q;
-            len = static_cast<std::size_t>(end - q);
-        } else if (*p == 's') {
-            text = va_arg(ap, const char*);
-            if (!text) text = "(null)";
-            len = std::strlen(text);
-        } else {
-            return kUnsupported;
-        }
-        ++p;
-        const int pad = width - static_cast<int>(len) - (negative ? 1 : 0);
-        if (!left && !zero) repeat(' ', pad);
-        if (negative) put("-", 1);
-        if (zero) repeat('0', pad);
-        put(text, len);
-        if (left) repeat(' ', pad);
-    }
-    if (size) buf[n < size ? n : size - 1] = '\0';
-    return static_cast<int>(n);
-}
-
-}  // namespace
 
 void RunLog::WriteV(const char* fmt, std::va_list ap)
 {
     if (!enabled_ && !echo) return;
     char buf[1024];
-    std::va_list args;
-    va_copy(args, ap);
-    int n = QuickFormat(buf, sizeof buf, fmt, args);
-    va_end(args);
-    if (n == kUnsupported) n = std::vsnprintf(buf, sizeof buf, fmt, ap);
+    const int n = FormatV(buf, sizeof buf, fmt, ap);
     if (n < 0) return;
     std::size_t len = static_cast<std::size_t>(n) < sizeof buf ? static_cast<std::size_t>(n) : sizeof buf - 1;
     if (enabled_) Append(buf, len);

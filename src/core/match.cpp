@@ -4,22 +4,17 @@
 // they are: a replay keeps its elevens and stream, and the unused bytes of the
 // bowling figures (+3 and +11) keep whatever they held.
 #include "core/match.h"
+#include "core/format.h"
 
 #include <cstdio>
 #include <cstring>
 
 namespace ovs {
 
-template <std::size_t N>
-static void SetText(char (&dst)[N], const char* src)
-{
-    std::snprintf(dst, N, "%s", src);
-}
-
 void InitSquadSeries(SQUADSERIES& s, int number)
 {
     s = {};
-    std::snprintf(s.szName, sizeof s.szName, "Squad No. %2d", number);
+    FormatTo(s.szName, sizeof s.szName, "Squad No. %2d", number);
     for (auto& p : s.nPlayer) p = -1;
     for (auto& gr : s.nGround) gr = -1;
     s.wSetting1 = 0;
@@ -30,14 +25,14 @@ void InitSquadSeries(SQUADSERIES& s, int number)
 void InitPlayerSeries(PLAYERSERIES& p, int number)
 {
     p = {};
-    std::snprintf(p.szSurname, sizeof p.szSurname, "Player No. %2d", number);
+    FormatTo(p.szSurname, sizeof p.szSurname, "Player No. %2d", number);
     p.nMorale = 3;
 }
 
 void InitGroundSeries(GROUNDSERIES& gr, int number)
 {
     gr = {};
-    std::snprintf(gr.szName, sizeof gr.szName, "Ground No. %2d", number);
+    FormatTo(gr.szName, sizeof gr.szName, "Ground No. %2d", number);
     gr.nStart = 1100;
     gr.nSunset = 2000;
     for (auto& w : gr.nWeather) w = 6;

@@ -5,11 +5,6 @@
 
 namespace ovs {
 
-bool Replaying(const Game& g)
-{
-    return (g.Series.nControl[0] & CONTROL_REPLAY) != 0 || (g.Series.nControl[1] & CONTROL_REPLAY) != 0;
-}
-
 void ReplayClear(REPLAY& r)
 {
     r.nLength = 0;

@@ -33,14 +33,17 @@
 #include <cstdint>
 #include <string>
 
+#include "core/game.h"
 #include "core/match.h"
 
 namespace ovs {
 
-struct Game;
-
-// Is the series in play a replay (both sides played by the replay)?
-bool Replaying(const Game& g);
+// Is the series in play a replay (both sides played by the replay)? Asked at
+// every ball, so kept inline.
+inline bool Replaying(const Game& g)
+{
+    return ((g.Series.nControl[0] | g.Series.nControl[1]) & CONTROL_REPLAY) != 0;
+}
 
 // Empty the stream and rewind its read position.
 void ReplayClear(REPLAY& r);

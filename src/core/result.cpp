@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "core/ballbyball.h"
+#include "core/format.h"
 #include "core/game.h"
 #include "core/highlights.h"
 #include "core/messages.h"
@@ -90,26 +91,26 @@ std::string TestResult(Game& g)
     if (last.nStatus == INNINGS_RESULT && last.nWickets < 10) {
         int wickets = 10 - last.nWickets;
         winner = last.nBatSide;
-        std::snprintf(text, sizeof text, "%s won by %d wkt%s.", SideSquad(g, winner).szName, wickets,
-                      Plural(wickets));
+        FormatTo(text, sizeof text, "%s won by %d wkt%s.", SideSquad(g, winner).szName, wickets,
+                 Plural(wickets));
     } else if (last.nStatus == INNINGS_RESULT && played == 3) {
         int margin = f ? R(0) - R(1) - R(2) : R(1) - R(0) - R(2);
         winner = last.nBowlSide;
-        std::snprintf(text, sizeof text, "%s won by an Innings and %d run%s.", SideSquad(g, winner).szName,
-                      margin, Plural(margin));
+        FormatTo(text, sizeof text, "%s won by an Innings and %d run%s.", SideSquad(g, winner).szName,
+                 margin, Plural(margin));
     } else if (last.nStatus == INNINGS_RESULT && played == 4) {
         int margin = f ? R(1) + R(2) - R(0) - R(3) : R(0) + R(2) - R(1) - R(3);
         if (margin == 0) {
             tied = true;
-            std::snprintf(text, sizeof text, "Test was Tied.");
+            FormatTo(text, sizeof text, "Test was Tied.");
         } else {
             winner = last.nBowlSide;
-            std::snprintf(text, sizeof text, "%s won by %d run%s.", SideSquad(g, winner).szName, margin,
-                          Plural(margin));
+            FormatTo(text, sizeof text, "%s won by %d run%s.", SideSquad(g, winner).szName, margin,
+                     Plural(margin));
         }
     } else {
         // Time ran out (status 16), or the Test stopped without a decision.
-        std::snprintf(text, sizeof text, "Test Match Drawn.");
+        FormatTo(text, sizeof text, "Test Match Drawn.");
     }
 
     t.nWinner = winner;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/format.h"
 #include "core/game.h"
 #include "core/menu.h"
 #include "core/messages.h"
@@ -15,8 +16,6 @@ namespace ovs {
 namespace {
 
 bool LeagueRunning(const Game& g) { return g.League.nTests >= 1 && g.League.nTests <= 6; }
-
-void SetText(char* dst, std::size_t size, const char* text) { std::snprintf(dst, size, "%s", text); }
 
 int FitMembers(const Game& g, const SQUAD& squad)
 {
@@ -162,7 +161,7 @@ std::string SeriesStandingText(const Game& g)
         second = home;
     }
     char text[128];
-    std::snprintf(text, sizeof text, "%s %s %d - %d.", name, verb, first, second);
+    FormatTo(text, sizeof text, "%s %s %d - %d.", name, verb, first, second);
     return text;
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/conditions.h"
 #include "core/ballbyball.h"
+#include "core/format.h"
 #include "core/game.h"
 #include "core/messages.h"
 #include "core/replay.h"
@@ -20,11 +21,6 @@ const char* SquadName(const Game& g, int side)
 {
     int s = g.Series.nSquad[side];
     return s >= 0 ? g.db.squads[s].szName : "";
-}
-
-void SetText(char* dst, std::size_t size, const std::string& text)
-{
-    std::snprintf(dst, size, "%s", text.c_str());
 }
 
 // Grey the Test menu commands 1301..1309 (the tool buttons go with them).
@@ -202,8 +198,8 @@ void TheToss(Game& g)
         c.nBatSide = ReplayReadWord(g);
         c.nBowlSide = 1 - c.nBatSide;
         char text[128];
-        std::snprintf(text, sizeof text, "%s won the toss.\nThey have elected to %s.",
-                      SquadName(g, test.nTossWinner), test.nTossWinner == c.nBatSide ? "bat" : "field");
+        FormatTo(text, sizeof text, "%s won the toss.\nThey have elected to %s.",
+                 SquadName(g, test.nTossWinner), test.nTossWinner == c.nBatSide ? "bat" : "field");
         g.host->MessageBox(text, "The Toss", BoxButtons::Ok, BoxIcon::Information);
         return;
     }
@@ -221,7 +217,7 @@ void TheToss(Game& g)
         call = g.rng.Below(2);
         if (g.Watched()) {
             char text[128];
-            std::snprintf(text, sizeof text, "%s choose %s.", SquadName(g, 1), call == 0 ? "Heads" : "Tails");
+            FormatTo(text, sizeof text, "%s choose %s.", SquadName(g, 1), call == 0 ? "Heads" : "Tails");
             g.host->MessageBox(text, "The Toss", BoxButtons::Ok, BoxIcon::Information);
         }
     }
@@ -243,8 +239,8 @@ void TheToss(Game& g)
         field = bowl ? 1 : 0;
         if (g.Watched()) {
             char text[128];
-            std::snprintf(text, sizeof text, "%s won the toss.\nThey have elected to %s.", SquadName(g, winner),
-                          field ? "field" : "bat");
+            FormatTo(text, sizeof text, "%s won the toss.\nThey have elected to %s.", SquadName(g, winner),
+                     field ? "field" : "bat");
             g.host->MessageBox(text, "The Toss", BoxButtons::Ok, BoxIcon::Information);
         }
     }

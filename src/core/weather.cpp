@@ -9,6 +9,7 @@
 #include "core/ballbyball.h"
 #include "core/clock_internal.h"
 #include "core/conditions.h"
+#include "core/format.h"
 #include "core/game.h"
 #include "core/highlights.h"
 #include "core/innings.h"
@@ -239,9 +240,9 @@ int WeatherStoppage(Game& g)
             if (c.nDay == 5) {
                 if (BbbIsOpen(g)) {
                     char text[120];
-                    std::snprintf(text, sizeof text,
-                                  "\nA total of %d minutes and %d over%s were lost due to the weather.\n\n",
-                                  minutesLost, oversLost, oversLost == 1 ? "" : "s");
+                    FormatTo(text, sizeof text,
+                             "\nA total of %d minutes and %d over%s were lost due to the weather.\n\n",
+                             minutesLost, oversLost, oversLost == 1 ? "" : "s");
                     BbbWrite(g, text);
                     BbbWrite(g, "** End of Test **\n\n");
                 }
@@ -268,17 +269,17 @@ int WeatherStoppage(Game& g)
     char text[160];
     if (g.Watched() && (g.options.wShowMessages & 0x800)) {
         if (oversLost > 0)
-            std::snprintf(text, sizeof text, "A total of %d minutes and %d over%s\nwere lost due to the weather.",
-                          minutesLost, oversLost, plural);
+            FormatTo(text, sizeof text, "A total of %d minutes and %d over%s\nwere lost due to the weather.",
+                     minutesLost, oversLost, plural);
         else
-            std::snprintf(text, sizeof text, "A total of %d minutes were lost due to the\nweather.", minutesLost);
+            FormatTo(text, sizeof text, "A total of %d minutes were lost due to the\nweather.", minutesLost);
         g.host->MessageBox(text, "Weather Interruption", BoxButtons::Ok, BoxIcon::Information);
     }
     if (oversLost > 0)
-        std::snprintf(text, sizeof text, "\nA total of %d minutes and %d over%s were lost due to the weather.\n",
-                      minutesLost, oversLost, plural);
+        FormatTo(text, sizeof text, "\nA total of %d minutes and %d over%s were lost due to the weather.\n",
+                 minutesLost, oversLost, plural);
     else
-        std::snprintf(text, sizeof text, "\nA total of %d minutes were lost due to the weather.\n", minutesLost);
+        FormatTo(text, sizeof text, "\nA total of %d minutes were lost due to the weather.\n", minutesLost);
     // At the close of the fifth day the file already has the line, before "** End of Test **".
     if (!ended) BbbWrite(g, text);
     AddHighlight(g, text);

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/game.h"
+#include "core/format.h"
 #include "data/binary_io.h"
 #include "data/files.h"
 
@@ -26,7 +27,7 @@ const DatabaseTexts kDatabaseTexts = {
 template <std::size_t N>
 void CopyText(char (&dst)[N], const std::string& src)
 {
-    std::snprintf(dst, N, "%s", src.c_str());
+    FormatTo(dst, N, "%s", src.c_str());
 }
 
 // One store of the image: its name in our refusals, the header's size, the
@@ -138,28 +139,28 @@ bool ReadDatabaseImage(Game& g, ByteReader& in, const DatabaseTexts& texts, Load
     char text[200];
     for (const StoreStep& s : steps) {
         if (s.fileSize > s.currentSize) {
-            std::snprintf(text, sizeof text,
-                          "The %s records in this %s are larger than this version of Ovalspin can read.",
-                          s.name, texts.fileWord);
+            FormatTo(text, sizeof text,
+                     "The %s records in this %s are larger than this version of Ovalspin can read.",
+                     s.name, texts.fileWord);
             FileErrorBox(g, text, caption);
             return false;
         }
         if (s.fileSize <= 0) {
-            std::snprintf(text, sizeof text, "The %s record size in this %s is not valid (%d).", s.name,
-                          texts.fileWord, s.fileSize);
+            FormatTo(text, sizeof text, "The %s record size in this %s is not valid (%d).", s.name,
+                     texts.fileWord, s.fileSize);
             FileErrorBox(g, text, caption);
             return false;
         }
         if (s.count < 0 || s.count > MaxCount(s.spare)) {
-            std::snprintf(text, sizeof text, "The number of %s records in this %s is not valid (%d).", s.name,
-                          texts.fileWord, s.count);
+            FormatTo(text, sizeof text, "The number of %s records in this %s is not valid (%d).", s.name,
+                     texts.fileWord, s.count);
             FileErrorBox(g, text, caption);
             return false;
         }
     }
     if (numbers.nCountries < 0) {
-        std::snprintf(text, sizeof text, "The number of Country records in this %s is not valid (%d).",
-                      texts.fileWord, static_cast<int>(numbers.nCountries));
+        FormatTo(text, sizeof text, "The number of Country records in this %s is not valid (%d).",
+                 texts.fileWord, static_cast<int>(numbers.nCountries));
         FileErrorBox(g, text, caption);
         return false;
     }

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "core/game.h"
+#include "core/format.h"
 #include "data/binary_io.h"
 #include "data/files.h"
 
@@ -241,7 +242,7 @@ bool ImportOldDatabase(Game& g)
 
     const std::string path = JoinPath(dir, kDefaultDatabaseName);
     InitDatabaseHeader(img->header, "Converted OVS Database");
-    std::snprintf(img->header.szPath, sizeof img->header.szPath, "%s", path.c_str());
+    FormatTo(img->header.szPath, sizeof img->header.szPath, "%s", path.c_str());
 
     AtomicFile out;
     if (!out.Create(path)) {

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/format.h"
 #include "core/game.h"
 #include "core/replay.h"
 
@@ -161,7 +162,7 @@ void FillWhere(RECORD_WHERE& w, const Game& g, int team, int opponent, int groun
             s += std::string(" at ") +
                  std::string(g.db.grounds[ground].szName, strnlen(g.db.grounds[ground].szName, sizeof g.db.grounds[ground].szName));
     }
-    std::snprintf(w.szText, sizeof w.szText, "%s", s.c_str());
+    FormatTo(w.szText, sizeof w.szText, "%s", s.c_str());
 }
 
 void UpdateTestRecords(Game& g, const TEST& test)

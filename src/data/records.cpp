@@ -1,17 +1,12 @@
 // New-record values of the database records and the OPTION.DAT defaults.
 #include "data/records.h"
+#include "core/format.h"
 
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
 
 namespace ovs {
-
-template <std::size_t N>
-static void SetText(char (&dst)[N], const char* src)
-{
-    std::snprintf(dst, N, "%s", src);
-}
 
 void InitAverageBat(AVERAGE_BAT& a)
 {
@@ -49,7 +44,7 @@ void InitAverage(AVERAGE& a)
 void InitPlayer(PLAYER& p, int number)
 {
     p = {};
-    std::snprintf(p.szSurname, sizeof p.szSurname, "Player No. %2d", number);
+    FormatTo(p.szSurname, sizeof p.szSurname, "Player No. %2d", number);
     p.nMorale = 3;
     InitAverage(p.Career);
 }
@@ -57,7 +52,7 @@ void InitPlayer(PLAYER& p, int number)
 void InitSquad(SQUAD& s, int number)
 {
     s = {};
-    std::snprintf(s.szName, sizeof s.szName, "Squad No. %2d", number);
+    FormatTo(s.szName, sizeof s.szName, "Squad No. %2d", number);
     SetText(s.szShort, "ABC");
     for (auto& i : s.nPlayer) i = -1;
     for (auto& i : s.nGround) i = -1;
@@ -79,7 +74,7 @@ void InitGroundAttributes(GROUND& gr)
 void InitGround(GROUND& gr, int number)
 {
     gr = {};
-    std::snprintf(gr.szName, sizeof gr.szName, "Ground No. %2d", number);
+    FormatTo(gr.szName, sizeof gr.szName, "Ground No. %2d", number);
     InitGroundAttributes(gr);
     gr.bInitialised = 1;
 }
@@ -87,7 +82,7 @@ void InitGround(GROUND& gr, int number)
 void InitCountry(COUNTRY& c, int number)
 {
     c = {};
-    std::snprintf(c.szName, sizeof c.szName, "Country No. %2d", number);
+    FormatTo(c.szName, sizeof c.szName, "Country No. %2d", number);
     SetText(c.szShort, "ABC");
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/ballbyball.h"
+#include "core/format.h"
 #include "core/clock.h"
 #include "core/game.h"
 #include "core/menu.h"
@@ -57,14 +58,14 @@ bool ReadBlockHeader(Game& g, ByteReader& in, const BlockTexts& t, std::size_t o
     }
     char text[200];
     if (bh.nSize > static_cast<std::int32_t>(ours)) {
-        std::snprintf(text, sizeof text,
-                      "The %s records in this Saved Data are larger than this version of Ovalspin can read.", t.name);
+        FormatTo(text, sizeof text,
+                 "The %s records in this Saved Data are larger than this version of Ovalspin can read.", t.name);
         FileErrorBox(g, text, kLoading);
         return false;
     }
     if (bh.nSize <= 0) {
-        std::snprintf(text, sizeof text, "The %s record size in this Saved Data is not valid (%d).", t.name,
-                      static_cast<int>(bh.nSize));
+        FormatTo(text, sizeof text, "The %s record size in this Saved Data is not valid (%d).", t.name,
+                 static_cast<int>(bh.nSize));
         FileErrorBox(g, text, kLoading);
         return false;
     }
@@ -148,11 +149,11 @@ bool ReadPositionBlocks(Game& g, ByteReader& in, LoadedPosition& p)
     if (n < 0 || n > MAX_LEAGUE_TEAMS) {
         char text[160];
         if (n < 0)
-            std::snprintf(text, sizeof text, "The League in this Saved Data has an invalid number of squads (%d).", n);
+            FormatTo(text, sizeof text, "The League in this Saved Data has an invalid number of squads (%d).", n);
         else
-            std::snprintf(text, sizeof text,
-                          "The League in this Saved Data has %d squads; this version of Ovalspin can read at most %d.",
-                          n, MAX_LEAGUE_TEAMS);
+            FormatTo(text, sizeof text,
+                     "The League in this Saved Data has %d squads; this version of Ovalspin can read at most %d.",
+                     n, MAX_LEAGUE_TEAMS);
         FileErrorBox(g, text, kLoading);
         return false;
     }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/ballbyball.h"
+#include "core/format.h"
 #include "core/game.h"
 #include "core/replay.h"
 #include "sim/booking.h"
@@ -23,7 +24,7 @@ constexpr unsigned kShowRunOut = 0x100;
 std::string Format(const char* fmt, const std::string& a, const std::string& b, const std::string& c = {})
 {
     char buf[256];
-    std::snprintf(buf, sizeof buf, fmt, a.c_str(), b.c_str(), c.c_str());
+    FormatTo(buf, sizeof buf, fmt, a.c_str(), b.c_str(), c.c_str());
     return buf;
 }
 

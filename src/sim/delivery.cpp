@@ -51,7 +51,8 @@ bool PersonSide(const Game& g, int side)
 int PaceIndex(int bowlingType)
 {
     const unsigned t = static_cast<unsigned>(bowlingType);
-    if (!std::has_single_bit(t) || t >= (1u << PACE_FACTORS)) return -1;
+    // A single bit, tested without popcount (not an instruction every build may use).
+    if (t == 0 || (t & (t - 1)) != 0 || t >= (1u << PACE_FACTORS)) return -1;
     return std::countr_zero(t);
 }
 
@@ -132,13 +133,33 @@ void ReportBall(Game& g, int over)
 
 }  // namespace
 
-int FatiguePenalty(int F)
+namespace {
+
+constexpr int FatigueRule(int F)
 {
     int f = (F > 48 ? F / 3 : 0) + F / 4;
     f += (F > 16) + (F > 24) + (F > 31) + (F > 37) + (F > 42) + (F > 46) + (F > 49);
     if (F > 56) f += F / 2;
     if (F > 64) f += F;
     return f;
+}
+
+// The penalty is wanted at every ball; tiredness rarely leaves 0..127.
+struct FatigueTable {
+    int penalty[128];
+    constexpr FatigueTable() : penalty()
+    {
+        for (int F = 0; F < 128; ++F) penalty[F] = FatigueRule(F);
+    }
+};
+constexpr FatigueTable kFatigue;
+
+}  // namespace
+
+int FatiguePenalty(int F)
+{
+    if (static_cast<unsigned>(F) < 128) return kFatigue.penalty[F];
+    return FatigueRule(F);
 }
 
 int PaceWeight(int paceClass)
