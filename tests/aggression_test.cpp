@@ -78,11 +78,8 @@ TEST_F(AggressionTest, ComputerSidesReactToAWicket)
     // Nobody else moves.
     EXPECT_EQ(c.nBatAggression[2], 5);
     EXPECT_EQ(c.nBowlAggression[kFastMedium], 5);
-}
 
-TEST_F(AggressionTest, WicketMovesStayWithinZeroAndTen)
-{
-    CURRENT& c = g.Current;
+    // A second wicket with all four at the ends of the range: they stay there.
     c.nBatAggression[1] = 0;
     c.nTeamAggression[0] = 0;
     c.nBowlAggression[kFast] = 10;

@@ -9,12 +9,8 @@
 #include <vector>
 
 #include "core/ballbyball.h"
-#include "core/flow.h"
 #include "core/game.h"
 #include "core/match.h"
-#include "core/menu.h"
-#include "core/series.h"
-#include "core/startup.h"
 #include "file_fixtures.h"
 
 namespace ovs {
@@ -268,13 +264,9 @@ TEST(BallByBallFile, SeededTestWritesTheWholeFile)
     test::StartedGame game(20260);
     ASSERT_TRUE(game.started);
     Game& g = game.g;
-    std::string refusal;
-    ASSERT_TRUE(SetUpComputerSeries(g, 0, 1, 1, true, refusal)) << refusal;
-    g.Series.bBallByBall = 1;
-    ControlMenu(g, CMD_PREPAREDSERIES);
-    for (long n = 0; n < 2'000'000 && PumpOne(g); ++n) {
-    }
-    ASSERT_TRUE(g.queue.Empty());
+    ASSERT_TRUE(game.StartComputerSeries(0, 1, 1));
+    g.Series.bBallByBall = 1;   // the box's tick, before the series starts
+    ASSERT_TRUE(game.PumpToEnd());
     EXPECT_FALSE(BbbIsOpen(g));
 
     const TEST& t = g.Series.Test[0];

@@ -148,17 +148,6 @@ TEST_F(Chances, AMissedStumpingCostsTheKeeperAndIsToldByTheDraw)
 
 }
 
-TEST_F(Chances, TenBeyondTheKeeperIsNoChance)
-{
-    g.Current.nBowler = kSpinner;
-    CountBall(g);
-    Script({40});
-    ChanceStumping(g);
-    EXPECT_EQ(g.Current.nOutcome, 1);
-    EXPECT_EQ(FieldPoints(kKeeper), 0);
-    EXPECT_TRUE(Stream().empty());
-}
-
 TEST_F(Chances, AStumpingOffAFastBowlerIsACatchWithItsOwnDraws)
 {
     CountBall(g);
@@ -218,17 +207,6 @@ TEST_F(Chances, DroppedCatchesByGrade)
         EXPECT_EQ(host.boxes[0].text, tc.text);
         EXPECT_EQ(host.boxes[0].caption, "Catching Chance");
     }
-}
-
-TEST_F(Chances, AHardChanceToAnOutfielderIsNoChance)
-{
-    Fielder(5).nFieldSkill = 8;
-    CountBall(g);
-    Script({5, 10});
-    EXPECT_EQ(ChanceCatch(g), 0);
-    EXPECT_EQ(g.Current.nOutcome, 1);
-    EXPECT_EQ(FieldPoints(5), 0);
-    EXPECT_TRUE(Stream().empty());
 }
 
 TEST_F(Chances, TheKeeperCatchesOffTheExtraDraws)
@@ -327,15 +305,35 @@ TEST_F(Chances, AMissedRunOutWhoseRunsAreRefusedStaysCode23)
     EXPECT_EQ(Stream(), (std::vector<int>{23, 4 * 16 + 9}));
 }
 
-TEST_F(Chances, AHardRunOutChanceIsNoChanceAndNoRuns)
+// --- no chance at all ------------------------------------------------------------------
+
+// Too hard to count as a chance: nothing happens, nobody loses points, and
+// nothing goes to the stream.
+TEST_F(Chances, TooHardIsNoChance)
 {
-    CountBall(g);
-    Script({4, 10});
-    EXPECT_EQ(ChanceRunOut(g, -1), 0);
-    ExpectScriptUsed();
-    EXPECT_EQ(g.Current.nOutcome, 1);
-    EXPECT_EQ(FieldPoints(4), 0);
-    EXPECT_EQ(g.pInnings->nTotal, 0);
+    const struct {
+        const char* what;
+        int bowler;
+        int (*chance)(Game&);
+        std::vector<int> draws;
+        int fielder;
+    } cases[] = {
+        {"a stumping ten beyond the keeper", kSpinner, [](Game& game) { return ChanceStumping(game); }, {40}, kKeeper},
+        {"a hard catch to an outfielder of skill 8", kFast, [](Game& game) { return ChanceCatch(game); }, {5, 10}, 5},
+        {"a hard run out", kFast, [](Game& game) { return ChanceRunOut(game, -1); }, {4, 10}, 4},
+    };
+    for (const auto& tc : cases) {
+        SCOPED_TRACE(tc.what);
+        g.Current.nBowler = static_cast<std::int16_t>(tc.bowler);
+        CountBall(g);
+        script.assign(tc.draws.begin(), tc.draws.end());
+        EXPECT_EQ(tc.chance(g), 0);
+        ExpectScriptUsed();
+        EXPECT_EQ(g.Current.nOutcome, 1);
+        EXPECT_EQ(FieldPoints(tc.fielder), 0);
+        EXPECT_EQ(g.pInnings->nTotal, 0);
+        EXPECT_TRUE(Stream().empty());
+    }
 }
 
 // --- the chance draw -----------------------------------------------------------------

@@ -13,6 +13,7 @@
 #include "core/game.h"
 #include "core/highlights.h"
 #include "core/match.h"
+#include "core/replay.h"
 #include "core/weather.h"
 #include "data/records.h"
 #include "fixtures.h"
@@ -107,7 +108,7 @@ TEST_F(ClockTest, TimetableFromTheGround)
     EXPECT_EQ(t.nRunOne, 118);
 }
 
-TEST_F(ClockTest, OverMinutesAndFatigueByBowlingType)
+TEST_F(ClockTest, OverMinutesByBowlingType)
 {
     EXPECT_EQ(OverMinutes(-1), 2);
     EXPECT_EQ(OverMinutes(kOffSpin), 3);
@@ -118,28 +119,21 @@ TEST_F(ClockTest, OverMinutesAndFatigueByBowlingType)
     EXPECT_EQ(OverMinutes(32), 4);
     EXPECT_EQ(OverMinutes(kFast), 5);
 
-    // A fast bowler's over: 11:00 -> 11:05; he gains 5 + 1 - 1, everyone else
-    // recovers 1, never below 0.
+    // A fast bowler's over: 11:00 -> 11:05 (the fatigue it books is in the
+    // bowling tests).
     BowlerType(kFast);
     g.Current.nTime = 1100;
-    g.Current.Spell[0].nTiredness = 10;
-    g.Current.Spell[4].nTiredness = 7;
-    g.Current.Spell[5].nTiredness = 0;
     g.Current.nBall = 6;
     EXPECT_EQ(EndOfOverClock(g, 0), 0);
     EXPECT_EQ(g.Current.nTime, 1105);
     EXPECT_EQ(g.Current.nOversToday, 1);
     EXPECT_EQ(g.Current.nBall, 0);
-    EXPECT_EQ(g.Current.Spell[0].nTiredness, 15);
-    EXPECT_EQ(g.Current.Spell[4].nTiredness, 6);
-    EXPECT_EQ(g.Current.Spell[5].nTiredness, 0);
 
     // A spinner's over from 11:58 carries to 12:01.
     BowlerType(kOffSpin);
     g.Current.nTime = 1158;
     EndOfOverClock(g, 0);
     EXPECT_EQ(g.Current.nTime, 1201);
-    EXPECT_EQ(g.Current.Spell[0].nTiredness, 18);
 }
 
 TEST_F(ClockTest, OverEndingFrom1300To1308TakesLunchUntil1340)
@@ -503,6 +497,129 @@ TEST_F(ClockTest, HighlightsScrollAndCarryTheTimeOfPlay)
     EXPECT_EQ(std::string(g.Current.szHighlights[0]), "13:00  Two  lines!  ");
     AddHighlight(g, std::string(200, 'y'));
     EXPECT_EQ(Highlight().size(), 99u);
+}
+
+// --- the weather after every over ---------------------------------------------------
+
+// Weights that make the weather's moves certain (very sunny .. rain, then how
+// often it changes, 14: always, and rain), partly cloudy of intensity 2 at
+// 11:00, the replay stream empty; the generator steps by its own rule.
+class ClockOverWeather : public ClockTest {
+protected:
+    void SetUp() override
+    {
+        ClockTest::SetUp();
+        const int weights[WEATHER_WEIGHTS] = {6, 6, 0, 0, 4, 0, 6, 6, 6, 14, 6};
+        for (int i = 0; i < WEATHER_WEIGHTS; ++i) g.db.grounds[0].nWeather[i] = static_cast<std::uint8_t>(weights[i]);
+        g.Current.nTime = 1100;
+        g.Current.nWeather = 17;
+        ReplayClear(g.pTest->Replay);
+    }
+
+    // The generator's state after n more draws.
+    static std::uint64_t After(std::uint64_t state, int n)
+    {
+        for (int i = 0; i < n; ++i) state = state * 0x0000015A00004E35ull + 1;
+        return state;
+    }
+
+    // A medium pacer's whole over (3 minutes).
+    int Over()
+    {
+        g.Current.nBall = 6;
+        return EndOfOverClock(g, 0);
+    }
+};
+
+TEST_F(ClockOverWeather, EveryOverMovesTheWeatherAndRecordsIt)
+{
+    CURRENT& c = g.Current;
+    const std::uint64_t start = g.rng.State();
+
+    // Over 1, to 11:03. Partly cloudy (3): the outfield dries by 3 - 5 = -2 to
+    // 198. The light holds: 2000 - 17 + 5 = 1988, carried to 2028. The change
+    // draw below 15 is always within 14. Row 3: total w2 + w3 + w4 = 4, low
+    // w2 = 0, high w2 + w3 = 0: any r of the four worsens it, to 22 (cloudy).
+    EXPECT_EQ(Over(), 0);
+    EXPECT_EQ(c.nTime, 1103);
+    EXPECT_EQ(c.nOutfield, 198);
+    EXPECT_EQ(c.nWeather, 22);
+    EXPECT_EQ(g.rng.State(), After(start, 2));
+
+    // Over 2, to 11:06. Cloudy (4): outfield -1 to 197. Row 4: total w3 + w4 +
+    // w5 = 4, low 0, high 4: every r of the four keeps it at 22.
+    EXPECT_EQ(Over(), 0);
+    EXPECT_EQ(c.nTime, 1106);
+    EXPECT_EQ(c.nOutfield, 197);
+    EXPECT_EQ(c.nWeather, 22);
+    EXPECT_EQ(g.rng.State(), After(start, 4));
+
+    // Over 3, to 11:09, with the sun setting at 11:20: 1120 - 22 + 5 = 1103 is
+    // before 11:09, so the light fails: 22 mod 5 + 35 = 37, without a draw.
+    g.db.grounds[0].nSunset = 1120;
+    EXPECT_EQ(Over(), 0);
+    EXPECT_EQ(c.nTime, 1109);
+    EXPECT_EQ(c.nOutfield, 196);
+    EXPECT_EQ(c.nWeather, 37);
+    EXPECT_EQ(g.rng.State(), After(start, 4));
+
+    // Each over's weather went into the replay stream, in order.
+    const REPLAY& r = g.pTest->Replay;
+    ASSERT_EQ(r.nLength, 3);
+    EXPECT_EQ(r.Data[0], 22);
+    EXPECT_EQ(r.Data[1], 22);
+    EXPECT_EQ(r.Data[2], 37);
+
+    // A replay of the three overs reads the weather back and draws nothing.
+    g.Series.nControl[0] = g.Series.nControl[1] = CONTROL_REPLAY;
+    g.pTest->Replay.nPosition = 0;
+    g.db.grounds[0].nSunset = 2000;
+    c.nTime = 1100;
+    c.nWeather = 17;
+    c.nOutfield = 200;
+    const std::uint64_t replayStart = g.rng.State();
+    const int expected[3] = {22, 22, 37};
+    for (int over = 0; over < 3; ++over) {
+        Over();
+        EXPECT_EQ(c.nWeather, expected[over]) << "over " << over + 1;
+    }
+    EXPECT_EQ(c.nOutfield, 196);
+    EXPECT_EQ(g.rng.State(), replayStart);
+}
+
+TEST_F(ClockOverWeather, TheLastOverOfAnInningsMovesItToo)
+{
+    // The innings ended within the over: the clock and the weather still move.
+    g.pInnings->nStatus = INNINGS_ENDED;
+    g.Current.nBall = 3;
+    EXPECT_EQ(EndOfOverClock(g, 1), 1);
+    EXPECT_EQ(g.Current.nTime, 1103);
+    EXPECT_EQ(g.Current.nWeather, 22);
+    EXPECT_EQ(g.pTest->Replay.nLength, 1);
+}
+
+TEST_F(ClockOverWeather, WithoutRainTheChangeStillRunsButStopsAtVeryOvercast)
+{
+    CURRENT& c = g.Current;
+    g.Series.bAllowWeather = 0;
+    const std::uint64_t start = g.rng.State();
+
+    // The same first over as with rain allowed: 17 worsens to 22.
+    Over();
+    EXPECT_EQ(c.nWeather, 22);
+    EXPECT_EQ(g.rng.State(), After(start, 2));
+
+    // Very overcast (6), intensity 0: the outfield gains 6 - 5 = 1. Row 6:
+    // total w5 + w6 + w8 = 12, low 0, high 6. An r of 6 or more would worsen
+    // it, which without rain leaves it where it is, and an r below 6 keeps it
+    // too: 30 whatever the draw, and no third draw for rain or bad light.
+    c.nWeather = 30;
+    c.nOutfield = 100;
+    const std::uint64_t before = g.rng.State();
+    Over();
+    EXPECT_EQ(c.nWeather, 30);
+    EXPECT_EQ(c.nOutfield, 101);
+    EXPECT_EQ(g.rng.State(), After(before, 2));
 }
 
 }  // namespace

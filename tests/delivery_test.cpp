@@ -47,31 +47,28 @@ TEST_F(Delivery, BattingSkillOneCapsBAtFourAndTheRatioAtFive)
     EXPECT_EQ(f.q, 5);  // 53 / 4 = 13
 }
 
-TEST_F(Delivery, BNeverFallsBelowSixAboveTheSkillCap)
+// None of the three numbers falls below six, whatever pulls it down.
+TEST_F(Delivery, BKAndENeverFallBelowSix)
 {
+    Fielder(kFast).nBowlSkill = 0;
+    Fielder(kFast).nMorale = 0;  // K = 0 + 0 - 0 - 6 - 6 = -12
+    EXPECT_EQ(ComputeFigures(g).K, 6);
+
+    Fielder(kFast).nMorale = 3;
+    Fielder(kFast).nBowlSkill = 80;  // X = 200: E = 188 - 203 - 6 - 5 - 11 + 2 = -35
+    DeliveryFigures f = ComputeFigures(g);
+    EXPECT_EQ(f.E, 6);
+    EXPECT_EQ(f.K, 191);
+
+    Fielder(kFast).nBowlSkill = 25;
     Batsman(0).nBatSkill = 2;
     Batsman(0).nMorale = 0;
     g.Current.nPitch = 1200;     // wear index 8: -4
     g.Current.nBounce = 800;     // bounce index 8: -3
     g.Current.nBallWear = 200;   // age index 8: -2
     g.Current.nWeather = 30;     // very overcast: -1
-    // B0 = -8 + 5 + 0 - 9 - 2 - 2 = -16
+    // B0 = -8 + 5 + 0 - 9 - 2 - 2 = -16, above the skill cap
     EXPECT_EQ(ComputeFigures(g).B, 6);
-}
-
-TEST_F(Delivery, KNeverFallsBelowSix)
-{
-    Fielder(kFast).nBowlSkill = 0;
-    Fielder(kFast).nMorale = 0;  // K = 0 + 0 - 0 - 6 - 6 = -12
-    EXPECT_EQ(ComputeFigures(g).K, 6);
-}
-
-TEST_F(Delivery, ENeverFallsBelowSix)
-{
-    Fielder(kFast).nBowlSkill = 80;  // X = 200: E = 188 - 203 - 6 - 5 - 11 + 2 = -35
-    DeliveryFigures f = ComputeFigures(g);
-    EXPECT_EQ(f.E, 6);
-    EXPECT_EQ(f.K, 191);
 }
 
 TEST_F(Delivery, FatigueWeakensTheBowlerAndGivesMoreChances)
@@ -166,56 +163,67 @@ TEST_F(Delivery, XOfOneOrYOfEGivesAChance)
     EXPECT_EQ(g.pInnings->nWickets, 2);
 }
 
-TEST_F(Delivery, TheBandOfTDecidesExtrasOrAShot)
-{
-    Script({4, 0, 4, 13, 29});  // t = 1: extras; r 13 byes; the keeper (30) stops them
-    BowlDelivery(g);
-    ExpectScriptUsed();
-    EXPECT_EQ(g.Current.nOutcome, 1);
-
-    g.queue.Clear();
-    Script({4, 0, 0, 176});  // t = 5: a shot, r 176 a four
-    BowlDelivery(g);
-    ExpectScriptUsed();
-    EXPECT_EQ(g.Current.nOutcome, 5);
-}
-
-struct Band {
-    int r;
-    int runs;
+// One scripted delivery from a fresh fixture: what it comes to and the runs
+// booked. The draws are x, y, z for t = x + 1 - (z + 1) (a shot from t = 2),
+// then the extras or the shot's r, then what a chance or the byes draw.
+struct Scripted {
+    const char* what;
+    enum Setting { Plain, SlowOutfield, StrongField, SmallestGround } setting;
+    std::vector<int> draws;
+    int outcome, runs;
 };
 
-class DeliveryBands : public DeliveryFixture, public ::testing::WithParamInterface<Band> {};
+class DeliveryScripted : public DeliveryFixture, public ::testing::WithParamInterface<Scripted> {};
 
-TEST_P(DeliveryBands, RunsOffTheBatByBand)
+TEST_P(DeliveryScripted, OutcomeOfTheDraws)
 {
-    const Band b = GetParam();
-    Script({61, 0, 0, b.r});  // t = 62: a shot
+    const Scripted sc = GetParam();
+    SCOPED_TRACE(sc.what);
+    DayTimes& t = Timetable(g);
+    switch (sc.setting) {
+    case Scripted::Plain: break;
+    case Scripted::SlowOutfield: g.Current.nOutfield = 250; break;   // 10 - 250/25 = 0: u = r
+    case Scripted::StrongField: g.Series.nFieldingStrength = 3; break;  // u = r + 7
+    case Scripted::SmallestGround:  // ground size -5
+        t.nRunLimit = 200;
+        t.nRunFour = 175;
+        t.nRunThree = 180;
+        t.nRunTwo = 153;
+        t.nRunOne = 110;
+        break;
+    }
+    script.assign(sc.draws.begin(), sc.draws.end());
     BowlDelivery(g);
     ExpectScriptUsed();
-    EXPECT_EQ(g.pInnings->nTotal, b.runs);
-    EXPECT_EQ(Bat(0).nRuns, b.runs);
-    EXPECT_EQ(g.Current.nOutcome, 1 + b.runs);
+    EXPECT_EQ(g.Current.nOutcome, sc.outcome);
+    EXPECT_EQ(g.pInnings->nTotal, sc.runs);
+    EXPECT_EQ(Bat(0).nRuns, sc.runs);
 }
 
-INSTANTIATE_TEST_SUITE_P(Delivery, DeliveryBands,
-                         ::testing::Values(Band{176, 4}, Band{175, 3}, Band{166, 3}, Band{165, 2}, Band{139, 2},
-                                           Band{138, 1}, Band{106, 1}, Band{105, 0}));
-
-TEST_F(Delivery, ASlowOutfieldAndGoodFieldersCostRuns)
-{
-    g.Current.nOutfield = 250;  // 10 - 250/25 = 0: u = r
-    Script({61, 0, 0, 185});
-    BowlDelivery(g);
-    EXPECT_EQ(g.pInnings->nTotal, 3);
-
-    g.queue.Clear();
-    g.Current.nOutfield = 0;
-    g.Series.nFieldingStrength = 3;  // u = r + 7
-    Script({61, 0, 0, 178});
-    BowlDelivery(g);
-    EXPECT_EQ(g.pInnings->nTotal, 3 + 3);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Delivery, DeliveryScripted,
+    ::testing::Values(
+        // The band of t: extras, then a shot.
+        Scripted{"t = 1: extras; r 13 byes; the keeper (30) stops them", Scripted::Plain, {4, 0, 4, 13, 29}, 1, 0},
+        Scripted{"t = 5: a shot, r 176 a four", Scripted::Plain, {4, 0, 0, 176}, 5, 4},
+        // Runs off the bat by the band of u = r + 10.
+        Scripted{"r 176: four", Scripted::Plain, {61, 0, 0, 176}, 5, 4},
+        Scripted{"r 175: three", Scripted::Plain, {61, 0, 0, 175}, 4, 3},
+        Scripted{"r 166: three", Scripted::Plain, {61, 0, 0, 166}, 4, 3},
+        Scripted{"r 165: two", Scripted::Plain, {61, 0, 0, 165}, 3, 2},
+        Scripted{"r 139: two", Scripted::Plain, {61, 0, 0, 139}, 3, 2},
+        Scripted{"r 138: one", Scripted::Plain, {61, 0, 0, 138}, 2, 1},
+        Scripted{"r 106: one", Scripted::Plain, {61, 0, 0, 106}, 2, 1},
+        Scripted{"r 105: none", Scripted::Plain, {61, 0, 0, 105}, 1, 0},
+        // A slow outfield and good fielders cost runs.
+        Scripted{"slow outfield, r 185: three", Scripted::SlowOutfield, {61, 0, 0, 185}, 4, 3},
+        Scripted{"fielding strength 3, r 178: three", Scripted::StrongField, {61, 0, 0, 178}, 4, 3},
+        // A feeble shot may give a chance.
+        Scripted{"u 12: no run; Abat/5 = 2 >= 2: a chance, bowled", Scripted::Plain, {61, 0, 0, 2, 0}, 32, 0},
+        Scripted{"2 < 3: a plain dot", Scripted::Plain, {61, 0, 0, 3}, 1, 0},
+        // On the smallest ground the three band scores four.
+        Scripted{"u 178: between the two limits, a four", Scripted::SmallestGround, {61, 0, 0, 168}, 5, 4},
+        Scripted{"u 170: a two", Scripted::SmallestGround, {61, 0, 0, 160}, 3, 2}));
 
 TEST_F(Delivery, ASixNeedsAnAttackingBatsman)
 {
@@ -236,37 +244,6 @@ TEST_F(Delivery, ASixNeedsAnAttackingBatsman)
     Script({61, 0, 0, 215});  // 215 - 6 < 210: u = 225, a four
     BowlDelivery(g);
     EXPECT_EQ(g.Current.nOutcome, 5);
-}
-
-TEST_F(Delivery, AFeebleShotMayGiveAChance)
-{
-    Script({61, 0, 0, 2, 0});  // u 12: no run; Abat/5 = 2 >= 2: chance, bowled
-    BowlDelivery(g);
-    ExpectScriptUsed();
-    EXPECT_EQ(g.Current.nOutcome, 32);
-
-    g.queue.Clear();
-    Script({61, 0, 0, 3});  // 2 < 3: a plain dot
-    BowlDelivery(g);
-    ExpectScriptUsed();
-    EXPECT_EQ(g.Current.nOutcome, 1);
-}
-
-TEST_F(Delivery, OnTheSmallestGroundTheThreeBandScoresFour)
-{
-    DayTimes& t = Timetable(g);
-    t.nRunLimit = 200;  // ground size -5
-    t.nRunFour = 175;
-    t.nRunThree = 180;
-    t.nRunTwo = 153;
-    t.nRunOne = 110;
-    Script({61, 0, 0, 168});  // u 178: between the two, a four
-    BowlDelivery(g);
-    EXPECT_EQ(g.Current.nOutcome, 5);
-    g.queue.Clear();
-    Script({61, 0, 0, 160});  // u 170: a two
-    BowlDelivery(g);
-    EXPECT_EQ(g.Current.nOutcome, 3);
 }
 
 // --- runs, protection and the target -----------------------------------------

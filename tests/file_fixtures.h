@@ -15,7 +15,10 @@
 #include <string>
 #include <vector>
 
+#include "core/flow.h"
 #include "core/game.h"
+#include "core/menu.h"
+#include "core/series.h"
 #include "core/startup.h"
 #include "data/files.h"
 #include "data/stores.h"
@@ -54,6 +57,21 @@ template <typename T>
 std::string Bytes(const std::vector<T>& v, std::size_t n)
 {
     return std::string(reinterpret_cast<const char*>(v.data()), n * sizeof(T));
+}
+template <typename T>
+std::string Bytes(const std::vector<T>& v)
+{
+    return Bytes(v, v.size());
+}
+
+// Equal byte images; on a difference, where the first one lies (the records
+// are too large to print).
+inline testing::AssertionResult Same(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size()) return testing::AssertionFailure() << "sizes " << a.size() << " and " << b.size();
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i]) return testing::AssertionFailure() << "first difference at byte " << i;
+    return testing::AssertionSuccess();
 }
 
 inline int I16At(const std::string& b, std::size_t off)
@@ -168,6 +186,37 @@ struct StartedGame {
     TestHost host;
     Game g{host};
     bool started = false;
+
+    // A computer series between squads home and away, posted to be pumped.
+    bool StartComputerSeries(int home, int away, int tests, bool allowWeather = true)
+    {
+        std::string refusal;
+        if (!SetUpComputerSeries(g, home, away, tests, allowWeather, refusal)) {
+            ADD_FAILURE() << refusal;
+            return false;
+        }
+        ControlMenu(g, CMD_PREPAREDSERIES);
+        return true;
+    }
+
+    // Pumps the flow to its end, resuming a pause as a click would (a replay
+    // is watched); `seen` is told of every message after it was handled.
+    // False when the flow did not end within the limit.
+    template <typename Seen>
+    bool PumpToEnd(Seen seen, long limit = 20'000'000)
+    {
+        for (long n = 0; n < limit; ++n) {
+            std::optional<AppMessage> m = g.queue.Pop();
+            if (!m) {
+                if (g.bPaused == 1 && Resume(g, true)) continue;
+                return true;
+            }
+            MainWndProc(g, m->msg, m->wParam, m->lParam);
+            seen(m->msg, m->wParam);
+        }
+        return false;
+    }
+    bool PumpToEnd() { return PumpToEnd([](std::uint32_t, std::int32_t) {}); }
 
 private:
     void Start(std::uint32_t seed, const std::string& dbPath)

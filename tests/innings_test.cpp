@@ -117,57 +117,46 @@ TEST_F(InningsTest, LeadTexts)
 
 // --- declarations ---------------------------------------------------------
 
-TEST_F(InningsTest, ComputerDeclaresFirstInningsAtFourHundredAfterTwoHundredOvers)
+// When a computer side at the crease declares: the totals of the innings
+// before (Home batting first, no follow-on), its own runs, the day and the
+// overs bowled that day.
+struct DeclareCase {
+    const char* what;
+    int innings, before[3], runs, day, oversToday;
+    bool declares;
+};
+
+TEST_F(InningsTest, ComputerDeclaresByTheLeadAndTheOversLeft)
 {
-    InInnings(0, 0, 399);
-    At(3, 20);  // 2 * 90 + 20 = 200 overs
-    EXPECT_EQ(ComputerDeclares(g, 0), 0);
-    EXPECT_EQ(g.pInnings->nStatus, INNINGS_INPROGRESS);
+    const DeclareCase cases[] = {
+        // First innings: 400 runs after 200 overs (2 * 90 + 20).
+        {"399 after 200 overs", 0, {}, 399, 3, 20, false},
+        {"400 after 199 overs", 0, {}, 400, 3, 19, false},
+        {"400 after 200 overs", 0, {}, 400, 3, 20, true},
+        // Second innings, 60 overs left (180 < d): d = 200 is not over 200.
+        {"200 ahead late on", 1, {200}, 400, 5, 30, false},
+        {"201 ahead late on", 1, {200}, 401, 5, 30, true},
+        {"249 ahead on day 1", 1, {351}, 600, 1, 0, false},
+        {"600 and 250 ahead on day 1", 1, {350}, 600, 1, 0, true},
+        // Third innings: five hundred ahead.
+        {"499 ahead", 2, {300, 200}, 399, 2, 0, false},
+        {"500 ahead", 2, {300, 200}, 400, 2, 0, true},
+        // Never in the fourth innings.
+        {"fourth innings", 3, {300, 250, 200}, 1000, 5, 80, false},
+    };
+    for (const DeclareCase& dc : cases) {
+        SCOPED_TRACE(dc.what);
+        for (int i = 0; i < dc.innings; ++i) Finished(i, i % 2, dc.before[i]);
+        InInnings(dc.innings, dc.innings % 2, dc.runs);
+        At(dc.day, dc.oversToday);
+        EXPECT_EQ(ComputerDeclares(g, dc.innings), dc.declares ? 1 : 0);
+        EXPECT_EQ(g.pInnings->nStatus, dc.declares ? INNINGS_DECLARED : INNINGS_INPROGRESS);
+        if (dc.declares) {
+            EXPECT_EQ(LastReplayByte(), 255);
+        }
+    }
 
-    g.pInnings->nTotal = 400;
-    At(3, 19);
-    EXPECT_EQ(ComputerDeclares(g, 0), 0);
-
-    At(3, 20);
-    EXPECT_EQ(ComputerDeclares(g, 0), 1);
-    EXPECT_EQ(g.pInnings->nStatus, INNINGS_DECLARED);
-    EXPECT_EQ(LastReplayByte(), 255);
-}
-
-TEST_F(InningsTest, ComputerDeclaresSecondInnings)
-{
-    Finished(0, 0, 200);
-    InInnings(1, 1, 400);
-    At(5, 30);  // 60 overs left: 180 < d
-    EXPECT_EQ(ComputerDeclares(g, 1), 0);  // d = 200 is not over 200
-    g.pInnings->nTotal = 401;
-    EXPECT_EQ(ComputerDeclares(g, 1), 1);
-
-    Finished(0, 0, 351);
-    InInnings(1, 1, 600);
-    At(1, 0);
-    EXPECT_EQ(ComputerDeclares(g, 1), 0);  // d = 249
-    Finished(0, 0, 350);
-    EXPECT_EQ(ComputerDeclares(g, 1), 1);  // 600 and d = 250
-}
-
-TEST_F(InningsTest, ComputerDeclaresThirdInningsFiveHundredAhead)
-{
-    Finished(0, 0, 300);
-    Finished(1, 1, 200);
-    InInnings(2, 0, 399);  // d = 499
-    At(2, 0);
-    EXPECT_EQ(ComputerDeclares(g, 2), 0);
-    g.pInnings->nTotal = 400;
-    EXPECT_EQ(ComputerDeclares(g, 2), 1);
-}
-
-TEST_F(InningsTest, ComputerNeverDeclaresInTheFourthInningsOrForAPerson)
-{
-    InInnings(3, 1, 1000);
-    At(5, 80);
-    EXPECT_EQ(ComputerDeclares(g, 3), 0);
-
+    // Nor for a person's side.
     g.Series.nControl[0] = CONTROL_HUMAN;
     InInnings(0, 0, 700);
     At(4, 0);
@@ -212,35 +201,27 @@ TEST_F(InningsTest, DeclarationQuestionsBehindAndLevel)
 
 // --- the result after an innings -------------------------------------------
 
-TEST_F(InningsTest, InningsDefeatAfterTheThirdInnings)
+// An innings that has just ended decides the Test, or the other side bats again.
+TEST_F(InningsTest, AnEndedInningsDecidesTheTestWhenNobodyCanBatAgain)
 {
-    Finished(0, 0, 200);
-    Finished(1, 1, 450);
-    InInnings(2, 0, 249);
-    g.pInnings->nStatus = INNINGS_ENDED;
-    CheckResult(g);
-    EXPECT_EQ(g.pInnings->nStatus, INNINGS_RESULT);
-
-    g.pInnings->nStatus = INNINGS_ENDED;
-    g.pInnings->nTotal = 250;  // level: the other side must bat again
-    CheckResult(g);
-    EXPECT_EQ(g.pInnings->nStatus, INNINGS_ENDED);
-}
-
-TEST_F(InningsTest, FourthInningsShortOfTheTargetOrTied)
-{
-    Finished(0, 0, 300);
-    Finished(1, 1, 250);
-    Finished(2, 0, 200);
-    InInnings(3, 1, 250);  // 250 + 250 = 500 = 300 + 200: a tie
-    g.pInnings->nStatus = INNINGS_ENDED;
-    CheckResult(g);
-    EXPECT_EQ(g.pInnings->nStatus, INNINGS_RESULT);
-
-    g.pInnings->nStatus = INNINGS_ENDED;
-    g.pInnings->nTotal = 251;
-    CheckResult(g);
-    EXPECT_EQ(g.pInnings->nStatus, INNINGS_ENDED);
+    const struct {
+        const char* what;
+        int innings, batSide, before[3], runs;
+        bool result;
+    } cases[] = {
+        {"an innings defeat: 200 + 249 short of 450", 2, 0, {200, 450}, 249, true},
+        {"level after three innings: the other side must bat again", 2, 0, {200, 450}, 250, false},
+        {"a tie: 250 + 250 = 500 = 300 + 200", 3, 1, {300, 250, 200}, 250, true},
+        {"the fourth innings past the others' total", 3, 1, {300, 250, 200}, 251, false},
+    };
+    for (const auto& rc : cases) {
+        SCOPED_TRACE(rc.what);
+        for (int i = 0; i < rc.innings; ++i) Finished(i, i % 2, rc.before[i]);
+        InInnings(rc.innings, rc.batSide, rc.runs);
+        g.pInnings->nStatus = INNINGS_ENDED;
+        CheckResult(g);
+        EXPECT_EQ(g.pInnings->nStatus, rc.result ? INNINGS_RESULT : INNINGS_ENDED);
+    }
 }
 
 // --- the end of an innings ---------------------------------------------------

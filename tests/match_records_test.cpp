@@ -1,11 +1,9 @@
-// Match-state records: file images and the initialisers, which must set exactly
-// their fields and leave every other byte as it was.
+// Match-state records: the initialisers, which must set exactly their fields
+// and leave every other byte as it was.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
 #include <memory>
-#include <vector>
 
 #include "core/match.h"
 
@@ -234,46 +232,6 @@ TEST(MatchRecordsInit, OverHistory)
     EXPECT_EQ(c->nBall, 0);
     EXPECT_EQ(I16At(b, 8), static_cast<std::int16_t>(0xABAB));
     EXPECT_EQ(b[1396], kFill);
-}
-
-TEST(MatchRecordsLayout, SeriesAndCurrentRoundTripThroughAFile)
-{
-    auto s = std::make_unique<SERIES>();
-    InitSeries(*s);
-    s->Test[2].Innings[1].Bat[4].nRuns = 0x1234;
-    s->Test[5].Replay.Data[8191] = 0x77;
-    s->Player[29][1].nBowlType = -1;
-    auto c = std::make_unique<CURRENT>();
-    InitCurrentForTest(*c);
-    InitOverHistory(*c);
-    c->nTest = 2;
-    std::snprintf(c->szSessions[15], sizeof c->szSessions[15], "Tea");
-
-    std::FILE* f = std::tmpfile();
-    ASSERT_NE(f, nullptr);
-    ASSERT_EQ(std::fwrite(s.get(), sizeof(SERIES), 1, f), 1u);
-    ASSERT_EQ(std::fwrite(c.get(), sizeof(CURRENT), 1, f), 1u);
-    std::rewind(f);
-    std::vector<unsigned char> bytes(sizeof(SERIES) + sizeof(CURRENT));
-    ASSERT_EQ(std::fread(bytes.data(), 1, bytes.size(), f), bytes.size());
-    std::fclose(f);
-
-    // Batting of slot 4 in innings 1 of Test 2, little-endian.
-    const std::size_t bat = 14 + 2 * 10436 + 270 + 364 + 50 + 4 * 10;
-    EXPECT_EQ(bytes[bat], 0x34);
-    EXPECT_EQ(bytes[bat + 1], 0x12);
-    EXPECT_EQ(bytes[14 + 5 * 10436 + 1844 + 4 + 8191], 0x77);
-    EXPECT_EQ(bytes[67798 + (29 * 2 + 1) * 44 + 34], 0xFF);
-    EXPECT_EQ(I16At(bytes.data() + sizeof(SERIES), 0), 2);
-    EXPECT_STREQ(reinterpret_cast<const char*>(bytes.data() + sizeof(SERIES) + 3798 + 15 * 100), "Tea");
-
-    auto s2 = std::make_unique<SERIES>();
-    auto c2 = std::make_unique<CURRENT>();
-    std::memcpy(static_cast<void*>(s2.get()), bytes.data(), sizeof(SERIES));
-    std::memcpy(static_cast<void*>(c2.get()), bytes.data() + sizeof(SERIES), sizeof(CURRENT));
-    EXPECT_EQ(std::memcmp(s2.get(), s.get(), sizeof(SERIES)), 0);
-    EXPECT_EQ(std::memcmp(c2.get(), c.get(), sizeof(CURRENT)), 0);
-    EXPECT_EQ(s2->Test[2].Innings[1].Bat[4].nRuns, 0x1234);
 }
 
 }  // namespace

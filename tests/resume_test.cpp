@@ -1,7 +1,6 @@
-// Saved positions and replays: a position saved at an over comes back byte
-// for byte and plays on to a proper end of the series; a finished Test
-// replays from its stream to the same scorecard without touching the
-// database; and the resume, replay and db --careers commands end to end.
+// Saved positions: a position saved at an over comes back byte for byte and
+// plays on to a proper end of the series; and the resume, replay and
+// db --careers commands end to end.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -13,9 +12,7 @@
 #include "core/flow.h"
 #include "core/game.h"
 #include "core/match.h"
-#include "core/menu.h"
 #include "core/messages.h"
-#include "core/series.h"
 #include "data/files.h"
 #include "file_fixtures.h"
 #include "scorecard_check.h"
@@ -35,16 +32,8 @@ struct DataDir {
     test::TempDir dir{"ovs-resume"};
 };
 
-// The flow pumped as the commands pump it: a pause is resumed as a click
-// would, and PlayOvers stops between two overs once `overs` have been bowled.
-bool PlayToEnd(Game& g)
-{
-    for (long n = 0; n < kLimit; ++n) {
-        if (!PumpOne(g) && !(g.bPaused == 1 && g.queue.Empty() && Resume(g, true))) return true;
-    }
-    return false;
-}
-
+// The flow pumped as the commands pump it, stopping between two overs once
+// `overs` have been bowled.
 bool PlayOvers(Game& g, long overs)
 {
     long bowled = 0;
@@ -69,39 +58,11 @@ bool SeriesOver(const Game& g)
 // A started game on the data directory's database.
 struct Session : test::StartedGame {
     Session(const DataDir& data, std::uint32_t seed) : StartedGame(seed, data.dir.Path(), data.Database()) {}
-    void StartSeries(int tests)
-    {
-        std::string refusal;
-        ASSERT_TRUE(SetUpComputerSeries(g, 0, 1, tests, true, refusal)) << refusal;
-        ControlMenu(g, CMD_PREPAREDSERIES);
-    }
 };
 
-template <typename T>
-std::vector<unsigned char> Bytes(const T& r)
-{
-    const auto* p = reinterpret_cast<const unsigned char*>(&r);
-    return std::vector<unsigned char>(p, p + sizeof r);
-}
-
-template <typename T>
-std::vector<unsigned char> Bytes(const std::vector<T>& v)
-{
-    const auto* p = reinterpret_cast<const unsigned char*>(v.data());
-    return std::vector<unsigned char>(p, p + v.size() * sizeof(T));
-}
-
-// Equal byte images; on a difference, where the first one lies.
-template <typename A, typename B>
-testing::AssertionResult Same(const A& a, const B& b)
-{
-    if (a.size() != b.size()) return testing::AssertionFailure() << "sizes " << a.size() << " and " << b.size();
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i] != b[i]) return testing::AssertionFailure() << "first difference at byte " << i;
-    return testing::AssertionSuccess();
-}
-
+using ovs::test::Bytes;
 using ovs::test::CheckFinishedTest;
+using ovs::test::Same;
 
 TEST(ResumePosition, SavedAtAnOverLoadsBackByteForByteAndPlaysOnToTheEnd)
 {
@@ -112,7 +73,7 @@ TEST(ResumePosition, SavedAtAnOverLoadsBackByteForByteAndPlaysOnToTheEnd)
     {
         Session a(data, 11);
         ASSERT_TRUE(a.started);
-        a.StartSeries(2);
+        ASSERT_TRUE(a.StartComputerSeries(0, 1, 2));
         // 130 overs reach the second innings of the first Test or beyond.
         ASSERT_TRUE(PlayOvers(a.g, 130));
         ASSERT_EQ(a.g.Current.nTest, 0);
@@ -133,7 +94,7 @@ TEST(ResumePosition, SavedAtAnOverLoadsBackByteForByteAndPlaysOnToTheEnd)
     ASSERT_TRUE(SavePosition(b.g));
     EXPECT_TRUE(Same(test::ReadFile(data.SavedPosition()), first));
 
-    ASSERT_TRUE(PlayToEnd(b.g));
+    ASSERT_TRUE(b.PumpToEnd());
     EXPECT_TRUE(SeriesOver(b.g));
     const SERIES& s = b.g.Series;
     // The innings finished before the save are kept as they were.
@@ -142,50 +103,6 @@ TEST(ResumePosition, SavedAtAnOverLoadsBackByteForByteAndPlaysOnToTheEnd)
     for (int t = 0; t < s.nNumTests; ++t) CheckFinishedTest(s.Test[t], t);
     EXPECT_EQ(s.nPlayed, 2);
     EXPECT_EQ(s.nHomeWins + s.nAwayWins + s.nDraws + s.nTies, 2);
-}
-
-TEST(ResumeReplay, ReplayedTestEqualsTheOriginalAndLeavesTheDatabaseAlone)
-{
-    DataDir data;
-    Session a(data, 21);
-    ASSERT_TRUE(a.started);
-    a.StartSeries(1);
-    ASSERT_TRUE(PlayToEnd(a.g));
-    ASSERT_TRUE(SeriesOver(a.g));
-
-    std::unique_ptr<TEST> original = std::make_unique<TEST>(a.g.Series.Test[0]);
-    CheckFinishedTest(*original, 0);
-    const auto players = Bytes(a.g.db.players), squads = Bytes(a.g.db.squads);
-    const auto grounds = Bytes(a.g.db.grounds), records = Bytes(a.g.db.records);
-    const auto averages = Bytes(a.g.Series.Average);
-    const int counters[] = {a.g.Series.nPlayed, a.g.Series.nHomeWins, a.g.Series.nAwayWins, a.g.Series.nDraws,
-                            a.g.Series.nTies};
-
-    SetReplayFlag(a.g, 1);
-    a.g.queue.Post(WM_REPLAYTEST, 0);
-    ASSERT_TRUE(PlayToEnd(a.g));
-
-    const TEST& replayed = a.g.Series.Test[0];
-    for (int i = 0; i < MAX_INNINGS; ++i)
-        EXPECT_TRUE(Same(Bytes(replayed.Innings[i]), Bytes(original->Innings[i]))) << "innings " << i;
-    EXPECT_STREQ(replayed.szResult, original->szResult);
-    EXPECT_EQ(replayed.nWinner, original->nWinner);
-    EXPECT_EQ(replayed.nTossWinner, original->nTossWinner);
-    // Fielding points come from the replayed chances alone. Batting and bowling
-    // points are not compared: they are worked out from the players' ratings
-    // as they stand, and the finished Test has changed those.
-    EXPECT_EQ(std::memcmp(replayed.nFieldPoints, original->nFieldPoints, sizeof replayed.nFieldPoints), 0);
-
-    EXPECT_TRUE(Same(Bytes(a.g.db.players), players));
-    EXPECT_TRUE(Same(Bytes(a.g.db.squads), squads));
-    EXPECT_TRUE(Same(Bytes(a.g.db.grounds), grounds));
-    EXPECT_TRUE(Same(Bytes(a.g.db.records), records));
-    EXPECT_TRUE(Same(Bytes(a.g.Series.Average), averages));
-    const int after[] = {a.g.Series.nPlayed, a.g.Series.nHomeWins, a.g.Series.nAwayWins, a.g.Series.nDraws,
-                         a.g.Series.nTies};
-    EXPECT_EQ(std::vector<int>(after, after + 5), std::vector<int>(counters, counters + 5));
-    EXPECT_EQ(a.g.Series.nControl[0], CONTROL_COMPUTER);
-    EXPECT_EQ(a.g.wReplayFlag, 0);
 }
 
 // --- The commands end to end ---------------------------------------------------

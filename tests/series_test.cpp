@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <string>
 
 #include "core/flow.h"
@@ -14,7 +13,6 @@
 #include "core/replay.h"
 #include "core/result.h"
 #include "core/series.h"
-#include "core/startup.h"
 #include "data/stores.h"
 #include "test_host.h"
 
@@ -71,13 +69,6 @@ protected:
 
 // --- the new-series checks ------------------------------------------------------
 
-TEST_F(SeriesTest, ChecksPassForTwoFullSquads)
-{
-    bool warning = true;
-    EXPECT_EQ(CheckNewSeries(g, 0, 1, 6, &warning), "");
-    EXPECT_FALSE(warning);
-}
-
 TEST_F(SeriesTest, ChecksRefuseTheSameSquadAndSharedPlayersWithAWarning)
 {
     bool warning = false;
@@ -95,9 +86,12 @@ TEST_F(SeriesTest, ChecksRefuseTheSameSquadAndSharedPlayersWithAWarning)
     EXPECT_EQ(CheckNewSeries(g, 0, 1, 3), "Anderson is in both Squads!");
 }
 
-TEST_F(SeriesTest, ChecksRefuseInOrderWithoutAWarning)
+TEST_F(SeriesTest, ChecksPassForTwoFullSquadsAndRefuseInOrderWithoutAWarning)
 {
     bool warning = true;
+    EXPECT_EQ(CheckNewSeries(g, 0, 1, 6, &warning), "");
+    EXPECT_FALSE(warning);
+    warning = true;
     EXPECT_EQ(CheckNewSeries(g, 0, 1, 0, &warning), "Invalid number of Tests.");
     EXPECT_FALSE(warning);
     EXPECT_EQ(CheckNewSeries(g, 0, 1, 7), "Invalid number of Tests.");
@@ -200,115 +194,86 @@ TEST_F(SeriesTest, NewSeriesBoxCancelledStartsNothing)
 
 // --- the result of a Test --------------------------------------------------------
 
-TEST_F(SeriesTest, InningsWinUnderTheFollowOn)
-{
-    StartSeries();
-    Innings(0, 0, 450, 10);
-    Innings(1, 1, 200, 10);
-    Innings(2, 1, 180, 10, INNINGS_RESULT);
-    // 450 - 200 - 180
-    EXPECT_EQ(TestResult(g), "England won by an Innings and 70 runs.");
-    EXPECT_STREQ(g.pTest->szResult, "England won by an Innings and 70 runs.");
-    EXPECT_EQ(g.pTest->nWinner, 0);
-    EXPECT_EQ(g.Series.nPlayed, 1);
-    EXPECT_EQ(g.Series.nHomeWins, 1);
-    EXPECT_EQ(g.Series.nAwayWins, 0);
-    EXPECT_EQ(g.db.squads[0].nPlayed, 1);
-    EXPECT_EQ(g.db.squads[1].nPlayed, 1);
-    EXPECT_EQ(g.db.squads[0].nWon, 1);
-    EXPECT_EQ(g.db.squads[1].nLost, 1);
-    EXPECT_EQ(g.db.grounds[2].nPlayed, 1);
-    EXPECT_EQ(g.db.grounds[2].nHomeWins, 1);
-    EXPECT_EQ(g.db.grounds[2].nHomeLosses, 0);
-}
+// England (home, squad 0) against Australia at ground 2: the innings as they
+// stood, the wording, and who won (-1 none; a tie is told apart by its text).
+struct ResultCase {
+    const char* what;
+    int innings[4][4];   // side, runs, wickets, status; side -1: not played
+    const char* text;
+    int winner;
+};
 
-TEST_F(SeriesTest, InningsWinWhenTheSideBattingThirdStaysBehind)
-{
-    StartSeries();
-    Innings(0, 0, 150, 10);
-    Innings(1, 1, 500, 10);
-    Innings(2, 0, 349, 10, INNINGS_RESULT);
-    // 500 - 150 - 349: one run, singular
-    EXPECT_EQ(TestResult(g), "Australia won by an Innings and 1 run.");
-    EXPECT_EQ(g.pTest->nWinner, 1);
-    EXPECT_EQ(g.Series.nAwayWins, 1);
-    EXPECT_EQ(g.db.squads[1].nWon, 1);
-    EXPECT_EQ(g.db.squads[0].nLost, 1);
-    EXPECT_EQ(g.db.grounds[2].nHomeLosses, 1);
-}
+const ResultCase kResults[] = {
+    {"innings win under the follow-on: 450 - 200 - 180",
+     {{0, 450, 10, INNINGS_ENDED}, {1, 200, 10, INNINGS_ENDED}, {1, 180, 10, INNINGS_RESULT}, {-1}},
+     "England won by an Innings and 70 runs.", 0},
+    {"innings win when the side batting third stays behind: 500 - 150 - 349, one run singular",
+     {{0, 150, 10, INNINGS_ENDED}, {1, 500, 10, INNINGS_ENDED}, {0, 349, 10, INNINGS_RESULT}, {-1}},
+     "Australia won by an Innings and 1 run.", 1},
+    {"win by runs: 300 + 200 - 250 - 200",
+     {{0, 300, 10, INNINGS_ENDED}, {1, 250, 10, INNINGS_ENDED}, {0, 200, 10, INNINGS_ENDED},
+      {1, 200, 10, INNINGS_RESULT}},
+     "England won by 50 runs.", 0},
+    {"win by one run after following on: 150 + 400 - 400 - 149",
+     {{0, 400, 10, INNINGS_ENDED}, {1, 150, 10, INNINGS_ENDED}, {1, 400, 10, INNINGS_ENDED},
+      {0, 149, 10, INNINGS_RESULT}},
+     "Australia won by 1 run.", 1},
+    {"win by wickets",
+     {{0, 300, 10, INNINGS_ENDED}, {1, 250, 10, INNINGS_ENDED}, {0, 200, 10, INNINGS_ENDED},
+      {1, 251, 7, INNINGS_RESULT}},
+     "Australia won by 3 wkts.", 1},
+    {"win by one wicket, singular",
+     {{0, 300, 10, INNINGS_ENDED}, {1, 250, 10, INNINGS_ENDED}, {0, 200, 10, INNINGS_ENDED},
+      {1, 251, 9, INNINGS_RESULT}},
+     "Australia won by 1 wkt.", 1},
+    {"tie when the chase ends level",
+     {{0, 300, 10, INNINGS_ENDED}, {1, 250, 10, INNINGS_ENDED}, {0, 200, 10, INNINGS_ENDED},
+      {1, 250, 10, INNINGS_RESULT}},
+     "Test was Tied.", -1},
+    {"draw when time runs out",
+     {{0, 600, 7, INNINGS_DECLARED}, {1, 312, 4, INNINGS_DRAWN}, {-1}, {-1}}, "Test Match Drawn.", -1},
+};
 
-TEST_F(SeriesTest, WinByRuns)
+// The wording, the winner and every tally the result moves: the series, both
+// squads and the ground.
+TEST_F(SeriesTest, ResultsAreWordedAndTallied)
 {
-    StartSeries();
-    Innings(0, 0, 300, 10);
-    Innings(1, 1, 250, 10);
-    Innings(2, 0, 200, 10);
-    Innings(3, 1, 200, 10, INNINGS_RESULT);
-    // 300 + 200 - 250 - 200
-    EXPECT_EQ(TestResult(g), "England won by 50 runs.");
-    EXPECT_EQ(g.pTest->nWinner, 0);
-}
+    for (const ResultCase& rc : kResults) {
+        SCOPED_TRACE(rc.what);
+        StartSeries();
+        for (int side = 0; side < 2; ++side) {
+            SQUAD& s = g.db.squads[side];
+            s.nPlayed = s.nWon = s.nLost = s.nDrawn = s.nTied = 0;
+        }
+        GROUND& gr = g.db.grounds[2];
+        gr.nPlayed = gr.nHomeWins = gr.nHomeLosses = gr.nDraws = gr.nTies = 0;
+        for (int i = 0; i < 4; ++i)
+            if (rc.innings[i][0] >= 0) Innings(i, rc.innings[i][0], rc.innings[i][1], rc.innings[i][2], rc.innings[i][3]);
 
-TEST_F(SeriesTest, WinByOneRunAfterTheFollowOn)
-{
-    StartSeries();
-    Innings(0, 0, 400, 10);
-    Innings(1, 1, 150, 10);
-    Innings(2, 1, 400, 10);
-    Innings(3, 0, 149, 10, INNINGS_RESULT);
-    // Australia followed on: 150 + 400 - 400 - 149
-    EXPECT_EQ(TestResult(g), "Australia won by 1 run.");
-    EXPECT_EQ(g.pTest->nWinner, 1);
-    EXPECT_EQ(g.Series.nAwayWins, 1);
-}
-
-TEST_F(SeriesTest, WinByWickets)
-{
-    StartSeries();
-    Innings(0, 0, 300, 10);
-    Innings(1, 1, 250, 10);
-    Innings(2, 0, 200, 10);
-    Innings(3, 1, 251, 7, INNINGS_RESULT);
-    EXPECT_EQ(TestResult(g), "Australia won by 3 wkts.");
-    EXPECT_EQ(g.pTest->nWinner, 1);
-
-    StartSeries();
-    Innings(0, 0, 300, 10);
-    Innings(1, 1, 250, 10);
-    Innings(2, 0, 200, 10);
-    Innings(3, 1, 251, 9, INNINGS_RESULT);
-    EXPECT_EQ(TestResult(g), "Australia won by 1 wkt.");
-}
-
-TEST_F(SeriesTest, TieWhenTheChaseEndsLevel)
-{
-    StartSeries();
-    Innings(0, 0, 300, 10);
-    Innings(1, 1, 250, 10);
-    Innings(2, 0, 200, 10);
-    Innings(3, 1, 250, 10, INNINGS_RESULT);
-    EXPECT_EQ(TestResult(g), "Test was Tied.");
-    EXPECT_EQ(g.pTest->nWinner, -1);
-    EXPECT_EQ(g.Series.nTies, 1);
-    EXPECT_EQ(g.Series.nHomeWins + g.Series.nAwayWins + g.Series.nDraws, 0);
-    EXPECT_EQ(g.db.squads[0].nTied, 1);
-    EXPECT_EQ(g.db.squads[1].nTied, 1);
-    EXPECT_EQ(g.db.grounds[2].nTies, 1);
-}
-
-TEST_F(SeriesTest, DrawWhenTimeRunsOut)
-{
-    StartSeries();
-    Innings(0, 0, 600, 7, INNINGS_DECLARED);
-    Innings(1, 1, 312, 4, INNINGS_DRAWN);
-    EXPECT_EQ(TestResult(g), "Test Match Drawn.");
-    EXPECT_EQ(g.pTest->nWinner, -1);
-    EXPECT_EQ(g.Series.nPlayed, 1);
-    EXPECT_EQ(g.Series.nDraws, 1);
-    EXPECT_EQ(g.db.squads[0].nDrawn, 1);
-    EXPECT_EQ(g.db.squads[1].nDrawn, 1);
-    EXPECT_EQ(g.db.grounds[2].nDraws, 1);
-    EXPECT_EQ(g.db.squads[0].nWon + g.db.squads[0].nLost, 0);
+        EXPECT_EQ(TestResult(g), rc.text);
+        EXPECT_STREQ(g.pTest->szResult, rc.text);
+        EXPECT_EQ(g.pTest->nWinner, rc.winner);
+        const bool tie = std::string(rc.text) == "Test was Tied.", draw = rc.winner < 0 && !tie;
+        const SERIES& s = g.Series;
+        EXPECT_EQ(s.nPlayed, 1);
+        EXPECT_EQ(s.nHomeWins, rc.winner == 0 ? 1 : 0);
+        EXPECT_EQ(s.nAwayWins, rc.winner == 1 ? 1 : 0);
+        EXPECT_EQ(s.nTies, tie ? 1 : 0);
+        EXPECT_EQ(s.nDraws, draw ? 1 : 0);
+        for (int side = 0; side < 2; ++side) {
+            const SQUAD& sq = g.db.squads[side];
+            EXPECT_EQ(sq.nPlayed, 1) << side;
+            EXPECT_EQ(sq.nWon, rc.winner == side ? 1 : 0) << side;
+            EXPECT_EQ(sq.nLost, rc.winner == 1 - side ? 1 : 0) << side;
+            EXPECT_EQ(sq.nTied, tie ? 1 : 0) << side;
+            EXPECT_EQ(sq.nDrawn, draw ? 1 : 0) << side;
+        }
+        EXPECT_EQ(gr.nPlayed, 1);
+        EXPECT_EQ(gr.nHomeWins, rc.winner == 0 ? 1 : 0);
+        EXPECT_EQ(gr.nHomeLosses, rc.winner == 1 ? 1 : 0);
+        EXPECT_EQ(gr.nTies, tie ? 1 : 0);
+        EXPECT_EQ(gr.nDraws, draw ? 1 : 0);
+    }
 }
 
 TEST_F(SeriesTest, ReplayedResultChangesNoCounter)
@@ -466,57 +431,6 @@ TEST_F(SeriesTest, EndOfAReplayFromALeagueResultPutsTheSeriesInPlayBack)
     EXPECT_EQ(g.wReplayFlag, 0);
     EXPECT_TRUE(g.commands.Enabled(1201));
     EXPECT_FALSE(g.commands.Enabled(1205));
-}
-
-// --- a replay ------------------------------------------------------------------------
-
-// A Test played through the real flow, then replayed from its stream: the
-// replay draws nothing and books the same innings and result, and changes no
-// counter of the series.
-TEST(SeriesReplayTest, ReplayedTestBooksTheSameInnings)
-{
-    test::TestHost host;
-    Game g{host};
-    StartupOptions so;
-    so.seed = 20261206;
-    so.dbPath = (std::filesystem::path(OVALSPIN_CLI_PATH).parent_path() / "OVS Test Database (Shareware).db").string();
-    so.prepareDataDir = false;
-    so.showAbout = false;
-    so.showLogNotice = false;
-    ASSERT_TRUE(Startup(g, so));
-    g.log.SetEnabled(false);
-
-    std::string refusal;
-    ASSERT_TRUE(SetUpComputerSeries(g, 0, 1, 1, true, refusal)) << refusal;
-    ControlMenu(g, CMD_PREPAREDSERIES);
-    PumpAll(g, 2'000'000);
-    ASSERT_TRUE(g.queue.Empty());
-    const TEST played = g.Series.Test[0];
-    const int playedCount = g.Series.nPlayed;
-    ASSERT_GT(played.Replay.nLength, 0);
-
-    g.queue.Post(WM_REPLAYTEST, 0);
-    // A replay is watched: it pauses between overs until resumed.
-    for (int i = 0; i < 100000 && !(g.queue.Empty() && !g.bPaused); ++i) {
-        PumpAll(g, 100000);
-        if (g.bPaused) Resume(g, true);
-    }
-    TEST replayed = g.Series.Test[0];
-    EXPECT_STREQ(replayed.szResult, played.szResult);
-    EXPECT_EQ(replayed.nWinner, played.nWinner);
-    EXPECT_EQ(replayed.nTossWinner, played.nTossWinner);
-    // Maidens are left out: a replay reads the bowler of an over only after
-    // the over start has taken his runs conceded, so its maiden test can
-    // look at the wrong bowler.
-    TEST original = played;
-    for (TEST* t : {&replayed, &original})
-        for (INNINGS& in : t->Innings)
-            for (BOWL& b : in.Bowl) b.nMaidens = 0;
-    EXPECT_EQ(std::memcmp(replayed.Innings, original.Innings, sizeof original.Innings), 0);
-    EXPECT_EQ(replayed.Replay.nPosition, played.Replay.nLength);
-    EXPECT_EQ(g.Series.nPlayed, playedCount);
-    EXPECT_EQ(g.Series.nControl[0], CONTROL_COMPUTER);
-    Shutdown(g);
 }
 
 }  // namespace

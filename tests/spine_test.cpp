@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,29 +23,16 @@
 #include "core/series.h"
 #include "core/startup.h"
 #include "data/files.h"
+#include "file_fixtures.h"
 #include "test_host.h"
 #include "test_util.h"
 
 namespace fs = std::filesystem;
 using namespace ovs;
+using ovs::test::Lines;
 using ovs::test::TestHost;
 
 namespace {
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string l; std::getline(in, l);) out.push_back(l);
-    return out;
-}
-
-// The default database the build puts beside ovalspin-cli ("" when not built).
-std::string BuiltDatabase()
-{
-    fs::path p = fs::path(OVALSPIN_CLI_PATH).parent_path() / kDefaultDatabaseName;
-    return fs::exists(p) ? p.string() : std::string();
-}
 
 // Run a shell command; its stdout and exit status.
 int RunShell(const std::string& cmd, std::string& out)
@@ -96,7 +82,7 @@ struct LoggedGame {
 //      hi' = 4271370 * 20021 + 247159246 * 346 + 1152
 //          = 85517098770 + 85517099116 + 1152 = 171034199038
 //          mod 2^32 = 3530474494 = 0xD26EC3FE; without bit 31 0x526EC3FE = 1382990846.
-TEST(SpineRandom, FirstValuesWorkedByHand)
+TEST(SpineRandom, FirstValuesWorkedByHandAndDrawsBelowNothing)
 {
     Random r(1);
     EXPECT_EQ(r.Next(), 346);
@@ -106,11 +92,9 @@ TEST(SpineRandom, FirstValuesWorkedByHand)
     Random s(12345);
     EXPECT_EQ(s.Next(), 4271370);
     EXPECT_EQ(s.Next(), 1382990846);
-}
 
-TEST(SpineRandom, BelowZeroDrawsNothing)
-{
-    Random r(1);
+    // A draw below 0 or less is 0 and leaves the generator alone.
+    r.Seed(1);
     EXPECT_EQ(r.Below(0), 0);
     EXPECT_EQ(r.Below(-5), 0);
     EXPECT_EQ(r.State(), 1u);
@@ -277,8 +261,7 @@ TEST(SpineFlow, PumpStopsAtEmptyQueueAndAtQuit)
 // no pause and no box, and ends with no series in play.
 TEST(SpineFlow, ComputerSeriesRunsWithoutPauseOrBox)
 {
-    std::string db = BuiltDatabase();
-    if (db.empty()) GTEST_SKIP() << "the default database is not built";
+    const std::string db = ovs::test::DefaultDatabase();
     TestHost host;
     Game g(host);
     StartupOptions so;
@@ -465,8 +448,7 @@ TEST(SpineStartup, DebugTxtCannotBeCreated)
 
 TEST(SpineStartup, DebugTxtStartsWithTheStartLines)
 {
-    std::string db = BuiltDatabase();
-    if (db.empty()) GTEST_SKIP() << "the default database is not built";
+    const std::string db = ovs::test::DefaultDatabase();
     TestHost host;
     Game g(host);
     StartupOptions so;
@@ -546,20 +528,6 @@ TEST(SpineStartup, MissingDatabaseEndsStartUp)
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "NUM_PLAYERS      40"), 0);
 }
 
-TEST(SpineStartup, GivenSeedWins)
-{
-    std::string db = BuiltDatabase();
-    if (db.empty()) GTEST_SKIP() << "the default database is not built";
-    TestHost host;
-    Game g(host);
-    StartupOptions so;
-    so.dbPath = db;
-    so.seed = 77;
-    ASSERT_TRUE(Startup(g, so));
-    EXPECT_EQ(g.rng.State(), 77u);
-    Shutdown(g);
-}
-
 // --- The data directory --------------------------------------------------------
 
 TEST(SpinePaths, DataDirectoryOrder)
@@ -607,7 +575,6 @@ TEST(SpinePaths, PrepareCreatesAndNeverOverwrites)
 
 TEST(SpineCli, DbOnAFreshDataDirectory)
 {
-    if (BuiltDatabase().empty()) GTEST_SKIP() << "the default database is not built";
     ovs::test::TempDir dir("ovs-cli");
     std::string data = dir.Path() + "/fresh/ovalspin";
     std::string out;

@@ -2,10 +2,9 @@
 //
 // Every message box is recorded (text, caption, buttons, icon, the answer
 // given) and answered from `answers` in order; when the list is used up the
-// box gets `defaultAnswer`, or, when that is 0, the natural yes: IDYES for a
-// Yes/No box and IDOK otherwise. A choice dialog takes its answer from the
-// one-shot script queued for its Dialog, else from the standing handler set
-// for it, else RunDialog returns false and the engine makes the computer's
+// box gets the natural yes: IDYES for a Yes/No box and IDOK otherwise. A
+// choice dialog takes its answer from the one-shot script queued for its
+// Dialog, else RunDialog returns false and the engine makes the computer's
 // choice. The data directory is a fresh temporary directory, removed when the
 // host goes, unless one is given.
 #pragma once
@@ -54,8 +53,6 @@ public:
     }
     // Queue a handler for the next run of dialog `d` (it may return false).
     void ScriptDialog(Dialog d, DialogScript s) { dialogScripts[d].push_back(std::move(s)); }
-    // Answer every run of dialog `d` (after the queued ones) with this handler.
-    void AlwaysDialog(Dialog d, DialogScript s) { standing[d] = std::move(s); }
 
     // --- what was shown --------------------------------------------------
 
@@ -94,7 +91,7 @@ public:
     int MessageBox(const std::string& text, const std::string& caption, BoxButtons buttons,
                    BoxIcon icon) override
     {
-        int a = defaultAnswer;
+        int a = 0;
         if (!answers.empty()) {
             a = answers.front();
             answers.pop_front();
@@ -112,20 +109,14 @@ public:
             DialogScript s = std::move(q->second.front());
             q->second.pop_front();
             answered = s(req);
-        } else if (auto st = standing.find(req.id); st != standing.end() && st->second) {
-            answered = st->second(req);
         }
         dialogsRun.push_back(req);
         return answered;
     }
 
-    void Refresh(unsigned paneMask) override { refreshMask |= paneMask; ++refreshes; }
+    void Refresh(unsigned paneMask) override { refreshMask |= paneMask; }
     void CommandsChanged() override { ++commandsChanged; }
-    bool WaitNested(const std::function<bool()>& done) override
-    {
-        if (wait) return wait(done);
-        return done();
-    }
+    bool WaitNested(const std::function<bool()>& done) override { return done(); }
     std::int64_t Now() override { return now; }
     std::string DataDir() override { return dataDir_; }
     std::string DataDir() const { return dataDir_; }   // for tests holding a const host
@@ -133,18 +124,14 @@ public:
     // --- state, open to the test -----------------------------------------
 
     std::deque<int> answers;
-    int defaultAnswer = 0;  // 0: IDYES for Yes/No boxes, IDOK for the others
     std::map<Dialog, std::deque<DialogScript>> dialogScripts;
-    std::map<Dialog, DialogScript> standing;
 
     std::vector<Box> boxes;
     std::vector<DialogRequest> dialogsRun;
     unsigned refreshMask = 0;
-    int refreshes = 0;
     int commandsChanged = 0;
 
     std::int64_t now = 1000000000;  // the clock the generator is seeded from
-    std::function<bool(const std::function<bool()>&)> wait;  // WaitNested, when set
 
 private:
     std::unique_ptr<TempDir> temp_;
