@@ -67,7 +67,10 @@ inline std::string EnumName(const EnumTable& t, int value)
 inline std::string EnumNames(const EnumTable& t)
 {
     std::string s;
-    for (int i = 0; i < t.count; ++i) s += (i ? ", " : "") + std::string(t.entries[i].name);
+    for (int i = 0; i < t.count; ++i) {
+        if (i) s += ", ";
+        s += t.entries[i].name;
+    }
     return s;
 }
 
