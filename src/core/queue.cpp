@@ -19,6 +19,7 @@ void MessageQueue::Grow()
     std::vector<AppMessage> bigger(ring_.size() * 2);
     for (std::size_t i = 0; i < size_; ++i) bigger[i] = At(i);
     ring_.swap(bigger);
+    mask_ = ring_.size() - 1;
     head_ = 0;
 }
 

@@ -23,12 +23,12 @@ struct AppMessage {
 
 class MessageQueue {
 public:
-    MessageQueue() : ring_(16) {}
+    MessageQueue() : ring_(16), mask_(15) {}
 
     void Post(std::uint32_t msg, std::int32_t wParam = 0, std::int64_t lParam = 0)
     {
-        if (size_ == ring_.size()) Grow();
-        ring_[(head_ + size_) & (ring_.size() - 1)] = {msg, wParam, lParam};
+        if (size_ > mask_) Grow();
+        ring_[(head_ + size_) & mask_] = {msg, wParam, lParam};
         ++size_;
     }
     // Is a message with this number waiting? (peek without removing)
@@ -44,7 +44,7 @@ public:
     {
         if (size_ == 0) return std::nullopt;
         AppMessage m = ring_[head_];
-        head_ = (head_ + 1) & (ring_.size() - 1);
+        head_ = (head_ + 1) & mask_;
         --size_;
         return m;
     }
@@ -53,11 +53,12 @@ public:
     void Clear() { head_ = size_ = 0; }
 
 private:
-    const AppMessage& At(std::size_t i) const { return ring_[(head_ + i) & (ring_.size() - 1)]; }
-    AppMessage& At(std::size_t i) { return ring_[(head_ + i) & (ring_.size() - 1)]; }
+    const AppMessage& At(std::size_t i) const { return ring_[(head_ + i) & mask_]; }
+    AppMessage& At(std::size_t i) { return ring_[(head_ + i) & mask_]; }
     void Grow();
 
     std::vector<AppMessage> ring_;  // size a power of two
+    std::size_t mask_;              // its size less one
     std::size_t head_ = 0;
     std::size_t size_ = 0;
 };
