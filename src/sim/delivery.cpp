@@ -226,7 +226,10 @@ DeliveryFigures ComputeFigures(Game& g)
     if (fig.K <= 6) fig.K = 6;
     fig.E = 188 - (X + bowl.nMorale) + f - sb - fig.WA - p + 2 * c.nBowlSide;
     if (fig.E <= 6) fig.E = 6;
-    fig.q = std::clamp(fig.K / fig.B, 1, 5);
+    // K / B clamped to 1..5, both positive here: compared rather than divided,
+    // as a division is the dearest step of a ball.
+    const int B = fig.B, K = fig.K;
+    fig.q = K < 2 * B ? 1 : K < 3 * B ? 2 : K < 4 * B ? 3 : K < 5 * B ? 4 : 5;
     return fig;
 }
 
