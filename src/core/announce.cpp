@@ -69,7 +69,7 @@ void AnnounceWicket(Game& g)
     }, "Fall of Wicket");
     std::string line =
         Format("%s  %s  %d\nBalls %d  4's %d  6's %d", name.c_str(), mode.c_str(), runs, balls, fours, sixes);
-    BbbWrite(g, line + "\n");
+    if (BbbIsOpen(g)) BbbWrite(g, line + "\n");
     AddHighlight(g, line);
 
     int b = c.nBowler;
@@ -78,7 +78,7 @@ void AnnounceWicket(Game& g)
     std::string figures = Format("%s    %d.%d - %d - %d - %d", ball::SlotName(g, c.nBowlSide, b).c_str(),
                                  bowl.nBalls / 6, bowl.nBalls % 6, static_cast<int>(bowl.nMaidens),
                                  static_cast<int>(bowl.nRuns), static_cast<int>(bowl.nWickets));
-    BbbWrite(g, "\n" + figures + "\n\n");
+    if (BbbIsOpen(g)) BbbWrite(g, "\n" + figures + "\n\n");
     AddHighlight(g, figures);
     OptionalBox(g, 0x400, [&] { return figures; }, "Bowling Achievement");
 }

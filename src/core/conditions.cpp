@@ -87,7 +87,7 @@ std::string ConditionsText(const CURRENT& c)
 
 void WriteConditions(Game& g)
 {
-    BbbWrite(g, ConditionsText(g.Current));
+    if (BbbIsOpen(g)) BbbWrite(g, ConditionsText(g.Current));
 }
 
 }  // namespace ovs

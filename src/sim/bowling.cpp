@@ -67,11 +67,16 @@ int RotationPlace(const Game& g, int s)
 
 void ReportBowlingChange(Game& g, int oldBowler, int newBowler, bool box)
 {
-    std::string text = BowlerName(g, oldBowler) + " has been replaced by " + BowlerName(g, newBowler) + ".";
-    BbbIntervalLine(g, text);
+    const bool boxWanted =
+        box && (g.options.wShowMessages & 0x4) && (PersonInvolved(g) || (g.options.wPlayOptions & 0x80));
+    // The text is built only for a reader: the ball-by-ball file or the box.
+    std::string text;
+    if (boxWanted || BbbIsOpen(g)) {
+        text = BowlerName(g, oldBowler) + " has been replaced by " + BowlerName(g, newBowler) + ".";
+        BbbIntervalLine(g, text);
+    }
     g.host->Refresh(PANE_BOWLERS);
-    if (box && (g.options.wShowMessages & 0x4) && (PersonInvolved(g) || (g.options.wPlayOptions & 0x80)))
-        g.host->MessageBox(text, "Bowling Change", BoxButtons::Ok, BoxIcon::Information);
+    if (boxWanted) g.host->MessageBox(text, "Bowling Change", BoxButtons::Ok, BoxIcon::Information);
 }
 
 int PaceClass(int bowlingType)
@@ -253,7 +258,7 @@ void EndOfOver(Game& g, int over)
         ReplayAppendByte(g, kNewBallMark);
     }
     // After a new ball the ball-by-ball file says so; the status line is the bowlers pane's.
-    if (c.nOversSinceNewBall == 0) BbbIntervalLine(g, SquadName(g, bowl) + " have taken the new ball.");
+    if (c.nOversSinceNewBall == 0 && BbbIsOpen(g)) BbbIntervalLine(g, SquadName(g, bowl) + " have taken the new ball.");
     if (c.nOversSinceNewBall == 0) g.host->Refresh(PANE_BOWLERS);
 
     // The break between overs, where a watched game waits for the user.

@@ -146,11 +146,14 @@ void StartingBowlers(Game& g, int kind)
     if (g.pInnings->nStatus != INNINGS_INPROGRESS || g.pInnings->nWickets >= 10) return;
     int first = -1, second = -1;
     if (!PlacePair(g, kind, first, second)) return;
-    std::string text = "Starting bowlers are " + BowlerName(g, first) + " & " + BowlerName(g, second) + ".";
-    BbbIntervalLine(g, "\n" + text + "\n");
+    const bool boxWanted = (g.options.wShowMessages & 0x2) && PersonInvolved(g);
+    std::string text;
+    if (boxWanted || BbbIsOpen(g)) {
+        text = "Starting bowlers are " + BowlerName(g, first) + " & " + BowlerName(g, second) + ".";
+        BbbIntervalLine(g, "\n" + text + "\n");
+    }
     g.host->Refresh(PANE_BOWLERS);
-    if ((g.options.wShowMessages & 0x2) && PersonInvolved(g))
-        g.host->MessageBox(text, "New day bowlers", BoxButtons::Ok, BoxIcon::Information);
+    if (boxWanted) g.host->MessageBox(text, "New day bowlers", BoxButtons::Ok, BoxIcon::Information);
     RaisePairAggression(g, first, second, 2);
     if (kind == 0) c.bSkipChange = 1;
 }
