@@ -21,18 +21,6 @@ namespace ovs {
 
 DayTimes& Timetable(Game& g) { return g.times; }
 
-const PLAYER* SlotPlayer(const Game& g, int side, int slot)
-{
-    if (!g.pTest || side < 0 || side > 1 || slot < 0 || slot >= MAX_ELEVEN) return nullptr;
-    int squad = g.Series.nSquad[side];
-    if (squad < 0 || squad >= static_cast<int>(g.db.squads.size())) return nullptr;
-    int member = g.pTest->nPlayer[slot][side];
-    if (member < 0 || member >= MAX_SQUAD) return nullptr;
-    int player = g.db.squads[squad].nPlayer[member];
-    if (player < 0 || player >= static_cast<int>(g.db.players.size())) return nullptr;
-    return &g.db.players[player];
-}
-
 void ComputeDayTimes(Game& g)
 {
     DayTimes& t = Timetable(g);

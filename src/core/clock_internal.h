@@ -4,6 +4,7 @@
 #include "core/game.h"
 #include "core/setup.h"
 #include "data/records.h"
+#include "sim/slot_player.h"
 
 namespace ovs {
 
@@ -17,7 +18,7 @@ inline int CarryTime(int hhmm)
 }
 
 // The player record of slot `slot` of side `side` (nullptr when unset).
-const PLAYER* SlotPlayer(const Game& g, int side, int slot);
+inline const PLAYER* SlotPlayer(const Game& g, int side, int slot) { return ball::SlotPlayerOrNull(g, side, slot); }
 
 // The last hour and the close of play at projected time p (clock.cpp).
 bool LastHourDue(Game& g, int p);
