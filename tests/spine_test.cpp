@@ -387,15 +387,22 @@ TEST(SpineLog, SurvivesAKilledProcess)
               "Processing WM_NEWTEST message (wParam = 0)\n");
 }
 
-// The log formats its own lines by hand; every line must read as printf
-// would have written it, including what it hands back to printf.
-TEST(SpineLog, LinesReadAsPrintfWouldWriteThem)
-{
-    ovs::test::TempDir dir("ovs-log");
+// A log created empty in a directory of the test's own, and the text it
+// should end up holding.
+class SpineLogFile : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(log.Create(path)); }
+
+    ovs::test::TempDir dir{"ovs-log"};
     const std::string path = dir.File("DEBUG.TXT");
     RunLog log;
-    ASSERT_TRUE(log.Create(path));
     std::string expected;
+};
+
+// The log formats its own lines by hand; every line must read as printf
+// would have written it, including what it hands back to printf.
+TEST_F(SpineLogFile, LinesReadAsPrintfWouldWriteThem)
+{
     auto both = [&](auto... args) {
         log.Write(args...);
         char buf[256];
@@ -415,13 +422,8 @@ TEST(SpineLog, LinesReadAsPrintfWouldWriteThem)
 
 // A long log runs through several windows of the file; none of its text may
 // be lost or doubled at their seams, and closing leaves exactly the text.
-TEST(SpineLog, ALongLogKeepsEveryLineAcrossWindows)
+TEST_F(SpineLogFile, ALongLogKeepsEveryLineAcrossWindows)
 {
-    ovs::test::TempDir dir("ovs-log");
-    const std::string path = dir.File("DEBUG.TXT");
-    RunLog log;
-    ASSERT_TRUE(log.Create(path));
-    std::string expected;
     for (int i = 0; i < 30000; ++i) {
         log.Write("Ball Outcome was : %d\n", i);
         expected += "Ball Outcome was : " + std::to_string(i) + "\n";

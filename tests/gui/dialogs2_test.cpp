@@ -255,40 +255,15 @@ void Dialogs2Test::seriesSummaryAveragesButtons()
     // The first Test over: three home members and one away member with
     // figures worked out by hand.
     std::snprintf(g.Series.Test[0].szResult, sizeof g.Series.Test[0].szResult, "%s", "Match Drawn.");
-    ovs::AVERAGE& h0 = g.Series.Average[0][0];
-    h0.Bat.nTests = 1;
-    h0.Bat.nInnings = 2;
-    h0.Bat.nNotOuts = 1;
-    h0.Bat.nRuns = 95;
-    h0.Bat.fAverage = 95.0f;
-    h0.Bat.nHighScore = 60;
-    h0.Bat.nHighHowOut = ovs::HOWOUT_NOTOUT;
-    h0.Bat.nFifties = 1;
-    h0.Field.nCatches = 2;
-    ovs::AVERAGE& h1 = g.Series.Average[1][0];
-    h1.Bat.nTests = 1;
-    h1.Bat.nInnings = 2;
-    h1.Bat.nRuns = 150;
-    h1.Bat.fAverage = 75.0f;
-    h1.Bat.nHighScore = 120;
-    h1.Bat.nHighHowOut = ovs::HOWOUT_CAUGHT;
-    h1.Bat.nHundreds = 1;
-    h1.Field.nKeeperCatches = 3;
-    h1.Field.nStumpings = 1;
-    ovs::AVERAGE& h2 = g.Series.Average[2][0];
-    h2.Bowl.nMatches = 1;
-    h2.Bowl.nBalls = 200;
-    h2.Bowl.nMaidens = 5;
-    h2.Bowl.nRuns = 99;
-    h2.Bowl.nWickets = 4;
-    h2.Bowl.fAverage = 24.75f;
-    h2.Bowl.nBestWickets = 3;
-    h2.Bowl.nBestRuns = 41;
-    ovs::AVERAGE& h3 = g.Series.Average[3][0];
-    h3.Bowl.nMatches = 1;
-    h3.Bowl.nBalls = 60;
-    h3.Bowl.nRuns = 30;
-    h3.Bowl.fAverage = 100030.0f;   // no wicket yet
+    // Every field in record order: T I NO Runs Avge HS how-out 100 50 balls 4s 6s.
+    g.Series.Average[0][0].Bat = {1, 2, 1, 95, 95.0f, 60, ovs::HOWOUT_NOTOUT, 0, 1, 0, 0, 0};
+    g.Series.Average[1][0].Bat = {1, 2, 0, 150, 75.0f, 120, ovs::HOWOUT_CAUGHT, 1, 0, 0, 0, 0};
+    // Matches, catches, keeper's catches, stumpings.
+    g.Series.Average[0][0].Field = {0, 2, 0, 0};
+    g.Series.Average[1][0].Field = {0, 0, 3, 1};
+    // M balls maidens runs W Avge best(W, R) 5wI 10wM nb w; the second has no wicket yet.
+    g.Series.Average[2][0].Bowl = {1, 200, 5, 99, 4, 24.75f, 3, 41, 0, 0, 0, 0};
+    g.Series.Average[3][0].Bowl = {1, 60, 0, 30, 0, 100030.0f, 0, 0, 0, 0, 0, 0};
     const auto memberName = [&](int side, int m) {
         const ovs::SQUAD& sq = g.db.squads[g.Series.nSquad[side]];
         return QString::fromStdString(ovs::DisplayName(g.db.players[sq.nPlayer[m]]));
