@@ -120,8 +120,27 @@ TEST_F(Delivery, ADotBallIsCountedShownRecordedAndReported)
     EXPECT_EQ(c.nBallInOver, 1);
     EXPECT_EQ(c.bEndInnings, 0);
     EXPECT_EQ(Stream(), std::vector<int>{1});
-    EXPECT_EQ(Posted(), std::vector<std::uint32_t>{WM_ENDBALL});
+    // Unwatched with nothing else waiting, the ball's end is handled at once.
+    EXPECT_EQ(Posted(), std::vector<std::uint32_t>{WM_NEXTBALL});
+    EXPECT_EQ(g.nBallsPosted, 1);
     EXPECT_TRUE(Logged("Ball Outcome was : 1\n"));
+    EXPECT_TRUE(Logged("Posting WM_ENDBALL message from BowlDelivery ()\n"));
+}
+
+TEST_F(Delivery, AWatchedBallOrOneWithMessagesWaitingPostsItsEnd)
+{
+    g.options.wPlayOptions = 0x80;  // watched
+    Script({10, 0, 52});
+    BowlDelivery(g);
+    EXPECT_EQ(Posted(), std::vector<std::uint32_t>{WM_ENDBALL});
+    EXPECT_EQ(g.nBallsPosted, 0);
+
+    g.options.wPlayOptions = 0;
+    g.queue.Clear();
+    g.queue.Post(WM_ENDINNINGS, 0);
+    Script({10, 0, 52});
+    BowlDelivery(g);
+    EXPECT_EQ(Posted(), (std::vector<std::uint32_t>{WM_ENDINNINGS, WM_ENDBALL}));
 }
 
 TEST_F(Delivery, TheSixthLegalBallEndsTheOver)
@@ -143,7 +162,7 @@ TEST_F(Delivery, AWideOffTheSixthBallLeavesTheOverOpen)
     ExpectScriptUsed();
     EXPECT_EQ(g.Current.nOutcome, 8);
     EXPECT_EQ(g.Current.nBall, 5);
-    EXPECT_EQ(Posted(), std::vector<std::uint32_t>{WM_ENDBALL});
+    EXPECT_EQ(Posted(), std::vector<std::uint32_t>{WM_NEXTBALL});
 }
 
 TEST_F(Delivery, XOfOneOrYOfEGivesAChance)

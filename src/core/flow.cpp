@@ -29,6 +29,15 @@ void NextBall(Game& g)
 
 }  // namespace
 
+void EndBall(Game& g)
+{
+    g.nBallsPosted++;
+    if ((g.options.wPlayOptions & kPauseEveryBall) && g.Watched())
+        Pause(g);
+    else
+        PostUnlessQueued(g, WM_NEXTBALL, g.nPostedOver);
+}
+
 bool PostUnlessQueued(Game& g, std::uint32_t msg, std::int32_t wParam)
 {
     if (g.queue.Peek(msg)) return false;
@@ -146,11 +155,7 @@ void MainWndProc(Game& g, std::uint32_t msg, std::int32_t wParam, std::int64_t l
         break;
 
     case WM_ENDBALL:
-        g.nBallsPosted++;
-        if ((g.options.wPlayOptions & kPauseEveryBall) && g.Watched())
-            Pause(g);
-        else
-            PostUnlessQueued(g, WM_NEXTBALL, g.nPostedOver);
+        EndBall(g);
         break;
 
     case WM_CLIENTNEWOVER:

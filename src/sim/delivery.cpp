@@ -5,6 +5,7 @@
 #include <bit>
 
 #include "core/clock.h"
+#include "core/flow_steps.h"
 #include "core/game.h"
 #include "core/messages.h"
 #include "core/replay.h"
@@ -127,7 +128,13 @@ void ReportBall(Game& g, int over)
         }
     } else if (!g.queue.Peek(WM_ENDBALL)) {
         g.Log("Posting WM_ENDBALL message from BowlDelivery ()\n");
-        g.queue.Post(WM_ENDBALL, 0);
+        // Unwatched, with nothing else waiting, the ball's end would be the
+        // very next message handled and nobody can see it pass: handle it at
+        // once and save a trip through the queue on every ball.
+        if (g.queue.Empty() && !g.Watched())
+            EndBall(g);
+        else
+            g.queue.Post(WM_ENDBALL, 0);
     }
 }
 
