@@ -34,12 +34,6 @@ bool ReadBytes(REPLAY& r, std::uint8_t* out, int n)
 
 }  // namespace
 
-bool ReplayAppendByte(REPLAY& r, int value)
-{
-    std::uint8_t b = static_cast<std::uint8_t>(value);
-    return AppendBytes(r, &b, 1);
-}
-
 bool ReplayAppendWord(REPLAY& r, int value)
 {
     std::uint16_t v = static_cast<std::uint16_t>(value);
@@ -105,7 +99,6 @@ bool ReplayTakeByteIf(REPLAY& r, int value)
     return true;
 }
 
-bool ReplayAppendByte(Game& g, int value) { return g.pTest && ReplayAppendByte(g.pTest->Replay, value); }
 bool ReplayAppendWord(Game& g, int value) { return g.pTest && ReplayAppendWord(g.pTest->Replay, value); }
 bool ReplayAppendDword(Game& g, std::int32_t value) { return g.pTest && ReplayAppendDword(g.pTest->Replay, value); }
 bool ReplayAppendString(Game& g, const std::string& text)

@@ -50,7 +50,15 @@ void ReplayClear(REPLAY& r);
 
 // Appending at nLength. Words and dwords little-endian; a string with its
 // terminating NUL. False (nothing appended) when it does not fit.
-bool ReplayAppendByte(REPLAY& r, int value);
+// A byte is appended at every ball, so that one is inline.
+inline bool ReplayAppendByte(REPLAY& r, int value)
+{
+    const unsigned at = r.nLength;
+    if (at >= REPLAY_DATA) return false;
+    r.Data[at] = static_cast<std::uint8_t>(value);
+    r.nLength = static_cast<std::uint16_t>(at + 1);
+    return true;
+}
 bool ReplayAppendWord(REPLAY& r, int value);
 bool ReplayAppendDword(REPLAY& r, std::int32_t value);
 bool ReplayAppendString(REPLAY& r, const std::string& text);
@@ -67,7 +75,7 @@ int ReplayPeekByte(const REPLAY& r);
 bool ReplayTakeByteIf(REPLAY& r, int value);
 
 // The same on the stream of the Test being played (nothing when no Test).
-bool ReplayAppendByte(Game& g, int value);
+inline bool ReplayAppendByte(Game& g, int value) { return g.pTest && ReplayAppendByte(g.pTest->Replay, value); }
 bool ReplayAppendWord(Game& g, int value);
 bool ReplayAppendDword(Game& g, std::int32_t value);
 bool ReplayAppendString(Game& g, const std::string& text);

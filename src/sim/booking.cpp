@@ -56,11 +56,6 @@ PLAYER& Bowler(Game& g) { return SlotPlayerAt(g, g.Current.nBowlSide, g.Current.
 PLAYER& Keeper(Game& g) { return SlotPlayer(g, g.Current.nBowlSide, g.pInnings->nKeeperPos); }
 int BowlerType(Game& g) { return Bowler(g).nBowlType; }
 
-void Record(Game& g, int value)
-{
-    if (!Replaying(g)) ReplayAppendByte(g, value & 0xFF);
-}
-
 int ReadBack(Game& g) { return ReplayReadByte(g); }
 
 void ShowBall(Game& g)

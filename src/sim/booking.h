@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/match.h"
+#include "core/replay.h"
 
 namespace ovs {
 
@@ -57,7 +58,10 @@ PLAYER& Bowler(Game& g);
 PLAYER& Keeper(Game& g);
 int BowlerType(Game& g);
 // Append one byte to the replay stream (a live copy only).
-void Record(Game& g, int value);
+inline void Record(Game& g, int value)
+{
+    if (!Replaying(g)) ReplayAppendByte(g, value & 0xFF);
+}
 // Read one byte of the replay stream (a replaying copy).
 int ReadBack(Game& g);
 // The over pane shows the ball's current outcome code.
