@@ -10,9 +10,10 @@
 
 #include <cstdint>
 
+#include "core/game.h"
+
 namespace ovs {
 
-struct Game;
 
 // Handle one application message.
 void MainWndProc(Game& g, std::uint32_t msg, std::int32_t wParam, std::int64_t lParam = 0);
@@ -39,12 +40,17 @@ bool PostUnlessQueued(Game& g, std::uint32_t msg, std::int32_t wParam = 0);
 void Repost(Game& g, std::uint32_t msg, std::int32_t wParam = 0);
 
 // --- The network's side of the main loop ---------------------------------
-// Defined by the network code; until it is built the weak versions in
-// flow_stubs.cpp report "not networked" and do nothing.
+// The flow asks these at every ball, so they are inline tests of wNetState.
+constexpr std::uint16_t NET_SERVER = 0x100;
+constexpr std::uint16_t NET_CLIENT = 0x80;
+constexpr std::uint16_t NET_WAITACK = 0x02;
+constexpr std::uint16_t NET_WAITDATA = 0x10;
+inline bool NetworkPlay(const Game& g) { return (g.wNetState & (NET_SERVER | NET_CLIENT)) != 0; }
+inline bool NetworkClient(const Game& g) { return (g.wNetState & NET_CLIENT) != 0; }
+inline bool NetworkServer(const Game& g) { return (g.wNetState & NET_SERVER) != 0; }
 
-bool NetworkPlay(const Game& g);     // NET_SERVER or NET_CLIENT set
-bool NetworkClient(const Game& g);   // NET_CLIENT set
-bool NetworkServer(const Game& g);   // NET_SERVER set
+// Defined by the network code; until it is built the weak versions in
+// flow_stubs.cpp do nothing.
 void NetworkToggleWait(Game& g);     // flip NET_WAITACK and NET_WAITDATA (xor 0x12)
 void NetworkSendResume(Game& g);     // NM_CONTINNSSENDSYNC to the peer
 void NetworkSendEndInnings(Game& g); // NM_ENDINNINGS to the client

@@ -14,10 +14,6 @@
 
 namespace ovs {
 
-// Not networked until the network code says otherwise.
-OVS_WEAK bool NetworkPlay(const Game&) { return false; }
-OVS_WEAK bool NetworkClient(const Game&) { return false; }
-OVS_WEAK bool NetworkServer(const Game&) { return false; }
 OVS_WEAK void NetworkToggleWait(Game&) {}
 OVS_WEAK void NetworkSendResume(Game&) {}
 OVS_WEAK void NetworkSendEndInnings(Game&) {}

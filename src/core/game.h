@@ -85,6 +85,9 @@ struct Game {
     std::int16_t bSendResume = 0;
     std::int16_t nPostedOver = 0;
     std::int16_t nBallsPosted = 0;
+    // The network state: NET_SERVER or NET_CLIENT while two copies play one
+    // series, with the waiting bits; 0 when not networked.
+    std::uint16_t wNetState = 0;
     // Set while a finished Test is replayed: 1 from the series summary, 16385
     // from a league result; the series in play waits in the backups meanwhile.
     std::int16_t wReplayFlag = 0;
