@@ -133,7 +133,7 @@ int CmdBench(const CliOptions& opts, const Args& args)
     StoreSnapshot loaded(g.db);
     Checksum sum;
     RealismTally tally;
-    std::uint64_t deliveries = 0;
+    const std::uint64_t deliveriesBefore = g.deliveriesBowled;
     auto start = std::chrono::steady_clock::now();
     for (unsigned long long i = 0; i < tests; ++i) {
         loaded.Restore(g.db);
@@ -146,7 +146,7 @@ int CmdBench(const CliOptions& opts, const Args& args)
             return 1;
         }
         ControlMenu(g, CMD_PREPAREDSERIES);
-        if (!PlayOut(g, 5'000'000, &deliveries)) {
+        if (!PlayOut(g, 5'000'000)) {
             std::fprintf(stderr, "ovalspin-cli bench: Test %llu did not end\n", i + 1);
             return 1;
         }
@@ -155,6 +155,7 @@ int CmdBench(const CliOptions& opts, const Args& args)
         sum.Add(t.szResult, sizeof t.szResult);
         AddTestToRealism(tally, t);
     }
+    const std::uint64_t deliveries = g.deliveriesBowled - deliveriesBefore;
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (seconds <= 0) seconds = 1e-9;
 

@@ -61,13 +61,12 @@ int FindSquad(const Game& g, const std::string& text)
     return -1;
 }
 
-bool PlayOut(Game& g, long limit, std::uint64_t* deliveries)
+bool PlayOut(Game& g, long limit)
 {
     for (long n = 0; n < limit; ++n) {
         if (g.queue.Peek(WM_QUIT)) return true;
         std::optional<AppMessage> m = g.queue.Pop();
         if (!m) return true;
-        if (deliveries && m->msg == WM_NEXTBALL && g.Current.nBall < 6 && !g.Current.bEndInnings) ++*deliveries;
         MainWndProc(g, m->msg, m->wParam, m->lParam);
     }
     return false;

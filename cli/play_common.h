@@ -15,8 +15,8 @@ namespace ovs::cli {
 int FindSquad(const Game& g, const std::string& text);
 
 // Pump the flow until the series has ended (the queue is empty) or `limit`
-// messages were handled. Counts the deliveries bowled. False on the limit.
-bool PlayOut(Game& g, long limit, std::uint64_t* deliveries = nullptr);
+// messages were handled. False on the limit.
+bool PlayOut(Game& g, long limit);
 
 // A fixed-width text field, which need not hold its NUL when full.
 template <std::size_t N>

@@ -30,6 +30,7 @@ struct Session : test::StartedGame {
         // Between any two steps the clock and the conditions are in range.
         const bool ended = PumpToEnd(
             [&](std::uint32_t, std::int32_t) {
+                ++handled;
                 if (!inRange || !g.pTest || std::strcmp(g.pTest->szResult, "In progress.") != 0) return;
                 const CURRENT& c = g.Current;
                 if ((c.nTime != 0 && (c.nTime % 100 >= 60 || c.nTime < 800 || c.nTime >= 2400)) || c.nDay < 1 ||
@@ -43,6 +44,8 @@ struct Session : test::StartedGame {
             2'000'000);
         return ended && inRange;
     }
+
+    long handled = 0;  // messages handled by PlayTest
 };
 
 // What a Test leaves behind: its innings, its result, its replay stream.
@@ -115,6 +118,23 @@ TEST(WholeTest, SameSeedSameTestOtherSeedOtherTest)
     }
     EXPECT_TRUE(image[0] == image[1]);
     EXPECT_FALSE(image[0] == image[2]);
+}
+
+// Unwatched, the balls of an over are bowled in one step of the flow; a
+// watched Test goes ball by ball. Either way the seed plays the same Test.
+TEST(WholeTest, WatchedOrNotTheSeedPlaysTheSameTest)
+{
+    Session unwatched(77), watched(77);
+    ASSERT_TRUE(unwatched.started && watched.started);
+    watched.g.options.wPlayOptions |= 0x80;
+    ASSERT_TRUE(unwatched.PlayTest(0, 1));
+    ASSERT_TRUE(watched.PlayTest(0, 1));
+    EXPECT_TRUE(Image(unwatched.g.Series.Test[0]) == Image(watched.g.Series.Test[0]));
+    EXPECT_EQ(unwatched.g.deliveriesBowled, watched.g.deliveriesBowled);
+    // Watched: at least the ball and its end for every delivery.
+    EXPECT_GE(watched.handled, 2 * static_cast<long>(watched.g.deliveriesBowled));
+    // Unwatched: the start, the balls and the end of each over, three steps.
+    EXPECT_LT(unwatched.handled, static_cast<long>(unwatched.g.deliveriesBowled));
 }
 
 // The program itself: the same seed prints the same series, byte for byte.

@@ -85,6 +85,8 @@ struct Game {
     std::int16_t bSendResume = 0;
     std::int16_t nPostedOver = 0;
     std::int16_t nBallsPosted = 0;
+    // Every delivery bowled since start-up, wides and no balls included.
+    std::uint64_t deliveriesBowled = 0;
     // The network state: NET_SERVER or NET_CLIENT while two copies play one
     // series, with the waiting bits; 0 when not networked.
     std::uint16_t wNetState = 0;
