@@ -80,9 +80,12 @@ int CurrentOverMinutes(Game& g)
 
 void RestBowlers(Game& g, int n)
 {
+    // Most of the eleven are fresh: those are left alone. Every over asks,
+    // so the eleven steps are laid out without a loop.
+#pragma GCC unroll 11
     for (SPELL& s : g.Current.Spell) {
-        int t = s.nTiredness;
-        s.nTiredness = static_cast<std::uint16_t>(std::max(0, t - n));
+        const int t = s.nTiredness;
+        if (t != 0) s.nTiredness = static_cast<std::uint16_t>(std::max(0, t - n));
     }
 }
 
@@ -200,7 +203,8 @@ int CheckClock(Game& g, int& bStopped, int nMinutes)
     bool quiet = g.pInnings->nStatus != INNINGS_INPROGRESS;
 
     int t = CarryTime(c.nTime + nMinutes);
-    int p = CarryTime(t + CurrentOverMinutes(g) * c.nBall / 6);
+    // Between overs (no ball bowled yet) the bowler's pace does not matter.
+    int p = CarryTime(t + (c.nBall != 0 ? CurrentOverMinutes(g) * c.nBall / 6 : 0));
 
     if (tt.nLunchTime <= p && p <= CarryTime(tt.nLunchTime + 8))
         TakeInterval(g, 0, tt.nLunchTime, 40, 30, p, quiet, bStopped);
@@ -236,6 +240,44 @@ int CheckClock(Game& g, int& bStopped, int nMinutes)
     return quiet ? 1 : 0;
 }
 
+namespace {
+
+// A line put together piece by piece in a fixed buffer and cut to fit, as
+// FormatTo would cut it: the session lines are written three times a day and
+// need no format string parsed.
+class LineBuilder {
+public:
+    LineBuilder(char* buf, std::size_t size) : buf_(buf), size_(size) { buf_[0] = '\0'; }
+
+    LineBuilder& operator<<(const char* text)
+    {
+        while (*text && n_ + 1 < size_) buf_[n_++] = *text++;
+        buf_[n_] = '\0';
+        return *this;
+    }
+
+    LineBuilder& operator<<(int value)
+    {
+        char digits[16];
+        char* q = digits + sizeof digits;
+        *--q = '\0';
+        unsigned u = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+        do {
+            *--q = static_cast<char>('0' + u % 10);
+            u /= 10;
+        } while (u);
+        if (value < 0) *--q = '-';
+        return *this << static_cast<const char*>(q);
+    }
+
+private:
+    char* buf_;
+    std::size_t size_;
+    std::size_t n_ = 0;
+};
+
+}  // namespace
+
 void SessionSummary(Game& g, int kind)
 {
     static const char* const kLabel[3] = {"Lunch ", "Tea ", "Stumps "};
@@ -256,18 +298,19 @@ void SessionSummary(Game& g, int kind)
     int wickets = g.pInnings->nWickets;
     char tail[24];
     if (wickets >= 10)
-        FormatTo(tail, sizeof tail, "all out");
+        LineBuilder(tail, sizeof tail) << "all out";
     else
-        FormatTo(tail, sizeof tail, "for %d", wickets);
+        LineBuilder(tail, sizeof tail) << "for " << wickets;
 
+    // "<label>Day <d>: <short> <runs> <tail>", with doubled blanks (and the
+    // full name on the widest window) as the window widens.
     char line[160];
     int day = c.nDay;
     if (g.nMainWidth <= 1024)
-        FormatTo(line, sizeof line, "%sDay %d: %s %d %s", label, day, shortName, runs, tail);
-    else if (g.nMainWidth < 1280)
-        FormatTo(line, sizeof line, "%sDay %d:  %s  %d %s", label, day, shortName, runs, tail);
+        LineBuilder(line, sizeof line) << label << "Day " << day << ": " << shortName << " " << runs << " " << tail;
     else
-        FormatTo(line, sizeof line, "%sDay %d:  %s  %d %s", label, day, fullName, runs, tail);
+        LineBuilder(line, sizeof line) << label << "Day " << day << ":  " << (g.nMainWidth < 1280 ? shortName : fullName)
+                                       << "  " << runs << " " << tail;
 
     int index = (day - 1) * 3 + kind;
     if (index >= 0 && index < 16) {
@@ -278,7 +321,7 @@ void SessionSummary(Game& g, int kind)
     if (g.nMainWidth >= 1024) g.host->Refresh(PANE_SESSION);
 
     char highlight[160];
-    FormatTo(highlight, sizeof highlight, "%sDay %d:  %s  %d %s", label, day, fullName, runs, tail);
+    LineBuilder(highlight, sizeof highlight) << label << "Day " << day << ":  " << fullName << "  " << runs << " " << tail;
     AddHighlight(g, highlight);
 }
 

@@ -96,8 +96,6 @@ void WeatherChange(Game& g)
 {
     CURRENT& c = g.Current;
     const GROUND* gr = TestGround(g);
-    int w[9];
-    for (int i = 0; i < 9; ++i) w[i] = Weight(gr, i);
 
     int cat = c.nWeather / 5;
     if (cat < 7)
@@ -122,16 +120,20 @@ void WeatherChange(Game& g)
         // the ground: below `low` it improves, from `high` on it worsens.
         // Very overcast worsens to rain (weight w8), and bad light never
         // turns to rain this way.
+        // Only the weights of the category and its neighbours are read, and
+        // only here, where a change is due: most overs leave the weather be.
         int total, low, high;
         if (cat == 0) {
-            total = w[0] + w[1];
+            const int here = Weight(gr, 0);
+            total = here + Weight(gr, 1);
             low = 0;
-            high = w[0];
+            high = here;
         } else {
-            int next = cat == 6 ? w[8] : cat == 7 ? 0 : w[cat + 1];
-            total = w[cat - 1] + w[cat] + next;
-            low = w[cat - 1];
-            high = w[cat - 1] + w[cat];
+            const int below = Weight(gr, cat - 1), here = Weight(gr, cat);
+            const int next = cat == 6 ? Weight(gr, 8) : cat == 7 ? 0 : Weight(gr, cat + 1);
+            total = below + here + next;
+            low = below;
+            high = below + here;
         }
         // With no weights at all nothing moves.
         if (total > 0) {

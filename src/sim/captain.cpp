@@ -176,10 +176,10 @@ void ComputerBowlingChange(Game& g, int nRunsAtOverStart)
     sp.nSpellOvers += 1;
 
     int f = sp.nTiredness;
-    int cut = (f >= 32) + (f >= 40) + (f >= 48) + (f >= 54) + (f >= 56 ? 5 : 0);
+    int cut = f < 32 ? 0 : 1 + (f >= 40) + (f >= 48) + (f >= 54) + (f >= 56 ? 5 : 0);
     int r = in.Bowl[b].nRuns - nRunsAtOverStart;
-    for (int step = 6; step <= 36; step += 3)
-        if (r >= step) ++cut;
+    // One more for each of 6, 9, ..., 36 runs the over cost.
+    if (r >= 6) cut += std::min(11, (r - 6) / 3 + 1);
     sp.nBudget -= cut;
 
     std::swap(c.nBowler, c.nOtherBowler);
