@@ -1,6 +1,8 @@
 // The highlight lines of the match, each stamped with the time of play.
 #include "core/highlights.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -9,6 +11,20 @@
 #include "core/game.h"
 
 namespace ovs {
+
+namespace {
+
+// Whether all eight bytes of x lie in 0x20..0x7E: no byte below 0x20 (the
+// borrow test) and none above 0x7E (the carry test), as whole-word arithmetic.
+inline bool PlainBytes(std::uint64_t x)
+{
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHigh = 0x8080808080808080ull;
+    const std::uint64_t below = (x - kOnes * 0x20) & ~x & kHigh;
+    const std::uint64_t above = ((x + kOnes * (127 - 0x7E)) | x) & kHigh;
+    return (below | above) == 0;
+}
+
+}  // namespace
 
 void AddHighlight(Game& g, const std::string& text)
 {
@@ -33,16 +49,33 @@ void AddHighlight(Game& g, const std::string& text)
         n = 7;
     }
     // Newlines inside the text become two blanks; leading ones and anything
-    // unprintable are dropped.
+    // unprintable are dropped. The text is walked through local pointers:
+    // stores into `line` could alias the string's own data and size, which
+    // would then be reloaded at every byte.
+    const char* s = text.data();
+    const char* const end = s + text.size();
+    while (s < end && *s == '\n') ++s;
+    // Most texts are plain printable bytes: eight at a time are copied as
+    // they stand until a word holds anything else or the line is full; the
+    // byte loop below then goes on from there.
+    const std::size_t room = static_cast<std::size_t>(kWidth - 1 - n);
+    const std::size_t k = std::min(static_cast<std::size_t>(end - s), room);
     std::size_t i = 0;
-    while (i < text.size() && text[i] == '\n') ++i;
-    for (; i < text.size() && n < kWidth - 1; ++i) {
-        unsigned char ch = static_cast<unsigned char>(text[i]);
-        if (ch == '\n') {
+    for (; i + 8 <= k; i += 8) {
+        std::uint64_t x;
+        std::memcpy(&x, s + i, 8);
+        if (!PlainBytes(x)) break;
+        std::memcpy(line + n + i, &x, 8);
+    }
+    s += i;
+    n += static_cast<int>(i);
+    for (; s < end && n < kWidth - 1; ++s) {
+        const unsigned char ch = static_cast<unsigned char>(*s);
+        if (static_cast<unsigned>(ch - 0x20) < 0x5F) {
+            line[n++] = static_cast<char>(ch);
+        } else if (ch == '\n') {
             line[n++] = ' ';
             if (n < kWidth - 1) line[n++] = ' ';
-        } else if (ch >= 0x20 && ch < 0x7F) {
-            line[n++] = static_cast<char>(ch);
         }
     }
     // The whole line is saved with the position: nothing of the stack may
