@@ -60,10 +60,17 @@ bool Played(const INNINGS& in)
            in.nBowlSide <= 1;
 }
 
-int PlayerOf(Game& g, const TEST& test, int side, int slot)
+// Who played in each slot of each side and where each side played, looked up
+// once for a Test: every innings offers the same slots and places many times.
+struct TestSides {
+    int player[2][MAX_ELEVEN];
+    RECORD_WHERE where[2];
+};
+
+int PlayerOf(const TestSides& sides, int side, int slot)
 {
     if (slot < 0 || slot >= MAX_ELEVEN) return -1;
-    return FiguresOf(g, test, side, slot).playerIndex;
+    return sides.player[side][slot];
 }
 
 // The batting position a slot went in at (late when it never did).
@@ -82,12 +89,22 @@ RECORD_WHERE TestWhere(const Game& g, const TEST& test, int side)
     return w;
 }
 
-void OfferInnings(Game& g, const TEST& test, const INNINGS& in)
+TestSides LookUpSides(Game& g, const TEST& test)
+{
+    TestSides sides;
+    for (int side = 0; side < 2; ++side) {
+        for (int slot = 0; slot < MAX_ELEVEN; ++slot) sides.player[side][slot] = FiguresOf(g, test, side, slot).playerIndex;
+        sides.where[side] = TestWhere(g, test, side);
+    }
+    return sides;
+}
+
+void OfferInnings(Game& g, const TestSides& sides, const INNINGS& in)
 {
     const int bat = in.nBatSide;
     const int bowl = in.nBowlSide;
-    const RECORD_WHERE batWhere = TestWhere(g, test, bat);
-    const RECORD_WHERE bowlWhere = TestWhere(g, test, bowl);
+    const RECORD_WHERE& batWhere = sides.where[bat];
+    const RECORD_WHERE& bowlWhere = sides.where[bowl];
 
     RECORD_TEAMHIGH high{in.nTotal, S(in.nWickets), batWhere};
     Offer(g, Table(&RECORDS::HighInnings), high, [](const RECORD_TEAMHIGH& e, const RECORD_TEAMHIGH& c) {
@@ -102,7 +119,7 @@ void OfferInnings(Game& g, const TEST& test, const INNINGS& in)
     for (int slot = 0; slot < MAX_ELEVEN; ++slot) {
         const BAT& b = in.Bat[slot];
         if (b.nHowOut == HOWOUT_DIDNOTBAT) continue;
-        RECORD_SCORE s{S(PlayerOf(g, test, bat, slot)), S(b.nRuns), S(b.nHowOut == HOWOUT_NOTOUT ? 1 : 0), batWhere};
+        RECORD_SCORE s{S(PlayerOf(sides, bat, slot)), S(b.nRuns), S(b.nHowOut == HOWOUT_NOTOUT ? 1 : 0), batWhere};
         Offer(g, Table(&RECORDS::HighScore), s,
               [](const RECORD_SCORE& e, const RECORD_SCORE& c) { return e.nRuns > c.nRuns; });
     }
@@ -115,7 +132,7 @@ void OfferInnings(Game& g, const TEST& test, const INNINGS& in)
         int a = f.nBatA;
         int b = f.nBatB;
         if (WentInAt(in, b) < WentInAt(in, a)) std::swap(a, b);
-        RECORD_PARTNERSHIP p{S(PlayerOf(g, test, bat, a)), S(PlayerOf(g, test, bat, b)), S(runs),
+        RECORD_PARTNERSHIP p{S(PlayerOf(sides, bat, a)), S(PlayerOf(sides, bat, b)), S(runs),
                              S(f.bUnbroken == 1 ? 1 : 0), batWhere};
         Offer(g, [w](RECORDS& r) -> RECORD_PARTNERSHIP& { return r.Partnership[w]; }, p,
               [](const RECORD_PARTNERSHIP& e, const RECORD_PARTNERSHIP& c) { return e.nRuns > c.nRuns; });
@@ -123,7 +140,7 @@ void OfferInnings(Game& g, const TEST& test, const INNINGS& in)
 
     for (int slot = 0; slot < MAX_ELEVEN; ++slot) {
         const BOWL& b = in.Bowl[slot];
-        const int player = PlayerOf(g, test, bowl, slot);
+        const int player = PlayerOf(sides, bowl, slot);
         if (Bowled(b)) {
             RECORD_BOWL rb{S(player), S(b.nWickets), S(b.nRuns), bowlWhere};
             Offer(g, Table(&RECORDS::BowlInnings), rb, [](const RECORD_BOWL& e, const RECORD_BOWL& c) {
@@ -173,9 +190,10 @@ void UpdateTestRecords(Game& g, const TEST& test)
         int wickets = 0, runs = 0, keptCatches = 0, stumpings = 0, catches = 0;
     } totals[MAX_ELEVEN][2];
 
+    const TestSides sides = LookUpSides(g, test);
     for (const INNINGS& in : test.Innings) {
         if (!Played(in)) continue;
-        OfferInnings(g, test, in);
+        OfferInnings(g, sides, in);
         const int side = in.nBowlSide;
         for (int slot = 0; slot < MAX_ELEVEN; ++slot) {
             const BOWL& b = in.Bowl[slot];
@@ -196,10 +214,10 @@ void UpdateTestRecords(Game& g, const TEST& test)
     }
 
     for (int side = 0; side < 2; ++side) {
-        const RECORD_WHERE where = TestWhere(g, test, side);
+        const RECORD_WHERE& where = sides.where[side];
         for (int slot = 0; slot < MAX_ELEVEN; ++slot) {
             const Totals& t = totals[slot][side];
-            const int player = PlayerOf(g, test, side, slot);
+            const int player = PlayerOf(sides, side, slot);
             if (player < 0) continue;
             if (t.bowled) {
                 RECORD_BOWL rb{S(player), S(t.wickets), S(t.runs), where};

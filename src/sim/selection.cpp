@@ -65,12 +65,20 @@ int OrderingBowlStrength(const Game& g, const PLAYER& p)
 // equal positions by batting skill, highest first (11 passes over 10 pairs).
 void SortByBattingPosition(const Game& g, int team, int (&eleven)[MAX_ELEVEN])
 {
+    // The keys travel with the members so the passes look nothing up.
+    int pos[MAX_ELEVEN], skill[MAX_ELEVEN];
+    for (int i = 0; i < MAX_ELEVEN; ++i) {
+        const PLAYER& p = Member(g, team, eleven[i]);
+        pos[i] = p.nBatPos;
+        skill[i] = p.nBatSkill;
+    }
     for (int pass = 0; pass < MAX_ELEVEN; ++pass) {
         for (int i = 0; i + 1 < MAX_ELEVEN; ++i) {
-            const PLAYER& a = Member(g, team, eleven[i]);
-            const PLAYER& b = Member(g, team, eleven[i + 1]);
-            if (a.nBatPos > b.nBatPos || (a.nBatPos == b.nBatPos && a.nBatSkill < b.nBatSkill))
+            if (pos[i] > pos[i + 1] || (pos[i] == pos[i + 1] && skill[i] < skill[i + 1])) {
                 std::swap(eleven[i], eleven[i + 1]);
+                std::swap(pos[i], pos[i + 1]);
+                std::swap(skill[i], skill[i + 1]);
+            }
         }
     }
 }
@@ -90,9 +98,11 @@ void SelectComputerTeam(Game& g, int team)
     int bowl[MAX_SQUAD] = {};
     bool picked[MAX_SQUAD] = {};
     bool injured[MAX_SQUAD] = {};
+    int status[MAX_SQUAD] = {};
 
     for (int m = 0; m < n; ++m) {
         const PLAYER& p = Member(g, team, m);
+        status[m] = p.nBowlStatus;
         injured[m] = p.nInjury != 0;
         if (injured[m]) {
             bat[m] = bowl[m] = -1;
@@ -113,7 +123,7 @@ void SelectComputerTeam(Game& g, int team)
     for (int pass = 0; pass < n; ++pass) {
         for (int i = 0; i + 1 < n; ++i) {
             int a = bowlList[i], b = bowlList[i + 1];
-            int sa = Member(g, team, a).nBowlStatus, sb = Member(g, team, b).nBowlStatus;
+            int sa = status[a], sb = status[b];
             if (sa < sb || (sa == sb && bowl[a] < bowl[b])) std::swap(bowlList[i], bowlList[i + 1]);
         }
     }
@@ -293,12 +303,13 @@ void BuildBowlingOrder(Game& g, int team, bool personsTeam)
         for (int i = 0; i + 1 < any; ++i)
             if (after(order[i], order[i + 1])) std::swap(order[i], order[i + 1]);
 
-    std::string line = "Final Bowling Order is ";
-    for (int i = 0; i < MAX_ELEVEN; ++i) {
-        c.nBowlOrder[i][team] = i < any ? order[i] : -1;
-        line += std::to_string(static_cast<int>(c.nBowlOrder[i][team])) + " ";
+    for (int i = 0; i < MAX_ELEVEN; ++i) c.nBowlOrder[i][team] = i < any ? order[i] : -1;
+    // The log line is only put together when the log will take it.
+    if (g.log.Wanted()) {
+        std::string line = "Final Bowling Order is ";
+        for (int i = 0; i < MAX_ELEVEN; ++i) line += std::to_string(static_cast<int>(c.nBowlOrder[i][team])) + " ";
+        g.Log("%s\n", line.c_str());
     }
-    g.Log("%s\n", line.c_str());
 }
 
 }  // namespace ovs
