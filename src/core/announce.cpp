@@ -27,27 +27,34 @@ void OptionalBox(Game& g, unsigned bit, MakeText makeText, const char* caption)
         g.host->MessageBox(makeText(), caption, BoxButtons::Ok, BoxIcon::Information);
 }
 
+// A player's name as a NUL-terminated text, made without an allocation: a
+// Test announces its wickets, fifties and partnerships many times over.
+struct Name {
+    char s[32];
+    Name(const Game& g, int side, int slot) { SetText(s, ball::SlotNameView(g, side, slot)); }
+    const char* c_str() const { return s; }
+};
+
 // How the batsman went: "b  ", "ct  Smith  b  ", ... with the bowler's name.
-std::string ModeText(Game& g, const BAT& bat)
+void ModeText(Game& g, const BAT& bat, char (&mode)[112])
 {
-    const CURRENT& c = g.Current;
-    int side = c.nBowlSide;
-    std::string mode;
+    const int side = g.Current.nBowlSide;
+    const Name bowler(g, side, bat.nBowler);  // blank for a run out
     switch (static_cast<int>(bat.nHowOut)) {
-    case HOWOUT_BOWLED: mode = "b  "; break;
+    case HOWOUT_BOWLED: FormatTo(mode, sizeof mode, "b  %s", bowler.c_str()); break;
     case HOWOUT_CAUGHT:
         if (bat.nFielder == bat.nBowler)
-            mode = "ct  &  b  ";
+            FormatTo(mode, sizeof mode, "ct  &  b  %s", bowler.c_str());
         else
-            mode = "ct  " + ball::SlotName(g, side, bat.nFielder) + "  b  ";
+            FormatTo(mode, sizeof mode, "ct  %s  b  %s", Name(g, side, bat.nFielder).c_str(), bowler.c_str());
         break;
-    case HOWOUT_LBW: mode = "lbw  b  "; break;
-    case HOWOUT_STUMPED: mode = "st  " + ball::SlotName(g, side, g.pInnings->nKeeperPos) + "  b  "; break;
-    case HOWOUT_RUNOUT: mode = "run out"; break;
-    default: break;
+    case HOWOUT_LBW: FormatTo(mode, sizeof mode, "lbw  b  %s", bowler.c_str()); break;
+    case HOWOUT_STUMPED:
+        FormatTo(mode, sizeof mode, "st  %s  b  %s", Name(g, side, g.pInnings->nKeeperPos).c_str(), bowler.c_str());
+        break;
+    case HOWOUT_RUNOUT: FormatTo(mode, sizeof mode, "run out%s", bowler.c_str()); break;
+    default: FormatTo(mode, sizeof mode, "%s", bowler.c_str()); break;
     }
-    if (bat.nBowler != 255) mode += ball::SlotName(g, side, bat.nBowler);
-    return mode;
 }
 
 }  // namespace
@@ -59,17 +66,18 @@ void AnnounceWicket(Game& g)
     int out = c.nOut;
     if (!ValidSlot(out)) return;
     const BAT& bat = in.Bat[out];
-    std::string name = ball::SlotName(g, c.nBatSide, out);
-    std::string mode = ModeText(g, bat);
+    const Name name(g, c.nBatSide, out);
+    char mode[112];
+    ModeText(g, bat, mode);
     int runs = bat.nRuns, balls = bat.nBalls, fours = bat.nFours, sixes = bat.nSixes;
 
     OptionalBox(g, 0x200, [&] {
-        return Format("%s    %s    %d\n  Balls  %d    4's  %d    6's  %d", name.c_str(), mode.c_str(), runs, balls,
-                      fours, sixes);
+        return Format("%s    %s    %d\n  Balls  %d    4's  %d    6's  %d", name.c_str(), mode, runs, balls, fours,
+                      sixes);
     }, "Fall of Wicket");
-    std::string line =
-        Format("%s  %s  %d\nBalls %d  4's %d  6's %d", name.c_str(), mode.c_str(), runs, balls, fours, sixes);
-    if (BbbIsOpen(g)) BbbWrite(g, line + "\n");
+    char line[192];
+    FormatTo(line, sizeof line, "%s  %s  %d\nBalls %d  4's %d  6's %d", name.c_str(), mode, runs, balls, fours, sixes);
+    if (BbbIsOpen(g)) BbbWrite(g, std::string(line) + "\n");
     AddHighlight(g, line);
 
     int b = c.nBowler;
@@ -89,13 +97,13 @@ void AnnounceBatsman(Game& g)
     int s = c.nStriker;
     if (!ValidSlot(s)) return;
     const BAT& bat = g.pInnings->Bat[s];
-    std::string name = ball::SlotName(g, c.nBatSide, s);
+    const Name name(g, c.nBatSide, s);
     int runs = bat.nRuns, balls = bat.nBalls, fours = bat.nFours, sixes = bat.nSixes;
     OptionalBox(g, 0x8, [&] {
         return Format("%s    not out    %d\nBalls  %d    4's  %d    6's  %d", name.c_str(), runs, balls, fours, sixes);
     }, "Batting Achievement");
-    std::string line =
-        Format("%s  not out  %d  Balls  %d   4's %d  6's  %d", name.c_str(), runs, balls, fours, sixes);
+    char line[128];
+    FormatTo(line, sizeof line, "%s  not out  %d  Balls  %d   4's %d  6's  %d", name.c_str(), runs, balls, fours, sixes);
     BbbEventLine(g, line);
     AddHighlight(g, line);
 }
@@ -110,14 +118,15 @@ void AnnouncePartnership(Game& g, int nRuns)
     int p = in.nTotal - atLastWicket;
     if ((p - nRuns) % 50 + nRuns < 50) return;
 
-    std::string nameA = ball::SlotName(g, c.nBatSide, a), nameB = ball::SlotName(g, c.nBatSide, b);
+    const Name nameA(g, c.nBatSide, a), nameB(g, c.nBatSide, b);
     int runsA = in.Bat[a].nRuns, runsB = in.Bat[b].nRuns;
     OptionalBox(g, 0x10, [&] {
         return Format("Partnership between %s [%d] &\n%s [%d] is now worth %d runs.", nameA.c_str(), runsA,
                       nameB.c_str(), runsB, p);
     }, "Batting Achievement");
-    std::string line = Format("Partnership between %s [%d] & %s [%d]\nis now worth %d runs.", nameA.c_str(), runsA,
-                              nameB.c_str(), runsB, p);
+    char line[160];
+    FormatTo(line, sizeof line, "Partnership between %s [%d] & %s [%d]\nis now worth %d runs.", nameA.c_str(), runsA,
+             nameB.c_str(), runsB, p);
     BbbEventLine(g, line);
     AddHighlight(g, line);
 }

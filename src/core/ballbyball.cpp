@@ -208,7 +208,7 @@ void BbbEndLine(Game& g)
     b.bLineOpen = 0;
 }
 
-void BbbEventLine(Game& g, const std::string& text)
+void BbbEventLine(Game& g, std::string_view text)
 {
     if (!BbbIsOpen(g)) return;
     if (BallsBowled(g)) {
@@ -216,7 +216,7 @@ void BbbEventLine(Game& g, const std::string& text)
         if (g.bbb.bLineOpen) BbbEndLine(g);
         BbbCloseBlock(g);
     }
-    BbbWrite(g, text + "\n");
+    BbbWrite(g, std::string(text) + "\n");
     // The over goes on below the event, unless it is done or the innings is.
     if (g.Current.nBall != 6 && g.pInnings && g.pInnings->nStatus == INNINGS_INPROGRESS) {
         BbbOpenBlock(g);

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "report/text_lines.h"
 
@@ -53,7 +54,7 @@ void BbbBallCode(Game& g, int outcome);
 void BbbEndLine(Game& g);
 // A mid-over event: the over so far, the text, and (unless the over is done)
 // a new block in which the over goes on.
-void BbbEventLine(Game& g, const std::string& text);
+void BbbEventLine(Game& g, std::string_view text);
 // An interval or commentary line between blocks.
 void BbbIntervalLine(Game& g, const std::string& text);
 

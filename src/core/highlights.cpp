@@ -26,7 +26,7 @@ inline bool PlainBytes(std::uint64_t x)
 
 }  // namespace
 
-void AddHighlight(Game& g, const std::string& text)
+void AddHighlight(Game& g, std::string_view text)
 {
     CURRENT& c = g.Current;
     constexpr int kLines = 24;

@@ -1,7 +1,7 @@
 // The highlight lines of the match (the highlights pane).
 #pragma once
 
-#include <string>
+#include <string_view>
 
 namespace ovs {
 
@@ -9,6 +9,6 @@ struct Game;
 
 // Append a line to the 24 highlight lines, the oldest dropping off, stamped
 // with the time of play.
-void AddHighlight(Game& g, const std::string& text);
+void AddHighlight(Game& g, std::string_view text);
 
 }  // namespace ovs

@@ -42,14 +42,16 @@ int Member(const Game& g, int side, int slot, int& squadIndex)
 
 PLAYER& SlotPlayer(Game& g, int side, int slot) { return SlotPlayerAt(g, side, slot); }
 
-std::string SlotName(const Game& g, int side, int slot)
+std::string_view SlotNameView(const Game& g, int side, int slot)
 {
     int squad;
     const int member = Member(g, side, slot, squad);
     if (member < 0) return {};
     const char* name = g.db.squads[squad].szMember[member];
-    return std::string(name, strnlen(name, sizeof g.db.squads[squad].szMember[member]));
+    return std::string_view(name, strnlen(name, sizeof g.db.squads[squad].szMember[member]));
 }
+
+std::string SlotName(const Game& g, int side, int slot) { return std::string(SlotNameView(g, side, slot)); }
 
 PLAYER& Striker(Game& g) { return SlotPlayerAt(g, g.Current.nBatSide, g.Current.nStriker); }
 PLAYER& Bowler(Game& g) { return SlotPlayerAt(g, g.Current.nBowlSide, g.Current.nBowler); }

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/match.h"
 #include "core/replay.h"
@@ -53,6 +54,8 @@ namespace ball {
 
 PLAYER& SlotPlayer(Game& g, int side, int slot);
 std::string SlotName(const Game& g, int side, int slot);
+// The same name in place in the squad record (not NUL-terminated when full).
+std::string_view SlotNameView(const Game& g, int side, int slot);
 PLAYER& Striker(Game& g);
 PLAYER& Bowler(Game& g);
 PLAYER& Keeper(Game& g);
