@@ -17,40 +17,20 @@ bool LeagueRunning(const Game& g) { return g.League.nTests >= 1 && g.League.nTes
 
 void Pause(Game& g) { g.bPaused = 1; }
 
-// Unwatched, when the next ball is all that waits, it would be the very next
-// message handled and nobody can see it pass: take it here, so that the balls
-// of an over follow one another without a trip back to the front end.
-bool TakeWaitingBall(Game& g)
-{
-    const AppMessage* next = g.queue.Front();
-    if (!next || next->msg != WM_NEXTBALL || g.queue.Size() != 1 || g.Watched() || NetworkPlay(g)) return false;
-    g.queue.Pop();
-    return true;
-}
-
 // Both WM_NEXTBALL and the client's WM_CLIENTNEWBALL bowl one delivery, but
 // never past the sixth legal ball nor after the innings ended within the over:
-// a ball message still queued at that point is stale.
+// a ball message still queued at that point is stale. Unwatched, the balls of
+// an over follow one another here (BowlDelivery says when).
 void NextBall(Game& g)
 {
-    do {
-        if (g.Current.nBall >= 6 || g.Current.bEndInnings) return;
+    while (g.Current.nBall < 6 && !g.Current.bEndInnings) {
         g.nBallsPosted++;
         g.deliveriesBowled++;
-        BowlDelivery(g);
-    } while (TakeWaitingBall(g));
+        if (!BowlDelivery(g)) return;
+    }
 }
 
 }  // namespace
-
-void EndBall(Game& g)
-{
-    g.nBallsPosted++;
-    if ((g.options.wPlayOptions & kPauseEveryBall) && g.Watched())
-        Pause(g);
-    else
-        PostUnlessQueued(g, WM_NEXTBALL, g.nPostedOver);
-}
 
 bool PostUnlessQueued(Game& g, std::uint32_t msg, std::int32_t wParam)
 {
@@ -169,7 +149,11 @@ void MainWndProc(Game& g, std::uint32_t msg, std::int32_t wParam, std::int64_t l
         break;
 
     case WM_ENDBALL:
-        EndBall(g);
+        g.nBallsPosted++;
+        if ((g.options.wPlayOptions & kPauseEveryBall) && g.Watched())
+            Pause(g);
+        else
+            PostUnlessQueued(g, WM_NEXTBALL, g.nPostedOver);
         break;
 
     case WM_CLIENTNEWOVER:

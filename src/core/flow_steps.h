@@ -12,8 +12,7 @@ void StartNewTest(Game& g, int test);      // WM_NEWTEST
 void StartReplayTest(Game& g, int test);   // WM_REPLAYTEST
 void NewInnings(Game& g, int innings);     // WM_NEWINNINGS
 void NewOver(Game& g, int over);           // WM_NEWOVER
-void BowlDelivery(Game& g);                // WM_NEXTBALL: one delivery
-void EndBall(Game& g);                    // WM_ENDBALL: pause or the next ball
+bool BowlDelivery(Game& g);                // WM_NEXTBALL: one delivery; true: the next follows at once
 void EndOfOver(Game& g, int over);         // WM_ENDOVER
 void EndInnings(Game& g);                  // WM_ENDINNINGS
 void EndTest(Game& g);                     // WM_ENDTEST

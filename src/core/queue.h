@@ -48,8 +48,6 @@ public:
         --size_;
         return m;
     }
-    // The first waiting message, or nullptr.
-    const AppMessage* Front() const { return size_ ? &ring_[head_] : nullptr; }
     bool Empty() const { return size_ == 0; }
     std::size_t Size() const { return size_; }
     void Clear() { head_ = size_ = 0; }

@@ -5,6 +5,7 @@
 #include <bit>
 
 #include "core/clock.h"
+#include "core/flow.h"
 #include "core/flow_steps.h"
 #include "core/game.h"
 #include "core/messages.h"
@@ -115,8 +116,11 @@ int ApplyOutcome(Game& g, int code)
     }
 }
 
-// After every ball: the innings-over flag, then the over's end or the next ball.
-void ReportBall(Game& g, int over)
+// After every ball: the innings-over flag, then the over's end or the ball's.
+// True when the next ball is to follow at once: unwatched, with nothing else
+// waiting, the ball's end and the next ball would be the very next messages
+// handled and nobody can see them pass, so they are not queued at all.
+bool ReportBall(Game& g, int over)
 {
     CURRENT& c = g.Current;
     c.bEndInnings = static_cast<std::int16_t>(over);
@@ -128,14 +132,13 @@ void ReportBall(Game& g, int over)
         }
     } else if (!g.queue.Peek(WM_ENDBALL)) {
         g.Log("Posting WM_ENDBALL message from BowlDelivery ()\n");
-        // Unwatched, with nothing else waiting, the ball's end would be the
-        // very next message handled and nobody can see it pass: handle it at
-        // once and save a trip through the queue on every ball.
-        if (g.queue.Empty() && !g.Watched())
-            EndBall(g);
-        else
-            g.queue.Post(WM_ENDBALL, 0);
+        if (g.queue.Empty() && !g.Watched() && !NetworkPlay(g)) {
+            ++g.nBallsPosted;  // as the ball's end would count it
+            return true;
+        }
+        g.queue.Post(WM_ENDBALL, 0);
     }
+    return false;
 }
 
 }  // namespace
@@ -264,7 +267,7 @@ int DrawChance(Game& g)
     return ChanceRunOut(g, -1);
 }
 
-void BowlDelivery(Game& g)
+bool BowlDelivery(Game& g)
 {
     CURRENT& c = g.Current;
     int over = 0;
@@ -275,8 +278,7 @@ void BowlDelivery(Game& g)
         const int code = ball::ReadBack(g);
         over = ApplyOutcome(g, code);
         g.Log("Ball Outcome was : %d\n", static_cast<int>(c.nOutcome));
-        ReportBall(g, over);
-        return;
+        return ReportBall(g, over);
     }
 
     // The network server empties its delivery queue here (network play).
@@ -309,7 +311,7 @@ void BowlDelivery(Game& g)
     }
     // The network server sends the ball's delivery data to the client here.
     g.Log("Ball Outcome was : %d\n", static_cast<int>(c.nOutcome));
-    ReportBall(g, over);
+    return ReportBall(g, over);
 }
 
 }  // namespace ovs

@@ -3,14 +3,15 @@
 //
 // BowlDelivery (declared in core/flow_steps.h) is the handler of WM_NEXTBALL:
 // it counts the ball, draws its outcome, books it and posts WM_ENDBALL or
-// WM_ENDOVER. The pieces of the model are open here for the tests.
+// WM_ENDOVER; or, unwatched with nothing else waiting, returns true for the
+// next ball to follow at once. The pieces of the model are open here for the tests.
 #pragma once
 
 namespace ovs {
 
 struct Game;
 
-void BowlDelivery(Game& g);
+bool BowlDelivery(Game& g);
 
 // Picks the extra of a ball that beat nobody: wide, no ball, byes, leg byes or nothing.
 int DrawExtras(Game& g);
