@@ -78,28 +78,22 @@ protected:
     }
 };
 
-TEST_F(SpellCut, OneMoreForEachThreeRunsFromSixToThirtySix)
+// One more for each three runs of the over from six to thirty-six; for
+// tiredness one each at 32, 40, 48 and 54, five more from 56.
+TEST_F(SpellCut, ForRunsInTheOverAndForTiredness)
 {
-    EXPECT_EQ(CutFor(0, 0), 0);
-    EXPECT_EQ(CutFor(0, 5), 0);
-    EXPECT_EQ(CutFor(0, 6), 1);
-    EXPECT_EQ(CutFor(0, 8), 1);
-    EXPECT_EQ(CutFor(0, 9), 2);
-    EXPECT_EQ(CutFor(0, 20), 5);   // 6, 9, 12, 15, 18
-    EXPECT_EQ(CutFor(0, 35), 10);
-    EXPECT_EQ(CutFor(0, 36), 11);
-    EXPECT_EQ(CutFor(0, 60), 11);  // no step beyond 36
-}
-
-TEST_F(SpellCut, TirednessCutsAtThirtyTwoFortyFortyEightFiftyFourAndFiveMoreAtFiftySix)
-{
-    EXPECT_EQ(CutFor(31, 0), 0);
-    EXPECT_EQ(CutFor(32, 0), 1);
-    EXPECT_EQ(CutFor(40, 0), 2);
-    EXPECT_EQ(CutFor(48, 0), 3);
-    EXPECT_EQ(CutFor(55, 0), 4);
-    EXPECT_EQ(CutFor(56, 0), 9);
-    EXPECT_EQ(CutFor(56, 12), 12);  // both: 9 for tiredness, 3 for 6, 9 and 12 runs
+    struct Row {
+        int tiredness, runs, cut;
+    };
+    const Row rows[] = {
+        {0, 0, 0},   {0, 5, 0},   {0, 6, 1},   {0, 8, 1},   {0, 9, 2},
+        {0, 20, 5},  // 6, 9, 12, 15, 18
+        {0, 35, 10}, {0, 36, 11}, {0, 60, 11},  // no step beyond 36
+        {31, 0, 0},  {32, 0, 1},  {40, 0, 2},  {48, 0, 3},  {55, 0, 4},  {56, 0, 9},
+        {56, 12, 12},  // both: 9 for tiredness, 3 for 6, 9 and 12 runs
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(CutFor(r.tiredness, r.runs), r.cut) << "tiredness " << r.tiredness << ", runs " << r.runs;
 }
 
 }  // namespace
