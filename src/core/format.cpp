@@ -117,7 +117,7 @@ void SetText(char* dst, std::size_t size, std::string_view text)
 {
     if (size == 0) return;
     const std::size_t n = text.size() < size - 1 ? text.size() : size - 1;
-    std::memcpy(dst, text.data(), n);
+    if (n) std::memcpy(dst, text.data(), n);  // an empty view may hold no pointer at all
     dst[n] = '\0';
 }
 
