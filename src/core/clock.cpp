@@ -240,44 +240,6 @@ int CheckClock(Game& g, int& bStopped, int nMinutes)
     return quiet ? 1 : 0;
 }
 
-namespace {
-
-// A line put together piece by piece in a fixed buffer and cut to fit, as
-// FormatTo would cut it: the session lines are written three times a day and
-// need no format string parsed.
-class LineBuilder {
-public:
-    LineBuilder(char* buf, std::size_t size) : buf_(buf), size_(size) { buf_[0] = '\0'; }
-
-    LineBuilder& operator<<(const char* text)
-    {
-        while (*text && n_ + 1 < size_) buf_[n_++] = *text++;
-        buf_[n_] = '\0';
-        return *this;
-    }
-
-    LineBuilder& operator<<(int value)
-    {
-        char digits[16];
-        char* q = digits + sizeof digits;
-        *--q = '\0';
-        unsigned u = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
-        do {
-            *--q = static_cast<char>('0' + u % 10);
-            u /= 10;
-        } while (u);
-        if (value < 0) *--q = '-';
-        return *this << static_cast<const char*>(q);
-    }
-
-private:
-    char* buf_;
-    std::size_t size_;
-    std::size_t n_ = 0;
-};
-
-}  // namespace
-
 void SessionSummary(Game& g, int kind)
 {
     static const char* const kLabel[3] = {"Lunch ", "Tea ", "Stumps "};
@@ -298,30 +260,25 @@ void SessionSummary(Game& g, int kind)
     int wickets = g.pInnings->nWickets;
     char tail[24];
     if (wickets >= 10)
-        LineBuilder(tail, sizeof tail) << "all out";
+        FormatTo(tail, sizeof tail, "all out");
     else
-        LineBuilder(tail, sizeof tail) << "for " << wickets;
+        FormatTo(tail, sizeof tail, "for %d", wickets);
 
-    // "<label>Day <d>: <short> <runs> <tail>", with doubled blanks (and the
-    // full name on the widest window) as the window widens.
     char line[160];
     int day = c.nDay;
     if (g.nMainWidth <= 1024)
-        LineBuilder(line, sizeof line) << label << "Day " << day << ": " << shortName << " " << runs << " " << tail;
+        FormatTo(line, sizeof line, "%sDay %d: %s %d %s", label, day, shortName, runs, tail);
+    else if (g.nMainWidth < 1280)
+        FormatTo(line, sizeof line, "%sDay %d:  %s  %d %s", label, day, shortName, runs, tail);
     else
-        LineBuilder(line, sizeof line) << label << "Day " << day << ":  " << (g.nMainWidth < 1280 ? shortName : fullName)
-                                       << "  " << runs << " " << tail;
+        FormatTo(line, sizeof line, "%sDay %d:  %s  %d %s", label, day, fullName, runs, tail);
 
     int index = (day - 1) * 3 + kind;
-    if (index >= 0 && index < 16) {
-        std::size_t n = std::min(std::strlen(line), sizeof c.szSessions[index] - 1);
-        std::memcpy(c.szSessions[index], line, n);
-        c.szSessions[index][n] = '\0';
-    }
+    if (index >= 0 && index < 16) SetText(c.szSessions[index], line);
     if (g.nMainWidth >= 1024) g.host->Refresh(PANE_SESSION);
 
     char highlight[160];
-    LineBuilder(highlight, sizeof highlight) << label << "Day " << day << ":  " << fullName << "  " << runs << " " << tail;
+    FormatTo(highlight, sizeof highlight, "%sDay %d:  %s  %d %s", label, day, fullName, runs, tail);
     AddHighlight(g, highlight);
 }
 
