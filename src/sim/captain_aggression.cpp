@@ -39,16 +39,14 @@ void ReviewBatting(Game& g, const ReviewSteps& k)
 {
     CURRENT& c = g.Current;
     const INNINGS& in = *g.pInnings;
-    auto review = [&](int s) {
-        if (!ValidSlot(s)) return;
+    for (int s : {static_cast<int>(c.nPartnerA), static_cast<int>(c.nPartnerB)}) {
+        if (!ValidSlot(s)) continue;
         int runs = in.Bat[s].nRuns;
         if (runs - c.Mark[s].nBatMark > k.batsman) {
             Raise(c.nBatAggression[s], 1);
             c.Mark[s].nBatMark = static_cast<std::int16_t>(runs);
         }
-    };
-    review(c.nPartnerA);
-    review(c.nPartnerB);
+    }
     if (in.nTotal - c.nTotalMark[0] > k.batTeam) {
         Raise(c.nTeamAggression[c.nBatSide], 1);
         c.nTotalMark[0] = in.nTotal;
@@ -60,16 +58,14 @@ void ReviewBowling(Game& g, const ReviewSteps& k)
 {
     CURRENT& c = g.Current;
     const INNINGS& in = *g.pInnings;
-    auto review = [&](int b) {
-        if (!ValidSlot(b)) return;
+    for (int b : {static_cast<int>(c.nBowler), static_cast<int>(c.nOtherBowler)}) {
+        if (!ValidSlot(b)) continue;
         int runs = in.Bowl[b].nRuns;
         if (runs - c.Mark[b].nBowlMark > k.bowler) {
             Raise(c.nBowlAggression[b], -1);
             c.Mark[b].nBowlMark = static_cast<std::int16_t>(runs);
         }
-    };
-    review(c.nBowler);
-    review(c.nOtherBowler);
+    }
     if (in.nTotal - c.nTotalMark[1] > k.bowlTeam) {
         Raise(c.nTeamAggression[c.nBowlSide], -1);
         c.nTotalMark[1] = in.nTotal;
