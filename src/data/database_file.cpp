@@ -24,12 +24,6 @@ const DatabaseTexts kDatabaseTexts = {
     "Unable to read Records Structure from Database.",
 };
 
-template <std::size_t N>
-void CopyText(char (&dst)[N], const std::string& src)
-{
-    FormatTo(dst, N, "%s", src.c_str());
-}
-
 // One store of the image: its name in our refusals, the header's size, the
 // current size, its count and the message of a failed read.
 struct StoreStep {
@@ -99,7 +93,7 @@ void InitDatabaseHeader(DBHEADER& h, const std::string& name)
 {
     h = {};
     h.nVersion = DB_VERSION;
-    CopyText(h.szName, name);
+    SetText(h.szName, name.c_str());
     h.bFlagA = 1;
     h.bFlagB = 0;
     h.nPlayerSize = static_cast<std::int16_t>(sizeof(PLAYER));
@@ -279,9 +273,9 @@ bool LoadDatabase(Game& g, const std::string& path)
     h = img->header;
     h.nVersion = DB_VERSION;
     std::memset(h.szName, 0, sizeof h.szName);
-    CopyText(h.szName, path);
+    SetText(h.szName, path.c_str());
     std::memset(h.szPath, 0, sizeof h.szPath);
-    CopyText(h.szPath, path);
+    SetText(h.szPath, path.c_str());
     h.nPlayerSize = static_cast<std::int16_t>(sizeof(PLAYER));
     h.nSquadSize = static_cast<std::int16_t>(sizeof(SQUAD));
     h.nGroundSize = static_cast<std::int16_t>(sizeof(GROUND));

@@ -242,7 +242,7 @@ bool ImportOldDatabase(Game& g)
 
     const std::string path = JoinPath(dir, kDefaultDatabaseName);
     InitDatabaseHeader(img->header, "Converted OVS Database");
-    FormatTo(img->header.szPath, sizeof img->header.szPath, "%s", path.c_str());
+    SetText(img->header.szPath, path.c_str());
 
     AtomicFile out;
     if (!out.Create(path)) {

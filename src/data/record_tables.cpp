@@ -179,7 +179,7 @@ void FillWhere(RECORD_WHERE& w, const Game& g, int team, int opponent, int groun
             s += std::string(" at ") +
                  std::string(g.db.grounds[ground].szName, strnlen(g.db.grounds[ground].szName, sizeof g.db.grounds[ground].szName));
     }
-    FormatTo(w.szText, sizeof w.szText, "%s", s.c_str());
+    SetText(w.szText, s);
 }
 
 void UpdateTestRecords(Game& g, const TEST& test)
