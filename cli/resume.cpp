@@ -66,8 +66,9 @@ SaveStop PlayOvers(Game& g, long overs, long limit)
         std::uint32_t msg = 0;
         if (!Step(g, &msg)) return SaveStop::SeriesEnded;
         if (msg == WM_ENDOVER) ++bowled;
-        if (msg != WM_CONTINNINGS || bowled < overs) continue;
+        if ((msg != WM_ENDOVER && msg != WM_CONTINNINGS) || bowled < overs) continue;
         // Between two overs: the next over is queued, or a watched game waits.
+        // (Unwatched, the end of an over goes on to the break at once.)
         bool next = g.queue.Size() == 1 && g.queue.Peek(WM_NEWOVER);
         bool waiting = g.bPaused == 1 && g.queue.Empty();
         if (next || waiting) return SaveStop::AtOver;

@@ -39,6 +39,15 @@ bool PostUnlessQueued(Game& g, std::uint32_t msg, std::int32_t wParam)
     return true;
 }
 
+bool PostNextStep(Game& g, std::uint32_t msg, std::int32_t wParam)
+{
+    if (g.queue.Empty() && !g.Watched() && !NetworkPlay(g)) {
+        MainWndProc(g, msg, wParam);
+        return true;
+    }
+    return PostUnlessQueued(g, msg, wParam);
+}
+
 void Repost(Game& g, std::uint32_t msg, std::int32_t wParam)
 {
     g.queue.Remove(msg);

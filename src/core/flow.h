@@ -36,6 +36,12 @@ bool Resume(Game& g, bool click = false);
 // Post `msg` unless one is already waiting; true when posted.
 bool PostUnlessQueued(Game& g, std::uint32_t msg, std::int32_t wParam = 0);
 
+// Post the next step of play unless it is waiting already. Unwatched, with
+// nothing else waiting, it would be the very next message handled and nobody
+// could see it pass, so it is handled at once instead. Only for steps that
+// end by posting, so that one over never runs into the next unbroken.
+bool PostNextStep(Game& g, std::uint32_t msg, std::int32_t wParam = 0);
+
 // Remove one waiting `msg` (if any) and post a new one with `wParam`.
 void Repost(Game& g, std::uint32_t msg, std::int32_t wParam = 0);
 

@@ -105,7 +105,7 @@ void NewOver(Game& g, int nOver)
     }
     if (shown && g.nMainWidth >= 800) g.host->Refresh(PANE_AGGRESSION);
 
-    PostUnlessQueued(g, NetworkClient(g) ? WM_CLIENTNEWBALL : WM_NEXTBALL, c.nOver);
+    PostNextStep(g, NetworkClient(g) ? WM_CLIENTNEWBALL : WM_NEXTBALL, c.nOver);
 }
 
 }  // namespace ovs

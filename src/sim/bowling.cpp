@@ -263,7 +263,7 @@ void EndOfOver(Game& g, int over)
 
     // The break between overs, where a watched game waits for the user.
     g.Log("Posting WM_CONTINNINGS message from EndOfOver ()  (wParam = %d)\n", static_cast<int>(c.nOver));
-    PostUnlessQueued(g, WM_CONTINNINGS, c.nOver);
+    PostNextStep(g, WM_CONTINNINGS, c.nOver);
 }
 
 }  // namespace ovs
