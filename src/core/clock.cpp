@@ -80,12 +80,12 @@ int CurrentOverMinutes(Game& g)
 
 void RestBowlers(Game& g, int n)
 {
-    // Most of the eleven are fresh: those are left alone. Every over asks,
-    // so the eleven steps are laid out without a loop.
+    // Every over asks, so the eleven steps are laid out without a loop, and
+    // without a branch: which of them are fresh is anybody's guess.
 #pragma GCC unroll 11
     for (SPELL& s : g.Current.Spell) {
         const int t = s.nTiredness;
-        if (t != 0) s.nTiredness = static_cast<std::uint16_t>(std::max(0, t - n));
+        s.nTiredness = static_cast<std::uint16_t>(t > n ? t - n : 0);
     }
 }
 
