@@ -2,9 +2,15 @@
 //
 // Every record of the database, the saved position and the league lies in
 // memory exactly as it lies in its file: byte-packed, little-endian. The field
-// types here hold their value as bytes in that order, so a record is its own
-// file image on any host, needs no packing pragma (alignment is 1), and can be
-// copied whole with memcpy. They convert to and from the native integer on use.
+// types here hold their value in that byte order, so a record is its own file
+// image on any host, has alignment 1, and can be copied whole with memcpy.
+// They convert to and from the native integer on use.
+//
+// The value is kept in a packed integer of the field's own type, not in a
+// byte array: a store to a byte array may change anything as far as the
+// compiler knows, so every run booked to a field would make it read again
+// the pointers and indices it had in registers. On a big-endian host the
+// integer holds the bytes swapped.
 //
 // Arithmetic on a field goes through its native value: `a.nRuns + 4` is an int,
 // `a.nRuns += 4` stores the result truncated to the field's width, as the game's
@@ -12,15 +18,32 @@
 #pragma once
 
 #include <bit>
+#include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <type_traits>
 
 namespace ovs {
 
 template <typename T>
-class LittleEndian {
+class __attribute__((packed)) LittleEndian {
     static_assert(std::is_arithmetic_v<T>);
+    // A float is kept as its bits.
+    using Stored = std::conditional_t<std::is_floating_point_v<T>, std::uint32_t, T>;
+    static_assert(sizeof(Stored) == sizeof(T));
+
+    static constexpr Stored InFileOrder(Stored s)
+    {
+        if constexpr (std::endian::native == std::endian::little) {
+            return s;
+        } else {
+            using U = std::make_unsigned_t<Stored>;
+            const U u = static_cast<U>(s);
+            U r = 0;
+            for (std::size_t i = 0; i < sizeof(U); ++i)
+                r = static_cast<U>((r << 8) | ((u >> (8 * i)) & 0xFFu));
+            return static_cast<Stored>(r);
+        }
+    }
 
 public:
     using value_type = T;
@@ -30,37 +53,8 @@ public:
 
     operator T() const { return get(); }  // NOLINT
 
-    // On a little-endian host the bytes are the value: one plain load or
-    // store, which the compiler will not always find in the byte loop.
-    T get() const
-    {
-        if constexpr (std::endian::native == std::endian::little) {
-            T v;
-            std::memcpy(&v, bytes_, sizeof v);
-            return v;
-        }
-        using U = std::make_unsigned_t<std::conditional_t<std::is_floating_point_v<T>, std::int32_t, T>>;
-        static_assert(sizeof(U) == sizeof(T));
-        U u = 0;
-        for (std::size_t i = 0; i < sizeof(T); ++i)
-            u = static_cast<U>(u | (static_cast<U>(bytes_[i]) << (8 * i)));
-        T v;
-        std::memcpy(&v, &u, sizeof v);
-        return v;
-    }
-
-    void set(T v)
-    {
-        if constexpr (std::endian::native == std::endian::little) {
-            std::memcpy(bytes_, &v, sizeof v);
-            return;
-        }
-        using U = std::make_unsigned_t<std::conditional_t<std::is_floating_point_v<T>, std::int32_t, T>>;
-        U u;
-        std::memcpy(&u, &v, sizeof u);
-        for (std::size_t i = 0; i < sizeof(T); ++i)
-            bytes_[i] = static_cast<std::uint8_t>(u >> (8 * i));
-    }
+    T get() const { return std::bit_cast<T>(InFileOrder(stored_)); }
+    void set(T v) { stored_ = InFileOrder(std::bit_cast<Stored>(v)); }
 
     LittleEndian& operator=(T v) { set(v); return *this; }
 
@@ -77,7 +71,7 @@ public:
     T operator--(int) { T old = get(); set(static_cast<T>(old - 1)); return old; }
 
 private:
-    std::uint8_t bytes_[sizeof(T)] = {};
+    Stored stored_ = {};
 };
 
 using i16 = LittleEndian<std::int16_t>;
