@@ -58,7 +58,9 @@ int PaceIndex(int bowlingType)
     return std::countr_zero(t);
 }
 
-int GroundPace(Game& g, int bowlingType)
+
+// The ground's pace factor for a bowling type, in a Test; every ball asks.
+[[gnu::always_inline]] inline int PaceOfGround(const Game& g, int bowlingType)
 {
     const int i = PaceIndex(bowlingType);
     const int ground = g.pTest->nGround;
@@ -189,6 +191,10 @@ int BowlerGroup(int bowlingType)
     }
 }
 
+int GroundPace(const Game& g, int bowlingType) { return g.pTest ? PaceOfGround(g, bowlingType) : 0; }
+
+int BowlerPitchFactor(int group, int step) { return kBowlPitch[group][step]; }
+
 namespace {
 
 int BowlerConditions(const ConditionIndex& i, int bowlingType)
@@ -231,7 +237,7 @@ DeliveryFigures ComputeFigures(Game& g)
     // A batsman without skill still faces the ball: every delivery is then a chance.
     if (fig.B < 1) fig.B = 1;
 
-    const int X = (5 * (GroundPace(g, type) + bowl.nBowlSkill)) / 2;
+    const int X = (5 * (PaceOfGround(g, type) + bowl.nBowlSkill)) / 2;
     fig.K = X + bowl.nMorale - f - fig.BA - (p + 1) / 2;
     if (fig.K <= 6) fig.K = 6;
     fig.E = 188 - (X + bowl.nMorale) + f - sb - fig.WA - p + 2 * c.nBowlSide;

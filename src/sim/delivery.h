@@ -25,6 +25,12 @@ int PaceWeight(int paceClass);
 // Bowler group of a bowling type: 0 spin, 1 medium, 2 fast, -1 none.
 int BowlerGroup(int bowlingType);
 
+// The ground's pace factor for a bowling type in the Test in play; 0 for a
+// non-bowler or no ground.
+int GroundPace(const Game& g, int bowlingType);
+// The bowler's pitch-wear term of a bowler group (0..2) at a wear step (0..8).
+int BowlerPitchFactor(int group, int step);
+
 // The condition terms of the bowler (s_b, already doubled) and the batsman
 // tables, from the ball, pitch, bounce and weather in Current.
 int BowlerConditions(const Game& g, int bowlingType);

@@ -5,28 +5,11 @@
 #include <string>
 
 #include "core/game.h"
+#include "sim/delivery.h"
 
 namespace ovs {
 
 namespace {
-
-// The bowler's pitch-wear factor of the delivery model, by bowler group
-// (spin, medium, fast) and pitch-wear level 0..8.
-const int kPitchFactor[3][9] = {
-    {-1, 0, 1, 2, 3, 4, 5, 6, 7},
-    {-2, -1, 0, 1, 2, 3, 4, 5, 6},
-    {-1, 0, 0, 0, 1, 2, 3, 4, 5},
-};
-
-int BowlerGroup(int type)
-{
-    switch (type) {
-    case BOWL_OFFSPIN: case BOWL_LEGSPIN: case BOWL_SLOW: return 0;
-    case BOWL_MEDIUM: case BOWL_MEDIUMFAST: return 1;
-    case BOWL_FASTMEDIUM: case BOWL_FAST: return 2;
-    default: return -1;
-    }
-}
 
 // Selection looks ahead to a worn pitch: the wear is raised by 200 (at most 749).
 int LookAheadPitchFactor(const Game& g, int type)
@@ -34,18 +17,7 @@ int LookAheadPitchFactor(const Game& g, int type)
     int group = BowlerGroup(type);
     if (group < 0) return 0;
     int wear = std::min<int>(g.Current.nPitch + 200, 749);
-    return kPitchFactor[group][std::clamp(wear / 150, 0, 8)];
-}
-
-int GroundPaceFactor(const Game& g, int type)
-{
-    const int types[PACE_FACTORS] = {BOWL_OFFSPIN, BOWL_LEGSPIN, BOWL_SLOW, BOWL_MEDIUM,
-                                     BOWL_MEDIUMFAST, BOWL_FASTMEDIUM, BOWL_FAST};
-    if (!g.pTest || g.pTest->nGround < 0) return 0;
-    const GROUND& ground = g.db.grounds[g.pTest->nGround];
-    for (int i = 0; i < PACE_FACTORS; ++i)
-        if (types[i] == type) return ground.nPace[i];
-    return 0;
+    return BowlerPitchFactor(group, std::clamp(wear / 150, 0, 8));
 }
 
 const SQUAD& SideSquad(const Game& g, int team) { return g.db.squads[g.Series.nSquad[team]]; }
@@ -110,7 +82,7 @@ void SelectComputerTeam(Game& g, int team)
         }
         bat[m] = p.nBatSkill + p.nMorale + p.nBatRating / 128;
         bowl[m] = 2 * LookAheadPitchFactor(g, p.nBowlType) + p.nBowlSkill + p.nMorale + p.nBowlRating / 128 +
-                  2 * GroundPaceFactor(g, p.nBowlType);
+                  2 * GroundPace(g, p.nBowlType);
     }
 
     // The batting list swaps equal neighbours too: a pair of equals changes
