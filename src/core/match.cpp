@@ -134,10 +134,23 @@ void InitSeries(SERIES& s)
     s.nNumTests = 0;
     s.wReserved67484 = 0;
     for (auto& name : s.szBallByBall) name[0] = '\0';
-    for (int side = 0; side < 2; ++side) InitSquadSeries(s.Squad[side], side);
-    for (int k = 0; k < MAX_SQUAD; ++k)
-        for (int side = 0; side < 2; ++side) InitPlayerSeries(s.Player[k][side], k);
-    for (int v = 0; v < MAX_TESTS; ++v) InitGroundSeries(s.Venue[v], v);
+    // The numbered blanks are the same for every series: made once, copied.
+    struct Blanks {
+        SQUADSERIES squad[2];
+        PLAYERSERIES player[MAX_SQUAD][2];
+        GROUNDSERIES venue[MAX_TESTS];
+        Blanks()
+        {
+            for (int side = 0; side < 2; ++side) InitSquadSeries(squad[side], side);
+            for (int k = 0; k < MAX_SQUAD; ++k)
+                for (int side = 0; side < 2; ++side) InitPlayerSeries(player[k][side], k);
+            for (int v = 0; v < MAX_TESTS; ++v) InitGroundSeries(venue[v], v);
+        }
+    };
+    static const Blanks blanks;
+    std::memcpy(s.Squad, blanks.squad, sizeof s.Squad);
+    std::memcpy(s.Player, blanks.player, sizeof s.Player);
+    std::memcpy(s.Venue, blanks.venue, sizeof s.Venue);
     s.bPickComputerTeams = 0;
     s.bAllowWeather = 1;
     s.nFieldingStrength = 0;
