@@ -50,7 +50,8 @@ protected:
 
 // --- after a wicket --------------------------------------------------------
 
-TEST_F(AggressionTest, ComputerSidesReactToAWicket)
+// The opener in slot 0 is bowled by the fast bowler.
+TEST_F(AggressionTest, ComputerSidesReactToAWicketAndTheNewBatsmanComesIn)
 {
     CURRENT& c = g.Current;
     INNINGS& in = *g.pInnings;
@@ -58,6 +59,7 @@ TEST_F(AggressionTest, ComputerSidesReactToAWicket)
     in.Bat[1].nRuns = 23;
     in.nTotal = 60;
     Bowl(kFast).nRuns = 30;
+    c.nBatAggression[0] = 2;
     c.nBatAggression[1] = 4;
     c.nTeamAggression[0] = 6;
     c.nBowlAggression[kFast] = 7;
@@ -79,30 +81,8 @@ TEST_F(AggressionTest, ComputerSidesReactToAWicket)
     EXPECT_EQ(c.nBatAggression[2], 5);
     EXPECT_EQ(c.nBowlAggression[kFastMedium], 5);
 
-    // A second wicket with all four at the ends of the range: they stay there.
-    c.nBatAggression[1] = 0;
-    c.nTeamAggression[0] = 0;
-    c.nBowlAggression[kFast] = 10;
-    c.nTeamAggression[1] = 10;
-    Bowled();
-    EXPECT_EQ(c.nBatAggression[1], 0);
-    EXPECT_EQ(c.nTeamAggression[0], 0);
-    EXPECT_EQ(c.nBowlAggression[kFast], 10);
-    EXPECT_EQ(c.nTeamAggression[1], 10);
-}
-
-TEST_F(AggressionTest, PairingsKeptAndRecordedAsTheNewBatsmanComesIn)
-{
-    CURRENT& c = g.Current;
-    c.nBatAggression[0] = 2;
-    c.nBatAggression[1] = 4;   // 3 after the wicket
-    c.nBowlAggression[kFast] = 7;  // 8 after the wicket
-    c.nTeamAggression[0] = 6;  // 5
-    c.nTeamAggression[1] = 3;  // 4
-
-    Bowled();
-
-    // Slot 2 comes in for slot 0 as the first of the partnership.
+    // Slot 2 comes in for slot 0 as the first of the partnership; the pairings
+    // against the bowler are kept as they stood after the wicket.
     EXPECT_EQ(c.nPartnerA, 2);
     EXPECT_EQ(c.nPartnerB, 1);
     EXPECT_EQ(c.nBatVsBowl[0][kFast], 2);
@@ -115,6 +95,17 @@ TEST_F(AggressionTest, PairingsKeptAndRecordedAsTheNewBatsmanComesIn)
     EXPECT_EQ(Recorded(3), 15 * 16 + 3);
     EXPECT_EQ(Recorded(2), 15 * 16 + 8);
     EXPECT_EQ(Recorded(1), 4 * 16 + 5);
+
+    // A second wicket with all four at the ends of the range: they stay there.
+    c.nBatAggression[1] = 0;
+    c.nTeamAggression[0] = 0;
+    c.nBowlAggression[kFast] = 10;
+    c.nTeamAggression[1] = 10;
+    Bowled();
+    EXPECT_EQ(c.nBatAggression[1], 0);
+    EXPECT_EQ(c.nTeamAggression[0], 0);
+    EXPECT_EQ(c.nBowlAggression[kFast], 10);
+    EXPECT_EQ(c.nTeamAggression[1], 10);
 }
 
 TEST_F(AggressionTest, NewBatsmanFacingAPersonsBowlingGetsTheDefaultWithoutADialog)

@@ -262,53 +262,56 @@ TEST_F(BowlingTest, FreshBowlerKeepsGoing)
     EXPECT_EQ(c.nOtherBowler, kFast);
 }
 
-TEST_F(BowlingTest, ExpensiveOverCutsTheSpell)
-{
-    Spell(kFast).nBudget = 6;
-    Spell(kFast).nSpellOvers = 1;
-    Bowl(kFast).nRuns = 12;
-    ComputerBowlingChange(g, 0);  // 12 runs: 6, 9 and 12 each cost an over
-    EXPECT_EQ(Spell(kFast).nBudget, 3);
-    EXPECT_EQ(g.Current.nOtherBowler, kFast);
-}
+// The computer's rotation: a list of fewer than four is made four; after
+// three full cycles a rotation of four grows to five; with six wickets down a
+// rotation of five shrinks to the main bowlers. The fast bowler has bowled
+// five overs of his spell where the rotation turns.
+struct RotationCase {
+    const char* what;
+    int wickets, numBowlers, rotation, cycle, spellOvers;
+    // After the change; -1 is not looked at.
+    int numAfter, rotationAfter, cycleAfter, mainAfter, other;
+    const char* logged;   // a log line the change writes, or none
+};
 
-TEST_F(BowlingTest, SmallRotationRepaired)
-{
-    g.Current.nNumBowlers = 3;
-    ComputerBowlingChange(g, 0);
-    EXPECT_EQ(g.Current.nNumBowlers, 4);
-    EXPECT_EQ(g.Current.nMainBowlers[1], 4);
-    EXPECT_TRUE(Logged("Setting _Current.nNumBowlers = 4 [Was 3]\n"));
-}
+class BowlingRotation : public BowlingTest, public ::testing::WithParamInterface<RotationCase> {};
 
-TEST_F(BowlingTest, RotationGrowsOnTheFourthCycle)
+TEST_P(BowlingRotation, FollowsTheWicketsAndTheCycles)
 {
+    const RotationCase& k = GetParam();
+    SCOPED_TRACE(k.what);
     CURRENT& c = g.Current;
-    c.nNumBowlers = 4;
-    c.nRotation = 3;
-    c.nRotationCycle = 3;
-    Spell(kFast).nSpellOvers = 5;
+    g.pInnings->nWickets = static_cast<std::uint8_t>(k.wickets);
+    c.nNumBowlers = static_cast<std::int16_t>(k.numBowlers);
+    c.nRotation = static_cast<std::int16_t>(k.rotation);
+    c.nRotationCycle = static_cast<std::int16_t>(k.cycle);
+    Spell(kFast).nSpellOvers = static_cast<std::int16_t>(k.spellOvers);
     ComputerBowlingChange(g, Bowl(kFast).nRuns);
-    EXPECT_EQ(c.nOtherBowler, kOffSpin);  // place 3
-    EXPECT_EQ(c.nRotationCycle, 4);
-    EXPECT_EQ(c.nNumBowlers, 5);
-    EXPECT_EQ(c.nRotation, 4);
+    EXPECT_EQ(c.nNumBowlers, k.numAfter);
+    if (k.rotationAfter >= 0) {
+        EXPECT_EQ(c.nRotation, k.rotationAfter);
+    }
+    if (k.cycleAfter >= 0) {
+        EXPECT_EQ(c.nRotationCycle, k.cycleAfter);
+    }
+    if (k.mainAfter >= 0) {
+        EXPECT_EQ(c.nMainBowlers[1], k.mainAfter);
+    }
+    if (k.other >= 0) {
+        EXPECT_EQ(c.nOtherBowler, k.other);
+    }
+    if (k.logged) {
+        EXPECT_TRUE(Logged(k.logged));
+    }
 }
 
-TEST_F(BowlingTest, RotationShrinksLateInTheInnings)
-{
-    CURRENT& c = g.Current;
-    g.pInnings->nWickets = 6;
-    c.nMainBowlers[1] = 4;
-    c.nNumBowlers = 5;
-    c.nRotation = 4;
-    c.nRotationCycle = 3;
-    Spell(kFast).nSpellOvers = 5;
-    ComputerBowlingChange(g, Bowl(kFast).nRuns);
-    EXPECT_EQ(c.nOtherBowler, kLegSpin);  // place 4
-    EXPECT_EQ(c.nNumBowlers, 4);
-    EXPECT_EQ(c.nRotation, 0);
-}
+// The off spinner (slot 7) is place 3 of the list, the leg spinner (slot 6) place 4.
+INSTANTIATE_TEST_SUITE_P(
+    BowlingTest, BowlingRotation,
+    ::testing::Values(RotationCase{"small rotation repaired", 0, 3, 0, 0, 0, 4, -1, -1, 4, -1,
+                                   "Setting _Current.nNumBowlers = 4 [Was 3]\n"},
+                      RotationCase{"grows on the fourth cycle", 0, 4, 3, 3, 5, 5, 4, 4, -1, 7, nullptr},
+                      RotationCase{"shrinks late in the innings", 6, 5, 4, 3, 5, 4, 0, -1, -1, 6, nullptr}));
 
 // --- the starting pair -----------------------------------------------------------
 

@@ -95,6 +95,10 @@ TEST(FilesDatabase, LayoutAndByteIdenticalRoundTrip)
     EXPECT_EQ(I16At(file, kHeader + 0), 40);   // NUMBERS
     EXPECT_EQ(I16At(file, kHeader + 6), 20);
     EXPECT_EQ(file.substr(kHeader + kNumbers, 10), "Batsman0_7");
+    // Player 1's career runs (an int32) and bowling average (a float), low byte first.
+    const std::size_t player1 = kHeader + kNumbers + 336;
+    EXPECT_EQ(I32At(file, player1 + 176 + 6), 1007);
+    EXPECT_EQ(static_cast<std::uint32_t>(I32At(file, player1 + 176 + 30 + 14)), 0x41C40000u);   // 24.5f
 
     StoreGame b;
     ASSERT_TRUE(LoadDatabase(*b.g, path));

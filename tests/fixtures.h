@@ -13,6 +13,7 @@
 #include "core/game.h"
 #include "core/match.h"
 #include "core/messages.h"
+#include "data/stores.h"
 #include "test_host.h"
 
 namespace ovs::test {
@@ -37,6 +38,32 @@ inline void SetUpOneTest(Game& g, int control)
     t.nGround = 0;
     for (int k = 0; k < MAX_ELEVEN; ++k) t.nPlayer[k][0] = t.nPlayer[k][1] = static_cast<std::int16_t>(k);
 }
+
+// Stores of the default sizes with squads 0 and 1 of sixteen members each
+// (member m of squad side is player side * 16 + m) and six home grounds each
+// (side * 6 + k); every log line is appended to `log`.
+class TwoSquadsFixture : public ::testing::Test {
+protected:
+    TestHost host;
+    Game g{host};
+    std::string log;
+
+    void SetUp() override
+    {
+        SetDefaultCounts(g.db.numbers);
+        ASSERT_EQ(AllocateAndInitialiseStores(g.db, g.League, g.Series), StoreId::None);
+        InitOptions(g.options);
+        g.log.echo = [](const char* line, void* ctx) { static_cast<std::string*>(ctx)->append(line); };
+        g.log.echoCtx = &log;
+        for (int side = 0; side < 2; ++side) {
+            SQUAD& s = g.db.squads[side];
+            s.nMembers = 16;
+            s.nGrounds = 6;
+            for (int m = 0; m < 16; ++m) s.nPlayer[m] = static_cast<std::int16_t>(side * 16 + m);
+            for (int k = 0; k < 6; ++k) s.nGround[k] = static_cast<std::int16_t>(side * 6 + k);
+        }
+    }
+};
 
 // Two squads "Home" and "Away" of eleven plain players ("Home 1".."Home 11" and
 // "Away 1".."Away 11" by slot), slot k of each eleven being squad member k and

@@ -14,29 +14,18 @@
 #include "core/result.h"
 #include "core/series.h"
 #include "data/stores.h"
-#include "test_host.h"
+#include "fixtures.h"
 
 namespace ovs {
 namespace {
 
-class SeriesTest : public ::testing::Test {
+class SeriesTest : public test::TwoSquadsFixture {
 protected:
     void SetUp() override
     {
-        SetDefaultCounts(g.db.numbers);
-        ASSERT_EQ(AllocateAndInitialiseStores(g.db, g.League, g.Series), StoreId::None);
-        InitOptions(g.options);
-        g.log.echo = [](const char* line, void* ctx) { static_cast<std::string*>(ctx)->append(line); };
-        g.log.echoCtx = &log;
-        const char* names[2] = {"England", "Australia"};
-        for (int side = 0; side < 2; ++side) {
-            SQUAD& s = g.db.squads[side];
-            std::snprintf(s.szName, sizeof s.szName, "%s", names[side]);
-            s.nMembers = 16;
-            s.nGrounds = 6;
-            for (int m = 0; m < 16; ++m) s.nPlayer[m] = side * 16 + m;
-            for (int k = 0; k < 6; ++k) s.nGround[k] = side * 6 + k;
-        }
+        TwoSquadsFixture::SetUp();
+        std::snprintf(g.db.squads[0].szName, sizeof g.db.squads[0].szName, "England");
+        std::snprintf(g.db.squads[1].szName, sizeof g.db.squads[1].szName, "Australia");
     }
 
     // A series of `tests` Tests with Test 0 in play at ground 2.
@@ -61,10 +50,6 @@ protected:
         in.nStatus = status;
         g.Current.nInnings = i + 1;
     }
-
-    test::TestHost host;
-    Game g{host};
-    std::string log;
 };
 
 // --- the new-series checks ------------------------------------------------------

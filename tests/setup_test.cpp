@@ -13,8 +13,8 @@
 #include "core/series.h"
 #include "core/setup.h"
 #include "data/stores.h"
+#include "fixtures.h"
 #include "sim/selection.h"
-#include "test_host.h"
 
 namespace ovs {
 namespace {
@@ -44,25 +44,13 @@ const Attr kSquad[16] = {
     /* 15 specialist   */ {2, 5, 55, 1, 2, 12, 2, 10, 0},
 };
 
-class SetupTest : public ::testing::Test {
+class SetupTest : public test::TwoSquadsFixture {
 protected:
     void SetUp() override
     {
-        SetDefaultCounts(g.db.numbers);
-        ASSERT_EQ(AllocateAndInitialiseStores(g.db, g.League, g.Series), StoreId::None);
-        InitOptions(g.options);
-        g.log.echo = [](const char* line, void* ctx) { static_cast<std::string*>(ctx)->append(line); };
-        g.log.echoCtx = &log;
-        for (int side = 0; side < 2; ++side) {
-            SQUAD& s = g.db.squads[side];
-            s.nMembers = 16;
-            s.nGrounds = 6;
-            for (int m = 0; m < 16; ++m) {
-                s.nPlayer[m] = side * 16 + m;
-                Set(side * 16 + m, kSquad[m]);
-            }
-            for (int k = 0; k < 6; ++k) s.nGround[k] = side * 6 + k;
-        }
+        TwoSquadsFixture::SetUp();
+        if (HasFatalFailure()) return;
+        for (int p = 0; p < 32; ++p) Set(p, kSquad[p % 16]);
         ApplyNewSeries(g, 0, 1, 3, false, false, false, true);
         g.Current.nTest = 0;
         g.pTest = &g.Series.Test[0];
@@ -100,10 +88,6 @@ protected:
         return v;
     }
     static bool Has(const std::vector<int>& v, int x) { return std::find(v.begin(), v.end(), x) != v.end(); }
-
-    test::TestHost host;
-    Game g{host};
-    std::string log;
 };
 
 // Fresh pitch, low bounce: five bowlers. Worked by hand from the squad above
@@ -222,34 +206,31 @@ TEST_F(SetupTest, CompleteTeamSelectionSortsByBattingPosition)
 
 // --- the toss ---------------------------------------------------------------
 
-// The call, the coin and the choice are drawn in that order; under very
-// overcast skies the winner always fields.
+// The call, the coin and the choice are drawn in that order. Seed 99 draws
+// call 0 (heads), coin 1 and choice 1 of 6: the call is lost, so the home
+// side wins and, the choice not being 5, bats. Under very overcast skies the
+// same draws are made but the winner always fields.
 TEST_F(SetupTest, TossDrawsCallCoinAndChoiceInOrder)
 {
-    for (std::uint32_t seed : {1u, 7u, 12345u, 99u, 2024u}) {
-        for (int weather : {10, 30 + static_cast<int>(seed % 5)}) {
-            SCOPED_TRACE(testing::Message() << seed << " weather " << weather);
-            g.rng.Seed(seed);
-            Random shadow(seed);
-            ReplayClear(g.pTest->Replay);
-            g.Current.nWeather = static_cast<std::int16_t>(weather);
-            TheToss(g);
-            int call = shadow.Below(2);
-            int coin = shadow.Below(2);
-            int winner = call == coin ? 1 : 0;
-            bool bowl = weather >= 30 || shadow.Below(6) == 5;
-            int bat = bowl ? 1 - winner : winner;
-            EXPECT_EQ(g.pTest->nTossWinner, winner);
-            EXPECT_EQ(g.Current.nBatSide, bat);
-            EXPECT_EQ(g.Current.nBowlSide, 1 - bat);
-            if (weather < 30) {
-                EXPECT_EQ(g.rng.State(), shadow.State());
-            }
-            REPLAY& r = g.pTest->Replay;
-            EXPECT_EQ(r.nLength, 4);
-            EXPECT_EQ(ReplayReadWord(r), winner);
-            EXPECT_EQ(ReplayReadWord(r), bat);
-        }
+    struct Case {
+        int weather, bat;
+    };
+    for (const Case& k : {Case{10, 0}, Case{30, 1}}) {
+        SCOPED_TRACE(testing::Message() << "weather " << k.weather);
+        g.rng.Seed(99);
+        ReplayClear(g.pTest->Replay);
+        g.Current.nWeather = static_cast<std::int16_t>(k.weather);
+        TheToss(g);
+        EXPECT_EQ(g.pTest->nTossWinner, 0);
+        EXPECT_EQ(g.Current.nBatSide, k.bat);
+        EXPECT_EQ(g.Current.nBowlSide, 1 - k.bat);
+        Random after(99);
+        for (int i = 0; i < 3; ++i) after.Next();
+        EXPECT_EQ(g.rng.State(), after.State());   // three draws either way
+        REPLAY& r = g.pTest->Replay;
+        EXPECT_EQ(r.nLength, 4);
+        EXPECT_EQ(ReplayReadWord(r), 0);
+        EXPECT_EQ(ReplayReadWord(r), k.bat);
     }
     EXPECT_TRUE(host.boxes.empty());  // nobody watches two computer sides
 }
@@ -339,24 +320,22 @@ TEST_F(SetupTest, ConditionsTextCutsTheBallTextAtItsFirstFullStop)
     EXPECT_NE(t.find("Weather  : Raining - Play is not possible.\n"), std::string::npos);
 }
 
+// Pitch, outfield and bounce are drawn in that order around the ground's
+// values. Seed 8 on a ground of pitch 2 and bounce 1 in weather 12 draws 50 of
+// 151, 42 of 120, 27 of 151 and 4 of 101: pitch 300 - 75 + 50, outfield
+// 42 + 27, bounce 100 - 50 + 4.
 TEST_F(SetupTest, ConditionsDrawsFollowTheGround)
 {
     GROUND& ground = g.db.grounds[0];
     ground.nPitch = 2;
     ground.nBounce = 1;
-    for (std::uint32_t seed : {3u, 8u, 77u}) {
-        g.rng.Seed(seed);
-        Random shadow(seed);
-        g.Current.nWeather = 12;
-        DrawConditions(g);
-        int pitch = 2 * 150 - 75 + shadow.Below(151);
-        int outfield = shadow.Below(120);
-        outfield += shadow.Below(151);
-        int bounce = 100 - 50 + shadow.Below(101);
-        EXPECT_EQ(g.Current.nPitch, pitch);
-        EXPECT_EQ(g.Current.nOutfield, outfield);
-        EXPECT_EQ(g.Current.nBounce, bounce);
-    }
+    g.rng.Seed(8);
+    g.Current.nWeather = 12;
+    DrawConditions(g);
+    EXPECT_EQ(g.Current.nPitch, 275);
+    EXPECT_EQ(g.Current.nOutfield, 69);
+    EXPECT_EQ(g.Current.nBounce, 54);
+
     // Pitch value 0: never negative, at most 75; very sunny weather 0 draws
     // nothing for the weather share of the outfield.
     ground.nPitch = 0;

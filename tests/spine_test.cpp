@@ -34,20 +34,6 @@ using ovs::test::TestHost;
 
 namespace {
 
-// Run a shell command; its stdout and exit status.
-int RunShell(const std::string& cmd, std::string& out)
-{
-    out.clear();
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return -1;
-    char buf[4096];
-    for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-    int st = pclose(p);
-    return WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-}
-
-std::string Quote(const std::string& s) { return "'" + s + "'"; }
-
 // A game whose log goes to DEBUG.TXT in the host's temporary directory.
 struct LoggedGame {
     TestHost host;
@@ -579,8 +565,8 @@ TEST(SpineCli, DbOnAFreshDataDirectory)
 {
     ovs::test::TempDir dir("ovs-cli");
     std::string data = dir.Path() + "/fresh/ovalspin";
-    std::string out;
-    int rc = RunShell(Quote(OVALSPIN_CLI_PATH) + " --data " + Quote(data) + " --seed 5 db", out);
+    int rc = -1;
+    const std::string out = ovs::test::RunCli(data, "--seed 5 db", &rc);
     ASSERT_EQ(rc, 0) << out;
     EXPECT_TRUE(fs::is_directory(data));
     EXPECT_TRUE(fs::exists(data + "/" + kDefaultDatabaseName));
@@ -598,9 +584,14 @@ TEST(SpineCli, DbOnAFreshDataDirectory)
 
 TEST(SpineCli, UsageErrorsExitTwo)
 {
-    std::string out;
-    EXPECT_EQ(RunShell(Quote(OVALSPIN_CLI_PATH) + " 2>/dev/null", out), 2);
-    EXPECT_EQ(RunShell(Quote(OVALSPIN_CLI_PATH) + " --seed x db 2>/dev/null", out), 2);
-    EXPECT_EQ(RunShell(Quote(OVALSPIN_CLI_PATH) + " --bogus db 2>/dev/null", out), 2);
-    EXPECT_EQ(RunShell(Quote(OVALSPIN_CLI_PATH) + " nosuchcommand 2>/dev/null", out), 2);
+    ovs::test::TempDir dir("ovs-cli");
+    int rc = -1;
+    for (const char* args : {"", "--seed x db", "--bogus db", "nosuchcommand"}) {
+        ovs::test::RunCli(dir.Path(), args, &rc);
+        EXPECT_EQ(rc, 2) << args;
+    }
+    // A series the checks refuse is no usage error, but it fails all the same.
+    const std::string same = ovs::test::RunCli(dir.Path(), "--seed 3 play --tests 1 0 0", &rc);
+    EXPECT_NE(rc, 0);
+    EXPECT_NE(same.find("Selected same Squad twice!"), std::string::npos) << same;
 }

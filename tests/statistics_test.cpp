@@ -6,17 +6,14 @@
 // 270 for 4 declared, Away 158 all out. Slot 0 keeps wicket on both sides.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "core/game.h"
 #include "data/statistics.h"
+#include "file_fixtures.h"
 #include "fixtures.h"
-#include "test_host.h"
 
 namespace ovs::test {
 namespace {
@@ -30,24 +27,12 @@ int P(int side, int slot) { return side * 11 + slot; }
 
 class StatsFixture : public ::testing::Test {
 protected:
-    TestHost host;
-    Game g{host};
+    StoreGame store{22, 2, 1, 20};
+    Game& g = *store.g;
 
     void SetUp() override
     {
         g.log.SetEnabled(false);
-        g.db.numbers.nPlayers = 22;
-        g.db.numbers.nSquads = 2;
-        g.db.numbers.nGrounds = 1;
-        g.db.numbers.nRecords = 20;
-        g.db.players.resize(22 + SPARE_PLAYERS);
-        g.db.squads.resize(2 + SPARE_SQUADS);
-        g.db.grounds.resize(1 + SPARE_GROUNDS);
-        g.db.records.resize(20);
-        for (int i = 0; i < static_cast<int>(g.db.players.size()); ++i) InitPlayer(g.db.players[i], i + 1);
-        for (int i = 0; i < static_cast<int>(g.db.squads.size()); ++i) InitSquad(g.db.squads[i], i + 1);
-        for (int i = 0; i < static_cast<int>(g.db.grounds.size()); ++i) InitGround(g.db.grounds[i], i + 1);
-        for (RECORDS& r : g.db.records) InitRecords(r);
         std::snprintf(g.db.grounds[0].szName, sizeof g.db.grounds[0].szName, "Lord's");
         for (int side = 0; side < 2; ++side) {
             SQUAD& sq = g.db.squads[side];
@@ -232,18 +217,6 @@ protected:
         t.nFieldPoints[10][H] = 50;
         t.nBatPoints[2][A] = 600;
         t.nBowlPoints[10][A] = static_cast<std::uint16_t>(-10);   // below zero
-    }
-
-    // Every batting innings of the Test in the order offered: (runs, not out, player).
-    std::vector<std::tuple<int, int, int>> BattingInnings()
-    {
-        std::vector<std::tuple<int, int, int>> v;
-        for (int n = 0; n < 4; ++n)
-            for (int s = 0; s < MAX_ELEVEN; ++s)
-                if (Inn(n).Bat[s].nHowOut != 0)
-                    v.emplace_back(Inn(n).Bat[s].nRuns, Inn(n).Bat[s].nHowOut == HOWOUT_NOTOUT,
-                                   P(Inn(n).nBatSide, s));
-        return v;
     }
 };
 
@@ -471,25 +444,24 @@ TEST_F(StatsFixture, StatsRatingsAndHistories)
 
 TEST_F(StatsFixture, StatsLeagueFiguresOnlyInLeagueMatch)
 {
-    for (int leagueMatch = 0; leagueMatch < 2; ++leagueMatch) {
-        SetUp();
-        g.db.leagueSeries.resize(LEAGUE_SERIES);
-        for (SERIES& s : g.db.leagueSeries) InitSeries(s);
-        g.League.nTests = 1;
-        g.League.nSquads = 2;
-        g.League.nSquad[0] = 0;
-        g.League.nSquad[1] = 1;
-        g.Current.bLeagueMatch = static_cast<std::uint16_t>(leagueMatch);
-        if (!leagueMatch) {
-            // Squads in a league, but this match is not one of its fixtures.
-            g.db.squads[0].nLeaguePos = 0;
-            g.db.squads[1].nLeaguePos = 1;
-            RecordFinishedTest(g);
-            EXPECT_EQ(g.db.leagueSeries[0].Average[1][0].Bat.nTests, 0);
-        } else {
-            RecordFinishedTest(g);
-        }
-    }
+    g.db.leagueSeries.resize(LEAGUE_SERIES);
+    for (SERIES& s : g.db.leagueSeries) InitSeries(s);
+    g.League.nTests = 1;
+    g.League.nSquads = 2;
+    g.League.nSquad[0] = 0;
+    g.League.nSquad[1] = 1;
+    // Squads in a league, but this match is not one of its fixtures.
+    g.db.squads[0].nLeaguePos = 0;
+    g.db.squads[1].nLeaguePos = 1;
+    g.Current.bLeagueMatch = 0;
+    RecordFinishedTest(g);
+    for (const SERIES& s : g.db.leagueSeries)
+        for (int side = 0; side < 2; ++side)
+            ASSERT_EQ(s.Average[1][side].Bat.nTests, 0);
+
+    // The same Test as a league fixture.
+    g.Current.bLeagueMatch = 1;
+    RecordFinishedTest(g);
     // League team k's figures: the first team slot of LeagueSeries[k * 10 + k].
     const AVERAGE& h1 = g.db.leagueSeries[0].Average[1][0];
     EXPECT_EQ(h1.Bat.nTests, 1);
@@ -536,32 +508,20 @@ TEST_F(StatsFixture, StatsHighestScoresKeepTwentyRanksNewestFirstOnTies)
 {
     RecordFinishedTest(g);
 
-    // Expected: all 39 batting innings by runs, an equal later innings above an
-    // earlier one, the first 20 kept.
-    auto all = BattingInnings();
-    ASSERT_EQ(all.size(), 39u);
-    std::vector<int> idx(all.size());
-    for (std::size_t i = 0; i < idx.size(); ++i) idx[i] = static_cast<int>(i);
-    std::sort(idx.begin(), idx.end(), [&](int a, int b) {
-        if (std::get<0>(all[a]) != std::get<0>(all[b])) return std::get<0>(all[a]) > std::get<0>(all[b]);
-        return a > b;
-    });
+    // All 39 batting innings by runs, an equal later innings above an earlier
+    // one, the first 20 kept: the top is 150 not out, and of the four innings
+    // of 10 the earliest (Home 4, first innings) drops out.
+    const int high[][3] = {{150, 1, P(H, 1)}, {120, 0, P(H, 0)}, {100, 0, P(A, 2)}, {80, 0, P(A, 1)},
+                           {60, 0, P(H, 0)},  {55, 0, P(H, 2)},  {50, 0, P(A, 3)},  {40, 0, P(A, 1)},
+                           {30, 0, P(A, 2)},  {30, 0, P(H, 4)},  {30, 0, P(H, 1)},  {25, 0, P(A, 3)},
+                           {20, 0, P(H, 3)},  {20, 0, P(A, 4)},  {15, 0, P(A, 0)},  {12, 0, P(A, 4)},
+                           {12, 0, P(H, 8)},  {10, 0, P(A, 9)},  {10, 0, P(A, 0)},  {10, 0, P(A, 5)}};
     for (int r = 0; r < 20; ++r) {
         const RECORD_SCORE& e = g.db.records[r].HighScore;
-        EXPECT_EQ(e.nRuns, std::get<0>(all[idx[r]])) << r;
-        EXPECT_EQ(e.bNotOut, std::get<1>(all[idx[r]]) ? 1 : 0) << r;
-        EXPECT_EQ(e.nPlayer, std::get<2>(all[idx[r]])) << r;
+        EXPECT_EQ(e.nRuns, high[r][0]) << r;
+        EXPECT_EQ(e.bNotOut, high[r][1]) << r;
+        EXPECT_EQ(e.nPlayer, high[r][2]) << r;
     }
-    // The top is 150 not out; four innings of 10 compete for the last three
-    // ranks and the earliest (Home 4, first innings) drops out.
-    EXPECT_EQ(g.db.records[0].HighScore.nPlayer, P(H, 1));
-    EXPECT_EQ(g.db.records[0].HighScore.bNotOut, 1);
-    EXPECT_EQ(g.db.records[1].HighScore.bNotOut, 0);
-    EXPECT_EQ(g.db.records[17].HighScore.nPlayer, P(A, 9));
-    EXPECT_EQ(g.db.records[18].HighScore.nPlayer, P(A, 0));
-    EXPECT_EQ(g.db.records[19].HighScore.nPlayer, P(A, 5));
-    for (int r = 0; r < 20; ++r)
-        EXPECT_FALSE(g.db.records[r].HighScore.nPlayer == P(H, 4) && g.db.records[r].HighScore.nRuns == 10) << r;
 }
 
 TEST_F(StatsFixture, StatsPartnershipRecords)
@@ -610,29 +570,17 @@ TEST_F(StatsFixture, StatsBowlingRecords)
 {
     RecordFinishedTest(g);
 
-    // Every bowler's innings: more wickets better, then fewer runs; a later equal one first.
-    struct Cand {
-        int wickets, runs, player, order;
-    };
-    std::vector<Cand> all;
-    for (int n = 0; n < 4; ++n)
-        for (int s = 0; s < MAX_ELEVEN; ++s)
-            if (Inn(n).Bowl[s].nBalls > 0)
-                all.push_back({Inn(n).Bowl[s].nWickets, Inn(n).Bowl[s].nRuns, P(Inn(n).nBowlSide, s),
-                               static_cast<int>(all.size())});
-    ASSERT_EQ(all.size(), 16u);
-    std::sort(all.begin(), all.end(), [](const Cand& a, const Cand& b) {
-        if (a.wickets != b.wickets) return a.wickets > b.wickets;
-        if (a.runs != b.runs) return a.runs < b.runs;
-        return a.order > b.order;
-    });
+    // All 16 bowling innings: more wickets better, then fewer runs; a later equal one first.
+    const int inns[][3] = {{6, 90, P(H, 10)}, {5, 40, P(H, 10)}, {5, 80, P(A, 10)}, {3, 50, P(H, 9)},
+                           {3, 70, P(A, 9)},  {2, 70, P(A, 10)}, {2, 70, P(H, 9)},  {1, 30, P(H, 7)},
+                           {1, 60, P(A, 9)},  {1, 60, P(A, 7)},  {1, 80, P(A, 7)},  {1, 80, P(H, 7)},
+                           {0, 20, P(H, 8)},  {0, 30, P(A, 8)},  {0, 52, P(H, 8)},  {0, 58, P(A, 8)}};
     for (int r = 0; r < 16; ++r) {
         const RECORD_BOWL& e = g.db.records[r].BowlInnings;
-        EXPECT_EQ(e.nWickets, all[r].wickets) << r;
-        EXPECT_EQ(e.nRuns, all[r].runs) << r;
-        EXPECT_EQ(e.nPlayer, all[r].player) << r;
+        EXPECT_EQ(e.nWickets, inns[r][0]) << r;
+        EXPECT_EQ(e.nRuns, inns[r][1]) << r;
+        EXPECT_EQ(e.nPlayer, inns[r][2]) << r;
     }
-    EXPECT_EQ(g.db.records[0].BowlInnings.nPlayer, P(H, 10));
     EXPECT_EQ(g.db.records[0].BowlInnings.Where.nTeam, 0);
     EXPECT_EQ(g.db.records[0].BowlInnings.Where.nOpponent, 1);
     EXPECT_EQ(g.db.records[16].BowlInnings.nPlayer, -1);
@@ -719,13 +667,11 @@ TEST_F(StatsFixture, StatsSeriesRecords)
     EXPECT_EQ(g.db.records[0].SeriesWickets.Bowl.nTenWickets, 1);
     EXPECT_EQ(g.db.records[6].SeriesWickets.nPlayer, -1);   // no wicket, no entry
 
+    // Keeping, catches and points rank as in the Test's own tables; their
+    // series tables are filled too.
     EXPECT_EQ(g.db.records[0].KeeperSeries.nPlayer, P(H, 0));
-    EXPECT_EQ(g.db.records[1].KeeperSeries.nPlayer, P(A, 0));
-    EXPECT_EQ(g.db.records[2].KeeperSeries.nPlayer, -1);
-    const int ct[] = {P(H, 4), P(H, 3), P(A, 10), P(A, 3), P(A, 1), P(H, 10)};
-    for (int r = 0; r < 6; ++r) EXPECT_EQ(g.db.records[r].CatchesSeries.nPlayer, ct[r]) << r;
-    const int pts[] = {P(H, 10), P(H, 1), P(A, 2), P(H, 0), P(A, 10)};
-    for (int r = 0; r < 5; ++r) EXPECT_EQ(g.db.records[r].PointsSeries.nPlayer, pts[r]) << r;
+    EXPECT_EQ(g.db.records[0].CatchesSeries.nPlayer, P(H, 4));
+    EXPECT_EQ(g.db.records[4].PointsSeries.nPlayer, P(A, 10));
     EXPECT_EQ(g.db.records[4].PointsSeries.Points.nPoints, -11);
 }
 
@@ -749,18 +695,10 @@ TEST_F(StatsFixture, StatsCareerBattingAverageOrderTwentyRows)
     g.db.players[24].Career.Bat.fAverage = BattingAverage(g.db.players[24].Career.Bat);
     EXPECT_LT(g.db.players[24].Career.Bat.fAverage, 0.0f);
 
-    std::vector<int> expected;
-    for (int p = 0; p < 22; ++p) expected.push_back(p);
-    std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
-        const AVERAGE_BAT& x = g.db.players[a].Career.Bat;
-        const AVERAGE_BAT& y = g.db.players[b].Career.Bat;
-        if (x.fAverage != y.fAverage) return x.fAverage > y.fAverage;
-        if (x.nRuns != y.nRuns) return x.nRuns > y.nRuns;
-        return x.nTests < y.nTests;
-    });
-    expected.resize(20);
-    EXPECT_EQ(CareerBattingOrder(g), expected);
-    EXPECT_EQ(expected[0], 25 - 13);   // the 4-Test twin of player 12 goes first
+    // By average, then runs, then fewer Tests: each 4-Test player goes above
+    // his 5-Test twin, and the last twins (13 and 0) fall below the twenty rows.
+    EXPECT_EQ(CareerBattingOrder(g),
+              (std::vector<int>{12, 11, 10, 9, 21, 8, 20, 7, 19, 6, 18, 5, 17, 4, 16, 3, 15, 2, 14, 1}));
 }
 
 TEST_F(StatsFixture, StatsCareerTableOrders)

@@ -16,6 +16,7 @@
 #include <map>
 #include <memory>
 
+#include "core/clock.h"
 #include "core/innings.h"
 #include "core/menu.h"
 #include "core/series.h"
@@ -53,17 +54,6 @@ QStringList Row(const gui::ColumnCanvas& canvas, double row)
     return out;
 }
 
-// Plays a watched series of computer sides over by over until `until` holds.
-bool PlayUntil(guitest::GuiSession& s, const std::function<bool()>& until, int overs = 400)
-{
-    for (int i = 0; i < overs; ++i) {
-        if (!s.RunUntilPaused()) return false;
-        if (until()) return true;
-        s.window().Command(ovs::CMD_NEXTOVER);
-    }
-    return until();
-}
-
 // The squad's display name of a member of the eleven, as the boxes name him.
 std::string Name(const ovs::Game& g, int side, int slot) { return ovs::ball::SlotName(g, side, slot); }
 
@@ -88,7 +78,7 @@ void Dialogs2Test::aggressionCommandsOpenTheirBoxesEvenWhenNotAutomatic()
     QVERIFY(s.StartWatchedSeries(0, 1, 1));
     g.Series.bAllowWeather = 0;
     // Two bowlers on, so all four pairings exist.
-    QVERIFY(PlayUntil(s, [&] { return g.pInnings && g.pInnings->nTotalBalls >= 18 && g.Current.nOtherBowler >= 0; }));
+    QVERIFY(s.PlayOversUntil([&] { return g.pInnings && g.pInnings->nTotalBalls >= 18 && g.Current.nOtherBowler >= 0; }));
     ovs::CURRENT& c = g.Current;
     const int a = c.nPartnerA, b = c.nPartnerB, bowler = c.nBowler, other = c.nOtherBowler;
     const int bat = c.nBatSide, bowl = c.nBowlSide;
@@ -191,7 +181,7 @@ void Dialogs2Test::declaringFromTheNewBatsmanBoxEndsTheInnings()
     ovs::Game& g = s.g();
     QVERIFY(s.StartWatchedSeries(0, 1, 1));
     g.Series.bAllowWeather = 0;
-    QVERIFY(PlayUntil(s, [&] { return g.pInnings && g.pInnings->nTotalBalls >= 6 && g.Current.nInnings == 0; }));
+    QVERIFY(s.PlayOversUntil([&] { return g.pInnings && g.pInnings->nTotalBalls >= 6 && g.Current.nInnings == 0; }));
     // The side batting now becomes a person's, who is asked for the next
     // batsman at the next wicket; every other choice stays the computer's.
     const int bat = g.Current.nBatSide;
@@ -215,7 +205,7 @@ void Dialogs2Test::declaringFromTheNewBatsmanBoxEndsTheInnings()
         QCOMPARE(QString::fromStdString(s.host().boxes.back().caption), QString("Declare Innings"));
         declared = true;
     });
-    QVERIFY(PlayUntil(s, [&] { return declared && g.Current.nInnings >= 1; }));
+    QVERIFY(s.PlayOversUntil([&] { return declared && g.Current.nInnings >= 1; }));
     const ovs::INNINGS& first = g.pTest->Innings[0];
     QCOMPARE(static_cast<int>(first.nStatus), ovs::INNINGS_DECLARED);
     QCOMPARE(static_cast<int>(first.nWickets), wicketsThen);
@@ -376,18 +366,6 @@ void Dialogs2Test::pickTeamAveragesButtons()
     });
 }
 
-// The pace class of a bowling type: the minutes of his over, and what an
-// over takes out of him (one more, less the one everyone recovers).
-int PaceClass(int type)
-{
-    switch (type) {
-    case -1: return 2;
-    case 1: case 2: case 4: case 8: return 3;
-    case 64: return 5;
-    default: return 4;
-    }
-}
-
 void Dialogs2Test::bowlerFitnessFollowsTheOvers()
 {
     guitest::GuiSession s;
@@ -398,17 +376,17 @@ void Dialogs2Test::bowlerFitnessFollowsTheOvers()
     // Two people who leave every choice to the computer: the opening pair
     // then bowls unchanged, over and over, until lunch.
     g.Series.nControl[0] = g.Series.nControl[1] = ovs::CONTROL_HUMAN;
-    QVERIFY(PlayUntil(s, [&] { return g.pInnings && g.Current.nOver >= 1; }));
+    QVERIFY(s.PlayOversUntil([&] { return g.pInnings && g.Current.nOver >= 1; }));
     const int side = g.Current.nBowlSide;
     const int first = g.Current.nOtherBowler;   // bowled the first over
     const int second = g.Current.nBowler;
-    const int c1 = PaceClass(ovs::ball::SlotPlayer(g, side, first).nBowlType);
-    const int c2 = PaceClass(ovs::ball::SlotPlayer(g, side, second).nBowlType);
+    const int c1 = ovs::OverMinutes(ovs::ball::SlotPlayer(g, side, first).nBowlType);
+    const int c2 = ovs::OverMinutes(ovs::ball::SlotPlayer(g, side, second).nBowlType);
 
     // After 2m overs the first has gained c1 + 1 in each of his m overs and
     // lost 1 in every over: m (c1 - 1); the second m (c2 - 1) + 1.
     for (int m = 1; m <= 7; ++m) {
-        QVERIFY(PlayUntil(s, [&] { return g.Current.nOver >= 2 * m; }));
+        QVERIFY(s.PlayOversUntil([&] { return g.Current.nOver >= 2 * m; }));
         QCOMPARE(static_cast<int>(g.Current.nOver), 2 * m);
         QCOMPARE(static_cast<int>(g.Current.Spell[first].nTiredness), m * (c1 - 1));
         QCOMPARE(static_cast<int>(g.Current.Spell[second].nTiredness), m * (c2 - 1) + 1);

@@ -183,11 +183,7 @@ void DialogsTest::boxesOfATestInPlay()
     // Dry weather: the pictures should show play, not a stoppage.
     g.Series.bAllowWeather = 0;
     // Play on, over by over, until a wicket has fallen well into the innings.
-    for (int i = 0; i < 400 && !(g.pInnings && g.pInnings->nWickets >= 2 && g.pInnings->nTotalBalls >= 120); ++i) {
-        QVERIFY(s.RunUntilPaused());
-        s.window().Command(ovs::CMD_NEXTOVER);
-    }
-    QVERIFY(g.pInnings && g.pInnings->nWickets >= 2);
+    QVERIFY(s.PlayOversUntil([&] { return g.pInnings && g.pInnings->nWickets >= 2 && g.pInnings->nTotalBalls >= 120; }));
 
     // The scoreboard: texts in their columns, and a picture.
     gui::ColumnCanvas canvas(88, 26);

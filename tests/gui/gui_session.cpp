@@ -121,6 +121,16 @@ bool GuiSession::RunUntilPaused(int maxTurns)
     return false;
 }
 
+bool GuiSession::PlayOversUntil(const std::function<bool()>& until, int overs)
+{
+    for (int i = 0; i < overs; ++i) {
+        if (!RunUntilPaused()) return false;
+        if (until()) return true;
+        window_->Command(ovs::CMD_NEXTOVER);
+    }
+    return until();
+}
+
 bool GuiSession::RunUntilIdle(int maxTurns)
 {
     for (int i = 0; i < maxTurns; ++i) {

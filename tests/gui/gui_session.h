@@ -46,6 +46,10 @@ public:
     bool RunUntilPaused(int maxTurns = 200000);
     // Serve events until the queue is empty.
     bool RunUntilIdle(int maxTurns = 2000000);
+    // Play on over by over, asking for the next over at every pause, until
+    // `until` holds at a pause; false when the game stops pausing or `overs`
+    // overs pass first.
+    bool PlayOversUntil(const std::function<bool()>& until, int overs = 400);
     // Press a key in the main window, as the active window (a closed dialog
     // may leave no window active on the offscreen platform).
     void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier);
