@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdint>
 
 #include "core/clock.h"
 #include "core/flow.h"
@@ -209,6 +210,49 @@ int BowlerConditions(const ConditionIndex& i, int bowlingType)
 
 int BowlerConditions(const Game& g, int bowlingType) { return BowlerConditions(Conditions(g.Current), bowlingType); }
 
+namespace {
+
+// The condition terms of a ball: the batsman's, and the bowler's for each
+// group. They follow from the pitch, bounce, ball wear and weather alone,
+// which stand for an over unless a boundary wears the ball, so a ball takes
+// the last ones while those four values are the same. The cache is keyed by
+// the values themselves and needs no clearing; it is per thread, as games
+// may run side by side.
+struct ConditionTerms {
+    std::uint64_t key;
+    int bat;
+    int bowl[3];
+
+    static std::uint64_t KeyOf(const CURRENT& c)
+    {
+        return static_cast<std::uint64_t>(static_cast<std::uint16_t>(c.nPitch)) |
+               static_cast<std::uint64_t>(static_cast<std::uint16_t>(c.nBounce)) << 16 |
+               static_cast<std::uint64_t>(static_cast<std::uint16_t>(c.nBallWear)) << 32 |
+               static_cast<std::uint64_t>(static_cast<std::uint16_t>(c.nWeather)) << 48;
+    }
+
+    ConditionTerms() { Fill(CURRENT{}); }
+
+    void Fill(const CURRENT& c)
+    {
+        const ConditionIndex i = Conditions(c);
+        key = KeyOf(c);
+        bat = 2 * kBatPitch[i.pitch] + 3 * kBatBounce[i.bounce] + kBatAge[i.age] + 2 * kBatWeather[i.weather];
+        for (int group = 0; group < 3; ++group)
+            bowl[group] = 2 * (kBowlPitch[group][i.pitch] + kBowlBounce[group][i.bounce] + kBowlAge[group][i.age] +
+                               kBowlWeather[group][i.weather]);
+    }
+};
+
+const ConditionTerms& TermsOf(const CURRENT& c)
+{
+    thread_local ConditionTerms last;
+    if (last.key != ConditionTerms::KeyOf(c)) last.Fill(c);
+    return last;
+}
+
+}  // namespace
+
 DeliveryFigures ComputeFigures(Game& g)
 {
     const CURRENT& c = g.Current;
@@ -216,10 +260,11 @@ DeliveryFigures ComputeFigures(Game& g)
     const PLAYER& bat = ball::SlotPlayerAt(g, c.nBatSide, c.nStriker);
     const PLAYER& bowl = ball::SlotPlayerAt(g, c.nBowlSide, c.nBowler);
     const int type = bowl.nBowlType;
-    const ConditionIndex ci = Conditions(c);
+    const ConditionTerms& terms = TermsOf(c);
 
     const int f = FatiguePenalty(c.Spell[c.nBowler].nTiredness);
-    const int sb = BowlerConditions(ci, type);
+    const int group = BowlerGroup(type);
+    const int sb = group < 0 ? 0 : terms.bowl[group];
     const int p = PaceWeight(PaceClass(type));
 
     DeliveryFigures fig;
@@ -230,8 +275,7 @@ DeliveryFigures ComputeFigures(Game& g)
     fig.WA = fig.Abowl - (2 * (20 - fig.Abat)) / 3;
 
     const int skill = bat.nBatSkill;
-    const int b0 = 2 * kBatPitch[ci.pitch] + (5 * skill) / 2 + bat.nMorale - in.Bat[c.nStriker].nBalls / 45 +
-                   3 * kBatBounce[ci.bounce] + kBatAge[ci.age] + 2 * kBatWeather[ci.weather] - 4 * c.nBatSide;
+    const int b0 = terms.bat + (5 * skill) / 2 + bat.nMorale - in.Bat[c.nStriker].nBalls / 45 - 4 * c.nBatSide;
     fig.B = b0 > 6 ? b0 : 6;
     if (4 * skill <= fig.B) fig.B = 4 * skill;
     // A batsman without skill still faces the ball: every delivery is then a chance.
