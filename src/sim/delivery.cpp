@@ -59,7 +59,6 @@ int PaceIndex(int bowlingType)
     return std::countr_zero(t);
 }
 
-
 // The ground's pace factor for a bowling type, in a Test; every ball asks.
 [[gnu::always_inline]] inline int PaceOfGround(const Game& g, int bowlingType)
 {
@@ -198,20 +197,6 @@ int BowlerPitchFactor(int group, int step) { return kBowlPitch[group][step]; }
 
 namespace {
 
-int BowlerConditions(const ConditionIndex& i, int bowlingType)
-{
-    const int group = BowlerGroup(bowlingType);
-    if (group < 0) return 0;
-    return 2 * (kBowlPitch[group][i.pitch] + kBowlBounce[group][i.bounce] + kBowlAge[group][i.age] +
-                kBowlWeather[group][i.weather]);
-}
-
-}  // namespace
-
-int BowlerConditions(const Game& g, int bowlingType) { return BowlerConditions(Conditions(g.Current), bowlingType); }
-
-namespace {
-
 // The condition terms of a ball: the batsman's, and the bowler's for each
 // group. They follow from the pitch, bounce, ball wear and weather alone,
 // which stand for an over unless a boundary wears the ball, so a ball takes
@@ -251,7 +236,16 @@ const ConditionTerms& TermsOf(const CURRENT& c)
     return last;
 }
 
+// The bowler's term for a bowling type; a non-bowler has none.
+int BowlerTerm(const ConditionTerms& terms, int bowlingType)
+{
+    const int group = BowlerGroup(bowlingType);
+    return group < 0 ? 0 : terms.bowl[group];
+}
+
 }  // namespace
+
+int BowlerConditions(const Game& g, int bowlingType) { return BowlerTerm(TermsOf(g.Current), bowlingType); }
 
 DeliveryFigures ComputeFigures(Game& g)
 {
@@ -263,8 +257,7 @@ DeliveryFigures ComputeFigures(Game& g)
     const ConditionTerms& terms = TermsOf(c);
 
     const int f = FatiguePenalty(c.Spell[c.nBowler].nTiredness);
-    const int group = BowlerGroup(type);
-    const int sb = group < 0 ? 0 : terms.bowl[group];
+    const int sb = BowlerTerm(terms, type);
     const int p = PaceWeight(PaceClass(type));
 
     DeliveryFigures fig;
