@@ -13,15 +13,6 @@ void ReplayClear(REPLAY& r)
 
 namespace {
 
-bool AppendBytes(REPLAY& r, const std::uint8_t* bytes, int n)
-{
-    int at = r.nLength;
-    if (at < 0 || at + n > REPLAY_DATA) return false;
-    for (int i = 0; i < n; ++i) r.Data[at + i] = bytes[i];
-    r.nLength = static_cast<std::uint16_t>(at + n);
-    return true;
-}
-
 // Reads n bytes into out; false (position unchanged) when fewer are left.
 bool ReadBytes(REPLAY& r, std::uint8_t* out, int n)
 {
@@ -38,7 +29,7 @@ bool ReplayAppendWord(REPLAY& r, int value)
 {
     std::uint16_t v = static_cast<std::uint16_t>(value);
     std::uint8_t b[2] = {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8)};
-    return AppendBytes(r, b, 2);
+    return ReplayAppendBytes(r, b, 2);
 }
 
 bool ReplayAppendDword(REPLAY& r, std::int32_t value)
@@ -46,14 +37,14 @@ bool ReplayAppendDword(REPLAY& r, std::int32_t value)
     std::uint32_t v = static_cast<std::uint32_t>(value);
     std::uint8_t b[4] = {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
                          static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 24)};
-    return AppendBytes(r, b, 4);
+    return ReplayAppendBytes(r, b, 4);
 }
 
 bool ReplayAppendString(REPLAY& r, const std::string& text)
 {
     std::string withNul = text.substr(0, text.find('\0'));
     withNul.push_back('\0');
-    return AppendBytes(r, reinterpret_cast<const std::uint8_t*>(withNul.data()), static_cast<int>(withNul.size()));
+    return ReplayAppendBytes(r, reinterpret_cast<const std::uint8_t*>(withNul.data()), static_cast<int>(withNul.size()));
 }
 
 int ReplayReadByte(REPLAY& r)

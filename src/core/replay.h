@@ -50,14 +50,19 @@ void ReplayClear(REPLAY& r);
 
 // Appending at nLength. Words and dwords little-endian; a string with its
 // terminating NUL. False (nothing appended) when it does not fit.
-// A byte is appended at every ball, so that one is inline.
+// A byte is appended at every ball, so these are inline.
+inline bool ReplayAppendBytes(REPLAY& r, const std::uint8_t* bytes, int n)
+{
+    const int at = r.nLength;  // unsigned: never below 0
+    if (at + n > REPLAY_DATA) return false;
+    for (int i = 0; i < n; ++i) r.Data[at + i] = bytes[i];
+    r.nLength = static_cast<std::uint16_t>(at + n);
+    return true;
+}
 inline bool ReplayAppendByte(REPLAY& r, int value)
 {
-    const unsigned at = r.nLength;
-    if (at >= REPLAY_DATA) return false;
-    r.Data[at] = static_cast<std::uint8_t>(value);
-    r.nLength = static_cast<std::uint16_t>(at + 1);
-    return true;
+    const std::uint8_t b = static_cast<std::uint8_t>(value);
+    return ReplayAppendBytes(r, &b, 1);
 }
 bool ReplayAppendWord(REPLAY& r, int value);
 bool ReplayAppendDword(REPLAY& r, std::int32_t value);
