@@ -19,6 +19,7 @@ int CmdPlay(const CliOptions& opts, const Args& args);   // play: a series of tw
 int CmdBench(const CliOptions& opts, const Args& args);  // bench: seeded Tests, speed and checksum
 int CmdResume(const CliOptions& opts, const Args& args);  // resume: play the saved series to its end
 int CmdReplay(const CliOptions& opts, const Args& args);  // replay T: replay a Test of the saved series
+int CmdReport(const CliOptions& opts, const Args& args);  // report NAME: a report of the catalogue
 int CmdCareers(const CliOptions& opts, const Args& args); // db --careers: career tables and records
 
 }  // namespace ovs::cli

@@ -26,6 +26,7 @@ const CliCommand kCommands[] = {
     {"bench", CmdBench, "[--tests N] [--log off] [--seed S]: seeded Tests, speed and a checksum"},
     {"resume", CmdResume, "[--save-after-overs K] [--save]: play the series saved in CURRENT.DAT to its end"},
     {"replay", CmdReplay, "T: replay Test T (1 = the first) of the saved series and print its result"},
+    {"report", CmdReport, "NAME [--squad S] [--test T] [--format text|html] [--out FILE] [--saved], or --list: a report"},
 };
 
 void Usage(std::FILE* out)

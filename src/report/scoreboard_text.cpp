@@ -10,7 +10,10 @@
 #include "core/game.h"
 #include "core/innings.h"
 #include "core/match.h"
+#include "core/setup.h"
 #include "data/texts.h"
+#include "report/catalogue.h"
+#include "report/report_out.h"
 #include "report/text_lines.h"
 #include "sim/booking.h"
 
@@ -48,7 +51,7 @@ std::string DismissalText(Game& g, const BAT& b, int fieldSide)
     }
 }
 
-void WriteBatting(Game& g, TextOutput& out, const INNINGS& in)
+void WriteBatting(Game& g, ReportOut& out, const INNINGS& in)
 {
     const int bat = in.nBatSide, field = in.nBowlSide;
     int listed = 0;
@@ -56,108 +59,138 @@ void WriteBatting(Game& g, TextOutput& out, const INNINGS& in)
         const int s = in.nOrder[k];
         if (!ValidSlot(s)) break;
         const BAT& b = in.Bat[s];
-        LinePut(out, BatsmanName(g, bat, s), 0);
-        LinePut(out, DismissalText(g, b, field), 23);
-        if (b.nBowler != 255) LinePut(out, "b " + FieldName(g, field, b.nBowler), 44);
-        LinePut(out, Format(" %3d", static_cast<int>(b.nRuns)), 64);
-        LinePut(out, Format("%3d", static_cast<int>(b.nBalls)), 70);
-        LinePut(out, Format("%2d", static_cast<int>(b.nFours)), 74);
-        LinePut(out, Format("%2d", static_cast<int>(b.nSixes)), 76);
-        LineWrite(out, true);
+        out.Put(BatsmanName(g, bat, s), 0);
+        out.Put(DismissalText(g, b, field), 23);
+        if (b.nBowler != 255) out.Put("b " + FieldName(g, field, b.nBowler), 44);
+        out.Put(Format(" %3d", static_cast<int>(b.nRuns)), 64);
+        out.Put(Format("%3d", static_cast<int>(b.nBalls)), 70);
+        out.Put(Format("%2d", static_cast<int>(b.nFours)), 74);
+        out.Put(Format("%2d", static_cast<int>(b.nSixes)), 76);
+        out.WriteLine();
         ++listed;
     }
     for (int s = 0; s < MAX_ELEVEN && listed < MAX_ELEVEN; ++s) {
         if (in.Bat[s].nHowOut != HOWOUT_DIDNOTBAT) continue;
-        LinePut(out, BatsmanName(g, bat, s), 0);
-        LineWrite(out, true);
+        out.Put(BatsmanName(g, bat, s), 0);
+        out.WriteLine();
         ++listed;
     }
 }
 
-void WriteTotals(TextOutput& out, const INNINGS& in)
+void WriteTotals(ReportOut& out, const INNINGS& in)
 {
-    LinePut(out, "Extras", 0);
+    out.Put("Extras", 0);
     std::string text = Format("(byes %d   leg byes %d   no balls %d   wides %d)", static_cast<int>(in.nByes),
                               static_cast<int>(in.nLegByes), static_cast<int>(in.nNoBalls),
                               static_cast<int>(in.nWides));
-    LinePut(out, text, (LINE_WIDTH - static_cast<int>(text.size())) / 2);
-    LinePut(out, Format("%3d", static_cast<int>(in.nExtras)), 65);
-    LineWrite(out, true);
+    out.Put(text, (LINE_WIDTH - static_cast<int>(text.size())) / 2);
+    out.Put(Format("%3d", static_cast<int>(in.nExtras)), 65);
+    out.WriteLine();
 
     const int wkts = in.nWickets, balls = in.nTotalBalls;
-    LinePut(out, "Total", 0);
+    out.Put("Total", 0);
     text = Format("(%d Wkt%s %s %d.%d Over%s)", wkts, wkts < 2 ? "" : "s",
                   in.nStatus == INNINGS_DECLARED ? "Declared" : "", balls / 6, balls % 6, balls < 12 ? "" : "s");
-    LinePut(out, text, (LINE_WIDTH - static_cast<int>(text.size())) / 2);
-    LinePut(out, Format("%4d", static_cast<int>(in.nTotal)), 64);
-    LineWrite(out, true);
+    out.Put(text, (LINE_WIDTH - static_cast<int>(text.size())) / 2);
+    out.Put(Format("%4d", static_cast<int>(in.nTotal)), 64);
+    out.WriteLine();
 
-    LinePut(out, wkts == 1 ? "Fall of Wkt" : "Fall of Wkts", 0);
+    out.Put(wkts == 1 ? "Fall of Wkt" : "Fall of Wkts", 0);
     for (int w = 0; w < wkts && w < 10; ++w)
-        LinePut(out, Format("%d", static_cast<int>(in.Fow[w].nScore)), 16 + 5 * w);
-    LineWrite(out, true);
-    TextNewLines(out, 1);
+        out.Put(Format("%d", static_cast<int>(in.Fow[w].nScore)), 16 + 5 * w);
+    out.WriteLine();
 }
 
-void WriteBowling(Game& g, TextOutput& out, const INNINGS& in)
+void WriteBowling(Game& g, ReportOut& out, const INNINGS& in)
 {
     for (int k = 0; k < 10; ++k) {
         const int s = in.nBowlers[k];
         if (!ValidSlot(s)) break;
         const BOWL& b = in.Bowl[s];
-        LinePut(out, FieldName(g, in.nBowlSide, s), 0);
-        LinePut(out, Format("%3d", b.nBalls / 6), 23);
-        if (b.nBalls % 6) LinePut(out, Format(".%d", b.nBalls % 6), 26);
-        LinePut(out, Format("%2d", static_cast<int>(b.nMaidens)), 30);
-        LinePut(out, Format("%3d", static_cast<int>(b.nRuns)), 34);
-        LinePut(out, Format("%2d", static_cast<int>(b.nWickets)), 39);
-        LinePut(out, Format("%2d", static_cast<int>(b.nNoBalls)), 44);
-        LinePut(out, Format("%2d", static_cast<int>(b.nWides)), 47);
-        LineWrite(out, true);
+        out.Put(FieldName(g, in.nBowlSide, s), 0);
+        out.Put(Format("%3d", b.nBalls / 6), 23);
+        if (b.nBalls % 6) out.Put(Format(".%d", b.nBalls % 6), 26);
+        out.Put(Format("%2d", static_cast<int>(b.nMaidens)), 30);
+        out.Put(Format("%3d", static_cast<int>(b.nRuns)), 34);
+        out.Put(Format("%2d", static_cast<int>(b.nWickets)), 39);
+        out.Put(Format("%2d", static_cast<int>(b.nNoBalls)), 44);
+        out.Put(Format("%2d", static_cast<int>(b.nWides)), 47);
+        out.WriteLine();
     }
 }
 
-}  // namespace
 
-void WriteInningsScoreboard(Game& g, TextOutput& out, int test, int innings)
+std::string GroundName(const Game& g, int test)
+{
+    const int gr = g.Series.nGround[test];
+    if (gr >= static_cast<int>(g.db.grounds.size())) return "";
+    return std::string(g.db.grounds[gr].szName, strnlen(g.db.grounds[gr].szName, sizeof g.db.grounds[gr].szName));
+}
+
+void WriteInnings(Game& g, ReportOut& out, int test, int innings)
 {
     if (test < 0 || test >= MAX_TESTS || innings < 0 || innings > 3) return;
     TestInPlay inPlay(g, test);
     const TEST& t = *g.pTest;
     const INNINGS& in = t.Innings[innings];
     if (in.nTotalBalls <= 0 || in.nBatSide < 0 || in.nBatSide > 1) return;
-    LineClear(out);
-    TextNewLines(out, 1);
+    LineClear(out.text());
+    out.Blank();
     std::string title = SquadName(g, in.nBatSide) + (innings < 2 ? " 1st" : " 2nd") + " Innings";
     const bool followOn = t.Innings[1].nBatSide == t.Innings[2].nBatSide && t.Innings[2].nStatus != INNINGS_NOTSTARTED;
     if (innings == 2 && followOn) title += " Following On";
-    TextCentredLine(out, title);
-    TextNewLines(out, 1);
+    out.SubTitle(title);
+    out.Blank();
+    out.BlockStart();
     WriteBatting(g, out, in);
     WriteTotals(out, in);
+    out.BlockEnd();
+    out.Blank();
+    out.BlockStart();
     WriteBowling(g, out, in);
-    TextNewLines(out, 1);
+    out.BlockEnd();
+    out.Blank();
+}
+
+}  // namespace
+
+void WriteInningsScoreboard(Game& g, TextOutput& out, int test, int innings)
+{
+    ReportOut text(out, false);
+    WriteInnings(g, text, test, innings);
+}
+
+void WriteScoreboardReport(Game& g, ReportOut& out, const ReportParams& p)
+{
+    const int t = p.test;
+    if (t < 0 || t >= MAX_TESTS) return;
+    LineClear(out.text());
+    const std::string sides = SquadName(g, 0) + " vs " + SquadName(g, 1);
+    if (out.html()) {
+        out.Title(sides);
+        out.Title(Format("<a name=\"test%d\"></a>", t + 1) + TestOrdinal(t + 1) + " Test - Played at " +
+                  GroundName(g, t));
+    } else {
+        out.Title("Ovalspin Scoreboard");
+        out.Title("=====================================");
+        out.Blank(2);
+        out.Title(sides);
+        out.Blank();
+        out.Title("Played at " + GroundName(g, t));
+        out.Blank();
+    }
+    for (int i = 0; i < 4; ++i) WriteInnings(g, out, t, i);
+    out.Blank();
+    const char* result = g.Series.Test[t].szResult;
+    out.Title(std::string(result, strnlen(result, sizeof g.Series.Test[t].szResult)));
 }
 
 void WriteScoreboardText(Game& g, TextOutput& out, int t)
 {
-    if (t < 0 || t >= MAX_TESTS) return;
-    LineClear(out);
-    TextCentredLine(out, "Ovalspin Scoreboard");
-    TextCentredLine(out, "=====================================");
-    TextNewLines(out, 2);
-    TextCentredLine(out, SquadName(g, 0) + " vs " + SquadName(g, 1));
-    TextNewLines(out, 1);
-    std::string ground;
-    const int gr = g.Series.nGround[t];
-    if (gr < static_cast<int>(g.db.grounds.size()))
-        ground.assign(g.db.grounds[gr].szName, strnlen(g.db.grounds[gr].szName, sizeof g.db.grounds[gr].szName));
-    TextCentredLine(out, "Played at " + ground);
-    TextNewLines(out, 1);
-    for (int i = 0; i < 4; ++i) WriteInningsScoreboard(g, out, t, i);
-    TextNewLines(out, 1);
-    const char* result = g.Series.Test[t].szResult;
-    TextCentredLine(out, std::string(result, strnlen(result, sizeof g.Series.Test[t].szResult)));
+    ReportOut text(out, false);
+    ReportParams p;
+    p.test = t;
+    WriteScoreboardReport(g, text, p);
 }
 
 }  // namespace ovs
