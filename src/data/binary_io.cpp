@@ -72,12 +72,14 @@ void AtomicFile::Discard()
     }
 }
 
-bool AtomicFile::Create(const std::string& path)
+bool AtomicFile::Create(const std::string& path, unsigned mode)
 {
     Discard();
     path_ = path;
     tmp_ = path + ".tmp";
-    fd_ = ::open(tmp_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    fd_ = ::open(tmp_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, static_cast<mode_t>(mode));
+    // A left-over temporary file keeps its old bits: set them.
+    if (fd_ >= 0 && ::fchmod(fd_, static_cast<mode_t>(mode)) != 0) Discard();
     return fd_ >= 0;
 }
 

@@ -57,8 +57,9 @@ public:
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
-    // Create "<path>.tmp" for writing; false when it cannot be created.
-    bool Create(const std::string& path);
+    // Create "<path>.tmp" for writing, with the permission bits `mode`
+    // (0600 for a file holding a password); false when it cannot be created.
+    bool Create(const std::string& path, unsigned mode = 0644);
     // Write all n bytes; false on any failure.
     bool Write(const void* data, std::size_t n);
     template <typename T>

@@ -1,0 +1,543 @@
+// Mail: the checks of the Configure Email and Send Email boxes, the connection
+// settings file, and whole sends against servers on loopback: a real SMTP
+// server (aiosmtpd, in a python process) plain and with STARTTLS + AUTH or TLS,
+// and a scripted one in a thread that records every byte, drops the line or
+// stays silent.
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "core/game.h"
+#include "core/startup.h"
+#include "data/files.h"
+#include "report/mail.h"
+#include "report/text_lines.h"
+#include "test_host.h"
+
+namespace ovs {
+namespace {
+
+using test::ReadFile;
+using test::TempDir;
+using test::TestHost;
+
+// --- servers -------------------------------------------------------------
+
+// tests/smtp_server.py in a process of its own, listening on a loopback port.
+class PythonSmtp {
+public:
+    explicit PythonSmtp(const std::vector<std::string>& extra)
+    {
+        std::vector<std::string> args = {"/usr/bin/python3", OVALSPIN_SOURCE_DIR "/tests/smtp_server.py", out.Path()};
+        args.insert(args.end(), extra.begin(), extra.end());
+        int in[2], outp[2];
+        if (pipe(in) != 0 || pipe(outp) != 0) return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            dup2(in[0], 0);
+            dup2(outp[1], 1);
+            // The server's complaints about the failures the tests provoke are noise here.
+            const int null = open("/dev/null", O_WRONLY);
+            if (null >= 0) dup2(null, 2);
+            close(in[1]);
+            close(outp[0]);
+            std::vector<char*> argv;
+            for (std::string& a : args) argv.push_back(a.data());
+            argv.push_back(nullptr);
+            execv(argv[0], argv.data());
+            _exit(127);
+        }
+        close(in[0]);
+        close(outp[1]);
+        stdin_ = in[1];
+        FILE* f = fdopen(outp[0], "r");
+        char line[64] = "";
+        if (f && std::fgets(line, sizeof line, f)) std::sscanf(line, "PORT %d", &port_);
+        if (f) std::fclose(f);
+    }
+    ~PythonSmtp()
+    {
+        if (stdin_ >= 0) close(stdin_);
+        if (pid_ > 0) {
+            for (int i = 0; i < 100; ++i) {
+                if (waitpid(pid_, nullptr, WNOHANG) == pid_) return;
+                usleep(20000);
+            }
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+    }
+    int port() const { return port_; }
+    std::string Message(int n) const { return ReadFile(out.File("mail-" + std::to_string(n) + ".eml")); }
+    std::string Envelope(int n) const { return ReadFile(out.File("mail-" + std::to_string(n) + ".env")); }
+
+    TempDir out{"ovs-smtp"};
+
+private:
+    pid_t pid_ = -1;
+    int stdin_ = -1;
+    int port_ = 0;
+};
+
+// A scripted server for one connection in a thread: answers like a plain SMTP
+// server and records every byte received. It can stay silent, or drop the
+// line after a number of message lines.
+class ScriptedSmtp {
+public:
+    enum class Mode { Answer, Silent, DropInData };
+
+    explicit ScriptedSmtp(Mode mode) : mode_(mode)
+    {
+        listen_ = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        bind(listen_, reinterpret_cast<sockaddr*>(&a), sizeof a);
+        listen(listen_, 1);
+        socklen_t len = sizeof a;
+        getsockname(listen_, reinterpret_cast<sockaddr*>(&a), &len);
+        port_ = ntohs(a.sin_port);
+        thread_ = std::thread([this] { Serve(); });
+    }
+    ~ScriptedSmtp()
+    {
+        shutdown(listen_, SHUT_RDWR);
+        thread_.join();
+        close(listen_);
+    }
+    int port() const { return port_; }
+    // Everything received (read once the client is done).
+    std::string received;
+
+private:
+    void Serve()
+    {
+        pollfd p{listen_, POLLIN, 0};
+        if (poll(&p, 1, 10000) != 1) return;
+        const int c = accept(listen_, nullptr, nullptr);
+        if (c < 0) return;
+        if (mode_ == Mode::Silent) {
+            // Hold the line open without a word until the client gives up.
+            char buf[256];
+            while (recv(c, buf, sizeof buf, 0) > 0) {}
+            close(c);
+            return;
+        }
+        auto say = [c](const char* s) { send(c, s, std::strlen(s), MSG_NOSIGNAL); };
+        say("220 scripted ESMTP\r\n");
+        std::string pending;
+        bool data = false;
+        int dataLines = 0;
+        char buf[4096];
+        for (;;) {
+            const long n = recv(c, buf, sizeof buf, 0);
+            if (n <= 0) break;
+            received.append(buf, static_cast<std::size_t>(n));
+            pending.append(buf, static_cast<std::size_t>(n));
+            std::size_t eol;
+            while ((eol = pending.find("\r\n")) != std::string::npos) {
+                const std::string line = pending.substr(0, eol);
+                pending.erase(0, eol + 2);
+                if (data) {
+                    if (mode_ == Mode::DropInData && ++dataLines == 3) {
+                        close(c);
+                        return;
+                    }
+                    if (line == ".") {
+                        data = false;
+                        say("250 accepted\r\n");
+                    }
+                } else if (line == "DATA") {
+                    data = true;
+                    say("354 go ahead\r\n");
+                } else if (line == "QUIT") {
+                    say("221 bye\r\n");
+                    close(c);
+                    return;
+                } else if (line.empty()) {
+                    say("500 bad syntax\r\n");
+                } else {
+                    say("250 ok\r\n");
+                }
+            }
+        }
+        close(c);
+    }
+
+    Mode mode_;
+    int listen_ = -1;
+    int port_ = 0;
+    std::thread thread_;
+};
+
+// --- a game with mail settings ---------------------------------------------
+
+class MailTest : public ::testing::Test {
+protected:
+    TestHost host;
+    Game g{host};
+    MailConnection conn;
+
+    void SetUp() override
+    {
+        std::snprintf(g.mail.szServer, 128, "127.0.0.1");
+        std::snprintf(g.mail.szAddress, 128, "scorer@example.org");
+        std::snprintf(g.mail.szName, 128, "The Scorer");
+        conn.timeoutSeconds = 5;
+    }
+
+    // Sends `report` (written through MAILTEXT.TXT) to `to`; the file is gone afterwards.
+    bool Send(int port, const std::string& to, const std::vector<std::string>& report, const std::string& extra = "")
+    {
+        conn.port = port;
+        MailRequest req;
+        req.to = to;
+        req.subject = MailSubject("Scoreboard");
+        req.additionalText = extra;
+        req.status = [this](const std::string& s) { statuses.push_back(s); };
+        bool sent;
+        {
+            MailTextFile file(g, [&](TextOutput& out) {
+                for (const std::string& l : report) TextWrite(out, l + "\n");
+            });
+            sent = SendMail(g, g.mail, conn, req, file.Path());
+            EXPECT_EQ(req.state, MAIL_DONE);
+        }
+        EXPECT_NE(access((host.DataDir() + "/MAILTEXT.TXT").c_str(), F_OK), 0) << "MAILTEXT.TXT left behind";
+        return sent;
+    }
+
+    std::string LastBox() const { return host.boxes.empty() ? "" : host.boxes.back().text; }
+
+    std::vector<std::string> statuses;
+};
+
+// The body of a received message: what follows the blank line after the headers.
+std::string Body(const std::string& message)
+{
+    const auto p = message.find("\r\n\r\n");
+    return p == std::string::npos ? "" : message.substr(p + 4);
+}
+
+// --- the checks of the boxes ------------------------------------------------
+
+TEST_F(MailTest, ConfigureChecksRunInOrderWithTheirTexts)
+{
+    struct Case {
+        const char* server;
+        const char* address;
+        const char* name;
+        const char* text;
+    } cases[] = {
+        {"", "", "", "No mail server entered."},
+        {"localhost", "a@b.c", "N", "Mail server does not have correct form."},
+        {"smtp.example.org", "", "", "No mail address entered."},
+        {"smtp.example.org", "scorer@example", "N", "Mail address does not have correct form."},
+        {"smtp.example.org", "scorer.example.org", "N", "Mail address does not have correct form."},
+        {"smtp.example.org", "scorer@example.org", "", "No mail name entered."},
+    };
+    for (const Case& c : cases) {
+        MAILDATA m{};
+        std::snprintf(m.szServer, 128, "%s", c.server);
+        std::snprintf(m.szAddress, 128, "%s", c.address);
+        std::snprintf(m.szName, 128, "%s", c.name);
+        host.ClearRecord();
+        EXPECT_FALSE(CheckMailSettings(g, m)) << c.text;
+        ASSERT_EQ(host.boxes.size(), 1u);
+        EXPECT_EQ(host.boxes[0].text, c.text);
+        EXPECT_EQ(host.boxes[0].caption, "Ovalspin - Error");
+    }
+    host.ClearRecord();
+    EXPECT_TRUE(CheckMailSettings(g, g.mail));
+    EXPECT_TRUE(host.boxes.empty());
+
+    // Confirming shows the long message and saves MAIL.DAT.
+    ConfirmMailSettings(g);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].caption, "Ovalspin - Message");
+    EXPECT_EQ(host.boxes[0].text.rfind("You have now configured your Mail Server for email within Ovalspin.  These", 0), 0u);
+    EXPECT_EQ(ReadFile(host.DataDir() + "/MAIL.DAT").size(), sizeof(MAILDATA));
+
+    // Send Email wants all three settings first.
+    MAILDATA empty{};
+    host.ClearRecord();
+    EXPECT_FALSE(CheckMailReady(g, empty));
+    EXPECT_EQ(LastBox(), "You need to configure your mail details");
+    EXPECT_TRUE(CheckMailReady(g, g.mail));
+}
+
+TEST_F(MailTest, RecipientNeedsADotAndAnAtSignAndTwoCharacters)
+{
+    for (const char* bad : {"", "a", "friend@example", "friend.example.com", "@"}) {
+        host.ClearRecord();
+        EXPECT_FALSE(CheckMailRecipient(g, bad)) << bad;
+        EXPECT_EQ(LastBox(), "Invalid email address entered.");
+        EXPECT_EQ(host.boxes.back().caption, "Ovalspin - Error");
+    }
+    EXPECT_TRUE(CheckMailRecipient(g, "friend@example.com"));
+    EXPECT_TRUE(CheckMailRecipient(g, "@."));
+    // Only the first 127 characters are read.
+    EXPECT_FALSE(CheckMailRecipient(g, "a@" + std::string(130, 'b') + ".com"));
+}
+
+TEST_F(MailTest, AdditionalTextOfThreeOrMoreCharactersGetsTwoBlankLines)
+{
+    EXPECT_EQ(MailAdditionalText(""), "");
+    EXPECT_EQ(MailAdditionalText("Hi"), "Hi");
+    EXPECT_EQ(MailAdditionalText("Hi!"), "Hi!\r\n\r\n");
+    EXPECT_EQ(MailSubject("Squad Details "), "OVS - Squad Details ");
+}
+
+TEST_F(MailTest, ConnectionSettingsAreCheckedAndKeptPrivately)
+{
+    MailConnection c;
+    c.port = 70000;
+    EXPECT_FALSE(CheckMailConnection(g, c));
+    c.port = 0;
+    c.password = "secret";
+    EXPECT_FALSE(CheckMailConnection(g, c));
+    c.user = "scorer";
+    EXPECT_FALSE(CheckMailConnection(g, c)) << "a password must not go out in the clear";
+    c.security = MailSecurity::StartTls;
+    host.ClearRecord();
+    EXPECT_TRUE(CheckMailConnection(g, c));
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_EQ(MailPort(c), 587);
+
+    c.port = 2525;
+    c.caFile = "/tmp/ca.pem";
+    c.timeoutSeconds = 7;
+    c.password = "se=cr\net";
+    ASSERT_TRUE(SaveMailConnection(g, c));
+    struct stat st{};
+    ASSERT_EQ(stat((host.DataDir() + "/" + kMailServerName).c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    const MailConnection back = LoadMailConnection(g);
+    EXPECT_EQ(back.port, 2525);
+    EXPECT_EQ(back.security, MailSecurity::StartTls);
+    EXPECT_EQ(back.user, "scorer");
+    EXPECT_EQ(back.password, "se=cr et");
+    EXPECT_EQ(back.caFile, "/tmp/ca.pem");
+    EXPECT_EQ(back.timeoutSeconds, 7);
+    // MAIL.DAT keeps its three blocks; nothing of the connection goes there.
+    ASSERT_TRUE(SaveMail(g));
+    EXPECT_EQ(ReadFile(host.DataDir() + "/MAIL.DAT").find("scorer\0", 256), std::string::npos);
+
+    // A damaged file gives the defaults for what it spoils.
+    test::WriteFile(host.DataDir() + "/" + kMailServerName, "port=abc\nsecurity=carrier pigeon\ntimeout=0\nnoise\n");
+    const MailConnection bad = LoadMailConnection(g);
+    EXPECT_EQ(bad.port, 0);
+    EXPECT_EQ(bad.security, MailSecurity::None);
+    EXPECT_EQ(bad.timeoutSeconds, 60);
+}
+
+TEST(MailDate, ClassicTextHasTwoDigitYearAndTheZonesName)
+{
+    const char* old = std::getenv("TZ");
+    const std::string saved = old ? old : "";
+    setenv("TZ", "UTC0", 1);
+    // 2001-09-09 01:46:40 UTC, a Sunday.
+    EXPECT_EQ(MailDateText(1000000000), "Sun, 09 Sep 01 01:46:40 UTC");
+    EXPECT_EQ(MailRfcDate(1000000000), "Sun, 09 Sep 2001 01:46:40 +0000");
+    // A zone with daylight saving shows its summer name all year round.
+    setenv("TZ", "GMT0BST,M3.5.0/1,M10.5.0", 1);
+    EXPECT_EQ(MailDateText(920642829), "Fri, 05 Mar 99 14:07:09 BST");
+    setenv("TZ", "EST5", 1);
+    EXPECT_EQ(MailRfcDate(1000000000), "Sat, 08 Sep 2001 20:46:40 -0500");
+    if (old) setenv("TZ", saved.c_str(), 1);
+    else unsetenv("TZ");
+    tzset();
+}
+
+// --- sends ----------------------------------------------------------------
+
+TEST_F(MailTest, PlainExchangeSendsExactlyTheClassicBytes)
+{
+    ScriptedSmtp server(ScriptedSmtp::Mode::Answer);
+    ASSERT_TRUE(Send(server.port(), "friend@example.com", {"   Ovalspin Scoreboard", ".5 of an over", ""}, "Well played"));
+    const std::string expected =
+        "HELO 127.0.0.1\r\n"
+        "MAIL FROM:<scorer@example.org>\r\n"
+        "RCPT TO:<friend@example.com>\r\n"
+        "DATA\r\n"
+        "Date: " + MailDateText(static_cast<std::time_t>(host.now)) + "\r\n"
+        "From: The Scorer <scorer@example.org>\r\n"
+        "To: friend@example.com\r\n"
+        "Subject: OVS - Scoreboard\r\n"
+        "X-Mail-Agent: Ovalspin v2.0 Beta 4\r\n"
+        "\r\n"
+        "Well played\r\n\r\n"
+        "   Ovalspin Scoreboard\r\n"
+        "..5 of an over\r\n"
+        "\r\n"
+        ".\r\n\r\n"
+        "QUIT\r\n";
+    EXPECT_EQ(server.received, expected);
+    EXPECT_EQ(statuses, (std::vector<std::string>{"Connecting to Mail Server.", "Sending Mail Message.",
+                                                   "Mail sent successfully."}));
+    EXPECT_TRUE(host.boxes.empty());
+}
+
+TEST_F(MailTest, RealServerTakesThePlainMessageAndRefusesARecipient)
+{
+    PythonSmtp server({});
+    ASSERT_GT(server.port(), 0);
+
+    // A report line that begins with a dot arrives whole; short additional text adds no blank lines.
+    const std::vector<std::string> report = {"Ovalspin Scoreboard", ".", "..two dots", "Total 212"};
+    ASSERT_TRUE(Send(server.port(), "friend@example.com", report, "Hi")) << LastBox();
+    const std::string first = server.Message(1);
+    EXPECT_NE(first.find("Subject: OVS - Scoreboard\r\n"), std::string::npos);
+    EXPECT_EQ(Body(first), "HiOvalspin Scoreboard\r\n.\r\n..two dots\r\nTotal 212\r\n");
+    EXPECT_EQ(server.Envelope(1), "scorer@example.org\nfriend@example.com\n");
+
+    // Without MAILTEXT.TXT the body says so.
+    conn.port = server.port();
+    MailRequest req;
+    req.to = "friend@example.com";
+    req.subject = "OVS - Series Summary";
+    req.additionalText = "See below";
+    host.ClearRecord();
+    ASSERT_TRUE(SendMail(g, g.mail, conn, req, host.DataDir() + "/MAILTEXT.TXT"));
+    EXPECT_EQ(Body(server.Message(2)), "See below\r\n\r\nMail File not found.\r\n");
+    // With the box gone, success is a box of its own.
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].text, "Mail sent successfully.");
+    EXPECT_EQ(host.boxes[0].caption, "Ovalspin");
+
+    // 550 on RCPT stops the exchange with the server's words.
+    host.ClearRecord();
+    EXPECT_FALSE(Send(server.port(), "refuse@example.com", report));
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].caption, "Ovalspin Error");
+    EXPECT_EQ(host.boxes[0].icon, BoxIcon::Stop);
+    EXPECT_NE(host.boxes[0].text.find("550 5.1.1 <refuse@example.com>: Recipient address rejected"), std::string::npos);
+    EXPECT_EQ(server.Message(3), "");
+}
+
+TEST_F(MailTest, DroppedLineAndSilentServerFailWithABox)
+{
+    {
+        ScriptedSmtp server(ScriptedSmtp::Mode::DropInData);
+        std::vector<std::string> report(2000, std::string(70, 'x'));
+        EXPECT_FALSE(Send(server.port(), "friend@example.com", report));
+        ASSERT_EQ(host.boxes.size(), 1u);
+        EXPECT_TRUE(LastBox() == "Mail - Unable to send data to Mail Server." ||
+                    LastBox() == "Mail - Unable to receive data from Mail Server.")
+            << LastBox();
+    }
+    {
+        ScriptedSmtp server(ScriptedSmtp::Mode::Silent);
+        conn.timeoutSeconds = 1;
+        host.ClearRecord();
+        EXPECT_FALSE(Send(server.port(), "friend@example.com", {"x"}));
+        EXPECT_EQ(LastBox(), "Mail - Unable to receive data from Mail Server.\n\nThe server did not answer within 1 second.");
+    }
+    // Nobody listening: the connection fails with the classic text.
+    {
+        int s = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
+        socklen_t len = sizeof a;
+        getsockname(s, reinterpret_cast<sockaddr*>(&a), &len);
+        close(s);
+        host.ClearRecord();
+        EXPECT_FALSE(Send(ntohs(a.sin_port), "friend@example.com", {"x"}));
+        EXPECT_EQ(LastBox(), "Mail - Error connecting socket!!");
+        EXPECT_EQ(host.boxes.back().caption, "Ovalspin Error");
+    }
+    std::snprintf(g.mail.szServer, 128, "no-such-host.invalid");
+    host.ClearRecord();
+    EXPECT_FALSE(Send(25, "friend@example.com", {"x"}));
+    EXPECT_EQ(LastBox(), "Mail - Could not get IP address!");
+}
+
+// A throw-away certificate for 127.0.0.1, made with openssl at test time.
+class SecureMailTest : public MailTest {
+protected:
+    static void SetUpTestSuite()
+    {
+        certDir = new TempDir("ovs-cert");
+        const std::string cmd = "openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 1"
+                                " -subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1 -keyout " +
+                                certDir->File("key.pem") + " -out " + certDir->File("cert.pem") + " 2>/dev/null";
+        ASSERT_EQ(std::system(cmd.c_str()), 0);
+    }
+    static void TearDownTestSuite()
+    {
+        delete certDir;
+        certDir = nullptr;
+    }
+    static TempDir* certDir;
+};
+TempDir* SecureMailTest::certDir = nullptr;
+
+TEST_F(SecureMailTest, StartTlsWithAuthDeliversTheReportAsItsBody)
+{
+    PythonSmtp server({"--cert", certDir->File("cert.pem"), "--key", certDir->File("key.pem"), "--user", "scorer",
+                       "--password", "p4ss word"});
+    ASSERT_GT(server.port(), 0);
+    conn.security = MailSecurity::StartTls;
+    conn.user = "scorer";
+    conn.password = "p4ss word";
+    conn.caFile = certDir->File("cert.pem");
+
+    const std::vector<std::string> report = {"      Ovalspin Scoreboard", "      ===================", "", ". dot"};
+    ASSERT_TRUE(Send(server.port(), "friend@example.com", report)) << LastBox();
+    const std::string message = server.Message(1);
+    EXPECT_EQ(Body(message), "      Ovalspin Scoreboard\r\n      ===================\r\n\r\n. dot\r\n");
+    EXPECT_NE(message.find("Date: " + MailRfcDate(static_cast<std::time_t>(host.now)) + "\r\n"), std::string::npos);
+    EXPECT_NE(message.find("From: The Scorer <scorer@example.org>\r\n"), std::string::npos);
+
+    // A wrong password is refused with the server's reply; no password shows in it.
+    conn.password = "wrong";
+    host.ClearRecord();
+    EXPECT_FALSE(Send(server.port(), "friend@example.com", report));
+    EXPECT_NE(LastBox().find("refused the sign-in"), std::string::npos) << LastBox();
+    EXPECT_EQ(LastBox().find("wrong"), std::string::npos);
+
+    // A certificate nobody vouches for is refused before anything is said.
+    conn.caFile.clear();
+    conn.password = "p4ss word";
+    host.ClearRecord();
+    EXPECT_FALSE(Send(server.port(), "friend@example.com", report));
+    EXPECT_NE(LastBox().find("Mail - Could not make a secure connection to Mail Server."), std::string::npos);
+    EXPECT_EQ(server.Message(2), "");
+}
+
+TEST_F(SecureMailTest, TlsFromTheStartAndAPlainServerWithoutStartTls)
+{
+    PythonSmtp server({"--cert", certDir->File("cert.pem"), "--key", certDir->File("key.pem"), "--tls"});
+    ASSERT_GT(server.port(), 0);
+    conn.security = MailSecurity::Tls;
+    conn.caFile = certDir->File("cert.pem");
+    ASSERT_TRUE(Send(server.port(), "friend@example.com", {"line"})) << LastBox();
+    EXPECT_EQ(Body(server.Message(1)), "line\r\n");
+
+    // STARTTLS asked of a server that does not offer it: nothing goes in the clear.
+    ScriptedSmtp plain(ScriptedSmtp::Mode::Answer);
+    conn.security = MailSecurity::StartTls;
+    host.ClearRecord();
+    EXPECT_FALSE(Send(plain.port(), "friend@example.com", {"line"}));
+    EXPECT_EQ(LastBox(), "Mail - Mail Server does not offer STARTTLS, so the mail was not sent.");
+}
+
+}  // namespace
+}  // namespace ovs
