@@ -22,19 +22,6 @@ namespace ovs::cli {
 
 namespace {
 
-void BenchUsage()
-{
-    std::fprintf(stderr, "usage: ovalspin-cli [options] bench [--tests N] [--log off] [--seed S] [--realism]\n");
-}
-
-bool ParseNumber(const std::string& s, unsigned long long max, unsigned long long& out)
-{
-    if (s.empty() || s[0] == '-') return false;
-    char* end = nullptr;
-    out = std::strtoull(s.c_str(), &end, 10);
-    return *end == '\0' && out <= max;
-}
-
 // FNV-1a over bytes: record images are little-endian on every host, so the
 // signature is the same everywhere.
 struct Checksum {
@@ -91,28 +78,13 @@ void PrintRealism(const RealismTally& tally)
 
 }  // namespace
 
-int CmdBench(const CliOptions& opts, const Args& args)
+int CmdBench(const CliOptions& opts, const Parsed& args)
 {
-    unsigned long long tests = 100;
-    unsigned long long seed = opts.seed ? *opts.seed : 1;
-    bool logOn = true;
-    bool realism = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        bool hasValue = i + 1 < args.size();
-        if (a == "--tests" && hasValue && ParseNumber(args[i + 1], 100'000'000, tests) && tests > 0) {
-            ++i;
-        } else if (a == "--seed" && hasValue && ParseNumber(args[i + 1], 0xFFFFFFFFull, seed)) {
-            ++i;
-        } else if (a == "--log" && hasValue && (args[i + 1] == "off" || args[i + 1] == "on")) {
-            logOn = args[++i] == "on";
-        } else if (a == "--realism") {
-            realism = true;
-        } else {
-            BenchUsage();
-            return 2;
-        }
-    }
+    const unsigned long long tests = static_cast<unsigned long long>(args.Number("--tests", 100));
+    const unsigned long long seed =
+        static_cast<unsigned long long>(args.Number("--seed", opts.seed ? static_cast<long long>(*opts.seed) : 1));
+    const bool logOn = args.Value("--log", "on") == "on";
+    const bool realism = args.Has("--realism");
 
     CliSession session(opts);
     if (!session.Start()) return 1;
@@ -125,8 +97,7 @@ int CmdBench(const CliOptions& opts, const Args& args)
         for (int a = 0; a < g.db.NumSquads(); ++a)
             if (CheckNewSeries(g, h, a, 1).empty()) pairs.emplace_back(h, a);
     if (pairs.empty()) {
-        std::fprintf(stderr, "ovalspin-cli bench: no two squads of the database can play a Test\n");
-        return 1;
+        return Refuse("bench: no two squads of the database can play a Test");
     }
 
     StoreSnapshot loaded(g.db);
@@ -141,13 +112,11 @@ int CmdBench(const CliOptions& opts, const Args& args)
         auto [home, away] = pairs[i % pairs.size()];
         std::string refusal;
         if (!SetUpComputerSeries(g, home, away, 1, true, refusal)) {
-            std::fprintf(stderr, "ovalspin-cli bench: %s\n", refusal.c_str());
-            return 1;
+            return Refuse("bench: " + refusal);
         }
         ControlMenu(g, CMD_PREPAREDSERIES);
         if (!PlayOut(g, 5'000'000)) {
-            std::fprintf(stderr, "ovalspin-cli bench: Test %llu did not end\n", i + 1);
-            return 1;
+            return Refuse("bench: Test " + std::to_string(i + 1) + " did not end");
         }
         const TEST& t = g.Series.Test[0];
         sum.Add(t.Innings, sizeof t.Innings);

@@ -21,12 +21,6 @@ namespace {
 // Ranks of each record table shown.
 constexpr int kRanksShown = 3;
 
-void CareersUsage()
-{
-    std::fprintf(stderr, "usage: ovalspin-cli [options] db --careers [--saved]\n"
-                         "  --saved  the figures in the saved position CURRENT.DAT instead of the database\n");
-}
-
 std::string PlayerName(const Game& g, int index)
 {
     if (index < 0 || index >= g.db.NumPlayers()) return "";
@@ -201,17 +195,8 @@ void RecordTables(const Game& g)
 
 }  // namespace
 
-int CmdCareers(const CliOptions& opts, const Args& args)
+int CmdCareers(const CliOptions& opts, bool saved)
 {
-    bool saved = false;
-    for (const std::string& a : args) {
-        if (a == "--saved")
-            saved = true;
-        else if (a != "--careers") {
-            CareersUsage();
-            return 2;
-        }
-    }
     CliSession session(opts);
     if (!session.Start()) return 1;
     Game& g = session.game();

@@ -29,13 +29,9 @@ std::string GroundName(const Game& g, int index)
 
 }  // namespace
 
-int CmdDb(const CliOptions& opts, const Args& args)
+int CmdDb(const CliOptions& opts, const Parsed& args)
 {
-    if (!args.empty() && args[0] == "--careers") return CmdCareers(opts, args);
-    if (!args.empty()) {
-        std::fprintf(stderr, "usage: ovalspin-cli [options] db [--careers [--saved]]\n");
-        return 2;
-    }
+    if (args.Has("--careers")) return CmdCareers(opts, args.Has("--saved"));
     CliSession session(opts);
     if (!session.Start()) return 1;
     Game& g = session.game();

@@ -1,113 +1,81 @@
 // ovalspin-cli: the headless front end of Ovalspin.
 //
-//   ovalspin-cli [--data DIR] [--seed N] [--db FILE] [--verbose] COMMAND [ARGS...]
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <string>
-
+// The table below is the whole command line: a command is one entry (its
+// options, operands and help lines); the parser, --help, COMMAND --help and
+// the README's usage block are made from it (cli/options.h).
 #include "commands.h"
+#include "core/match.h"
+#include "options.h"
+
+namespace ovs::cli {
 
 namespace {
 
-using namespace ovs::cli;
+constexpr long long kMaxOvers = 1'000'000;
 
-struct CliCommand {
-    const char* name;
-    int (*run)(const CliOptions&, const Args&);
-    const char* summary;
-};
-
-// One line per subcommand.
-const CliCommand kCommands[] = {
-    {"db", CmdDb, "[--careers [--saved]]: the database (counts, squads, grounds), or its career and record tables"},
-    {"play", CmdPlay, "[--tests N] [--no-weather] HOME AWAY: the computer plays a series"},
-    {"bench", CmdBench, "[--tests N] [--log off] [--seed S]: seeded Tests, speed and a checksum"},
-    {"resume", CmdResume, "[--save-after-overs K] [--save]: play the series saved in CURRENT.DAT to its end"},
-    {"replay", CmdReplay, "T: replay Test T (1 = the first) of the saved series and print its result"},
-    {"report", CmdReport, "NAME [--squad S] [--test T] [--format text|html] [--out FILE] [--saved], or --list: a report"},
-};
-
-void Usage(std::FILE* out)
-{
-    std::fprintf(out,
-                 "usage: ovalspin-cli [--data DIR] [--seed N] [--db FILE] [--verbose] COMMAND [ARGS...]\n"
-                 "\n"
-                 "options:\n"
-                 "  --data DIR   the data directory (default: $OVALSPIN_DATA, $XDG_DATA_HOME/ovalspin,\n"
-                 "               ~/.local/share/ovalspin); created on first use\n"
-                 "  --seed N     seed the random generator with N instead of the clock\n"
-                 "  --db FILE    the database to load instead of the default one\n"
-                 "  --verbose    copy the log and every message box to stderr\n"
-                 "\n"
-                 "commands:\n");
-    for (const CliCommand& c : kCommands) std::fprintf(out, "  %-10s %s\n", c.name, c.summary);
-}
-
-bool ParseSeed(const char* s, std::uint32_t& out)
-{
-    if (!*s || *s == '-') return false;
-    errno = 0;
-    char* end = nullptr;
-    unsigned long long v = std::strtoull(s, &end, 10);
-    if (errno || *end || v > 0xFFFFFFFFull) return false;
-    out = static_cast<std::uint32_t>(v);
-    return true;
-}
+const char* const kSaveHelp = "save the position to CURRENT.DAT when the series has ended";
+const char* const kSaveAfterHelp = "stop after K overs and save the position to CURRENT.DAT";
 
 }  // namespace
 
-int main(int argc, char** argv)
+const std::vector<OptionSpec>& GlobalOptions()
 {
-    CliOptions opts;
-    int i = 1;
-    for (; i < argc; ++i) {
-        std::string a = argv[i];
-        if (a == "--help" || a == "-h") {
-            Usage(stdout);
-            return 0;
-        }
-        if (a == "--verbose") {
-            opts.verbose = true;
-        } else if (a == "--data" || a == "--seed" || a == "--db") {
-            if (i + 1 >= argc) {
-                std::fprintf(stderr, "ovalspin-cli: %s needs a value\n", a.c_str());
-                Usage(stderr);
-                return 2;
-            }
-            const char* v = argv[++i];
-            if (a == "--data") {
-                opts.dataDir = v;
-            } else if (a == "--db") {
-                opts.dbPath = v;
-            } else {
-                std::uint32_t seed = 0;
-                if (!ParseSeed(v, seed)) {
-                    std::fprintf(stderr, "ovalspin-cli: --seed wants a number from 0 to 4294967295, not '%s'\n", v);
-                    Usage(stderr);
-                    return 2;
-                }
-                opts.seed = seed;
-            }
-        } else if (a.size() > 1 && a[0] == '-') {
-            std::fprintf(stderr, "ovalspin-cli: unknown option %s\n", a.c_str());
-            Usage(stderr);
-            return 2;
-        } else {
-            break;
-        }
-    }
-    if (i >= argc) {
-        std::fprintf(stderr, "ovalspin-cli: no command given\n");
-        Usage(stderr);
-        return 2;
-    }
-    std::string name = argv[i++];
-    Args args(argv + i, argv + argc);
-    for (const CliCommand& c : kCommands)
-        if (name == c.name) return c.run(opts, args);
-    std::fprintf(stderr, "ovalspin-cli: unknown command %s\n", name.c_str());
-    Usage(stderr);
-    return 2;
+    static const std::vector<OptionSpec> options = {
+        {"--data", "DIR",
+         "the data directory (else $OVALSPIN_DATA, else $XDG_DATA_HOME/ovalspin, else "
+         "~/.local/share/ovalspin); created and seeded on first use"},
+        {"--db", "FILE", "the database to load instead of the default one"},
+        {"--seed", "N", "seed the random generator with N (0 to 4294967295) instead of the clock", 0, 0xFFFFFFFFll},
+        {"--verbose", nullptr, "copy the log and every message box to stderr"},
+    };
+    return options;
 }
+
+const std::vector<CommandSpec>& Commands()
+{
+    static const std::vector<CommandSpec> commands = {
+        {"db", CmdDb, "print the database: counts, squads (numbered as every command takes them), grounds",
+         {{"--careers", nullptr, "the career tables and the first ranks of the record tables instead"},
+          {"--saved", nullptr, "the figures in the saved position CURRENT.DAT instead of the database's", 0, 0,
+           nullptr, "--careers"}}},
+        {"play", CmdPlay, "the computer plays a series between two squads",
+         {{"--tests", "N", "the number of Tests (default: one at each of HOME's grounds)", 1, MAX_TESTS},
+          {"--no-weather", nullptr, "no rain, bad light or weather changes"},
+          {"--ball-by-ball", nullptr, "write each Test's ball-by-ball scorecard file into the data directory"},
+          {"--save-after-overs", "K", kSaveAfterHelp, 0, kMaxOvers},
+          {"--save", nullptr, kSaveHelp}},
+         {{"HOME", "the home squad: a name, a short name or the number `db` shows"},
+          {"AWAY", "the touring squad, the same way"}},
+         {{"--save-after-overs", "--save"}}},
+        {"resume", CmdResume, "load CURRENT.DAT and play its series to the end",
+         {{"--save-after-overs", "K", "stop after K more overs and save the position again", 0, kMaxOvers},
+          {"--save", nullptr, "save the position again when the series has ended"}},
+         {},
+         {{"--save-after-overs", "--save"}}},
+        {"replay", CmdReplay, "replay Test T of the saved series from its record and check it comes out the same",
+         {},
+         {{"T", "the Test, 1 for the first", 1, MAX_TESTS}}},
+        {"bench", CmdBench, "play seeded one-Test series; print speed, a checksum and the figures of the cricket",
+         {{"--tests", "N", "the number of Tests (default 100)", 1, 100'000'000},
+          {"--log", "on|off", "write DEBUG.TXT (default on)", 0, 0, "on|off"},
+          {"--seed", "S", "the first seed (default: the global --seed, else 1)", 0, 0xFFFFFFFFll},
+          {"--realism", nullptr, "also the cricket's figures: runs per wicket, scoring rate, results"}}},
+        {"report", CmdReport, "write a report of the catalogue as text or HTML, of the database or the saved position",
+         {{"--list", nullptr, "list the reports: name, default text and HTML files, title"},
+          {"--squad", "S", "the squad: a name, a short name or the number `db` shows"},
+          {"--test", "T", "the Test of the series, 1 for the first (default: the last one begun)", 1, MAX_TESTS},
+          {"--player", "P", "the player: a surname, a display name or a number from 1"},
+          {"--ground", "G", "the ground: a name or the number `db` shows"},
+          {"--averages", "series|career|league", "whose averages: the series, the careers or the league", 0, 0,
+           "series|career|league"},
+          {"--format", "text|html", "text (default) or an HTML page", 0, 0, "text|html"},
+          {"--out", "FILE", "write the report to FILE (default: standard output)"},
+          {"--saved", nullptr, "report on the saved position CURRENT.DAT"}},
+         {{"NAME", "a report of the catalogue (see --list)", 0, 0, true}}},
+    };
+    return commands;
+}
+
+}  // namespace ovs::cli
+
+int main(int argc, char** argv) { return ovs::cli::RunCommandLine(argc, argv); }

@@ -37,13 +37,16 @@ bool ParseCount(const std::string& s, int& out)
 // Enough messages for six Tests many times over; a series that needs more is stuck.
 constexpr long kMessageLimit = 50'000'000;
 
-void PlayUsage()
+// The engine's own refusal, and what would be allowed instead.
+std::string RefusalWithHint(const Game& g, int home, const std::string& refusal)
 {
-    std::fprintf(stderr, "usage: ovalspin-cli [options] play [--tests N] [--no-weather] [--ball-by-ball]\n"
-                         "                                   [--save-after-overs K | --save] HOME AWAY\n"
-                         "  HOME, AWAY  squad names or 0-based squad numbers\n"
-                         "  --save-after-overs K  stop after K overs and save the position to CURRENT.DAT\n"
-                         "  --save                save the position to CURRENT.DAT when the series has ended\n");
+    if (refusal == "Selected same Squad twice!") return refusal + " HOME and AWAY must be two different squads";
+    if (refusal == "Home Squad does not have enough Test venues.") {
+        const int grounds = g.db.squads[home].nGrounds;
+        return refusal + " HOME has " + std::to_string(grounds) + "; give --tests " + std::to_string(grounds) +
+               " or fewer";
+    }
+    return refusal;
 }
 
 }  // namespace
@@ -51,8 +54,8 @@ void PlayUsage()
 int FindSquad(const Game& g, const std::string& text)
 {
     int n = g.db.NumSquads();
-    int index = 0;
-    if (ParseCount(text, index)) return index < n ? index : -1;
+    int number = 0;
+    if (ParseCount(text, number)) return number >= 1 && number <= n ? number - 1 : -1;
     std::string want = Lower(text);
     for (int s = 0; s < n; ++s)
         if (Lower(FieldText(g.db.squads[s].szName)) == want) return s;
@@ -72,48 +75,14 @@ bool PlayOut(Game& g, long limit)
     return false;
 }
 
-int CmdPlay(const CliOptions& opts, const Args& args)
+int CmdPlay(const CliOptions& opts, const Parsed& args)
 {
-    int tests = -1;
-    bool allowWeather = true;
-    bool ballByBall = false;
-    int saveAfterOvers = -1;
-    bool saveAtEnd = false;
-    Args names;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--tests") {
-            if (i + 1 >= args.size() || !ParseCount(args[i + 1], tests)) {
-                std::fprintf(stderr, "ovalspin-cli play: --tests wants a number of Tests\n");
-                PlayUsage();
-                return 2;
-            }
-            ++i;
-        } else if (a == "--no-weather") {
-            allowWeather = false;
-        } else if (a == "--ball-by-ball") {
-            ballByBall = true;
-        } else if (a == "--save-after-overs") {
-            if (i + 1 >= args.size() || !ParseCount(args[i + 1], saveAfterOvers)) {
-                std::fprintf(stderr, "ovalspin-cli play: --save-after-overs wants a number of overs\n");
-                PlayUsage();
-                return 2;
-            }
-            ++i;
-        } else if (a == "--save") {
-            saveAtEnd = true;
-        } else if (a.size() > 2 && a.compare(0, 2, "--") == 0) {
-            std::fprintf(stderr, "ovalspin-cli play: unknown option %s\n", a.c_str());
-            PlayUsage();
-            return 2;
-        } else {
-            names.push_back(a);
-        }
-    }
-    if (names.size() != 2) {
-        PlayUsage();
-        return 2;
-    }
+    int tests = static_cast<int>(args.Number("--tests", -1));
+    const bool allowWeather = !args.Has("--no-weather");
+    const bool ballByBall = args.Has("--ball-by-ball");
+    const long saveAfterOvers = static_cast<long>(args.Number("--save-after-overs", -1));
+    const bool saveAtEnd = args.Has("--save");
+    const Args& names = args.operands;
 
     CliSession session(opts);
     if (!session.Start()) return 1;
@@ -122,10 +91,9 @@ int CmdPlay(const CliOptions& opts, const Args& args)
     int side[2];
     for (int s = 0; s < 2; ++s) {
         side[s] = FindSquad(g, names[s]);
-        if (side[s] < 0) {
-            std::fprintf(stderr, "ovalspin-cli play: no squad '%s' in the database\n", names[s].c_str());
-            return 1;
-        }
+        if (side[s] < 0)
+            return Refuse("play: no squad '" + names[s] + "'; give a squad's name, short name or number from 1 to " +
+                          std::to_string(g.db.NumSquads()) + " (see ovalspin-cli db)");
     }
     // Without --tests the series has a Test at each of the home squad's
     // grounds, six at most (at least one, which the checks refuse when it
@@ -133,19 +101,15 @@ int CmdPlay(const CliOptions& opts, const Args& args)
     if (tests < 0) tests = std::clamp<int>(g.db.squads[side[0]].nGrounds, 1, MAX_TESTS);
 
     std::string refusal;
-    if (!SetUpComputerSeries(g, side[0], side[1], tests, allowWeather, refusal)) {
-        std::fprintf(stderr, "%s\n", refusal.c_str());
-        return 1;
-    }
+    if (!SetUpComputerSeries(g, side[0], side[1], tests, allowWeather, refusal))
+        return Refuse("play: " + RefusalWithHint(g, side[0], refusal));
     // Each Test's ball-by-ball file goes into the data directory.
     if (ballByBall) g.Series.bBallByBall = 1;
     ControlMenu(g, CMD_PREPAREDSERIES);
     // With --save-after-overs the series stops between two overs (or at its end, when sooner).
     if (saveAfterOvers >= 0 ? PlayOvers(g, saveAfterOvers, kMessageLimit) == SaveStop::Stuck
-                            : !PlayOut(g, kMessageLimit)) {
-        std::fprintf(stderr, "ovalspin-cli play: the series did not end\n");
-        return 1;
-    }
+                            : !PlayOut(g, kMessageLimit))
+        return Refuse("play: the series did not end");
 
     const SERIES& s = g.Series;
     for (int t = 0; t < s.nNumTests; ++t) {

@@ -10,7 +10,7 @@
 
 namespace ovs::cli {
 
-// A squad given as a 0-based index or by its name or short name (case
+// A squad given by the number `db` shows (1 = the first) or by its name or short name (case
 // ignored); -1 when there is no such squad.
 int FindSquad(const Game& g, const std::string& text);
 

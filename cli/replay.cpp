@@ -21,12 +21,6 @@ namespace {
 
 constexpr long kMessageLimit = 10'000'000;
 
-void ReplayUsage()
-{
-    std::fprintf(stderr, "usage: ovalspin-cli [options] replay T\n"
-                         "  replays Test T (1 for the first Test) of the series saved in CURRENT.DAT\n");
-}
-
 bool Finished(const TEST& t)
 {
     return std::strcmp(t.szResult, "Not yet played.") != 0 && std::strncmp(t.szResult, "In progress", 11) != 0 &&
@@ -59,14 +53,9 @@ void PrintInnings(const Game& g, const TEST& t)
 
 }  // namespace
 
-int CmdReplay(const CliOptions& opts, const Args& args)
+int CmdReplay(const CliOptions& opts, const Parsed& args)
 {
-    if (args.size() != 1 || args[0].empty() || args[0].size() > 2 ||
-        args[0].find_first_not_of("0123456789") != std::string::npos) {
-        ReplayUsage();
-        return 2;
-    }
-    const int shown = std::atoi(args[0].c_str());
+    const int shown = std::atoi(args.operands.at(0).c_str());
 
     CliSession session(opts);
     if (!session.Start()) return 1;
@@ -75,15 +64,13 @@ int CmdReplay(const CliOptions& opts, const Args& args)
 
     const SERIES& s = g.Series;
     if (shown < 1 || shown > s.nNumTests || shown > MAX_TESTS) {
-        std::fprintf(stderr, "ovalspin-cli replay: the saved series has %d Test%s; there is no Test %d\n",
-                     static_cast<int>(s.nNumTests), s.nNumTests == 1 ? "" : "s", shown);
-        return 1;
+        const int n = s.nNumTests;
+        return Refuse("replay: the saved series has " + std::to_string(n) + " Test" + (n == 1 ? "" : "s") +
+                      "; there is no Test " + std::to_string(shown));
     }
     const int t = shown - 1;
     if (!Finished(s.Test[t])) {
-        std::fprintf(stderr, "ovalspin-cli replay: the %s Test of the saved series has not been finished\n",
-                     TestOrdinal(shown).c_str());
-        return 1;
+        return Refuse("replay: the " + TestOrdinal(shown) + " Test of the saved series has not been finished");
     }
 
     // As the series summary asks for a replay of one of its Tests.
@@ -91,8 +78,7 @@ int CmdReplay(const CliOptions& opts, const Args& args)
     SetReplayFlag(g, 1);
     g.queue.Post(WM_REPLAYTEST, t);
     if (!PlayToEnd(g, kMessageLimit)) {
-        std::fprintf(stderr, "ovalspin-cli replay: the replay did not end\n");
-        return 1;
+        return Refuse("replay: the replay did not end");
     }
 
     const TEST& replayed = g.Series.Test[t];
@@ -102,8 +88,7 @@ int CmdReplay(const CliOptions& opts, const Args& args)
                 FieldText(replayed.szResult).c_str());
     PrintInnings(g, replayed);
     if (!SameFigures(*recorded, replayed)) {
-        std::fprintf(stderr, "ovalspin-cli replay: the replay did not reproduce the recorded Test\n");
-        return 1;
+        return Refuse("replay: the replay did not reproduce the recorded Test");
     }
     return 0;
 }

@@ -14,23 +14,6 @@ namespace ovs::cli {
 
 namespace {
 
-void ReportUsage()
-{
-    std::fprintf(stderr,
-                 "usage: ovalspin-cli [options] report --list\n"
-                 "       ovalspin-cli [options] report NAME [--squad S] [--test T] [--player P] [--ground G]\n"
-                 "                    [--averages series|career|league] [--format text|html] [--out FILE] [--saved]\n"
-                 "  NAME        a report of the catalogue (see --list)\n"
-                 "  --squad S   squad by number (from 0), name or short name\n"
-                 "  --test T    Test of the series, from 1 (default: the last one begun)\n"
-                 "  --player P  player by number (from 0) or surname\n"
-                 "  --ground G  ground by number (from 0) or name\n"
-                 "  --averages  the averages of the series side, the league or the careers\n"
-                 "  --format    text (default) or html\n"
-                 "  --out FILE  write the file (default: standard output)\n"
-                 "  --saved     report on the saved position CURRENT.DAT\n");
-}
-
 bool Number(const std::string& s, int& out)
 {
     if (s.empty() || s.size() > 6 || s.find_first_not_of("0123456789") != std::string::npos) return false;
@@ -47,7 +30,7 @@ std::string Lower(std::string s)
 int FindPlayer(const Game& g, const std::string& text)
 {
     int n = 0;
-    if (Number(text, n)) return n < g.db.NumPlayers() ? n : -1;
+    if (Number(text, n)) return n >= 1 && n <= g.db.NumPlayers() ? n - 1 : -1;
     const std::string want = Lower(text);
     for (int p = 0; p < g.db.NumPlayers(); ++p)
         if (Lower(FieldText(g.db.players[p].szSurname)) == want || Lower(DisplayName(g.db.players[p])) == want)
@@ -58,7 +41,7 @@ int FindPlayer(const Game& g, const std::string& text)
 int FindGround(const Game& g, const std::string& text)
 {
     int n = 0;
-    if (Number(text, n)) return n < g.db.NumGrounds() ? n : -1;
+    if (Number(text, n)) return n >= 1 && n <= g.db.NumGrounds() ? n - 1 : -1;
     const std::string want = Lower(text);
     for (int k = 0; k < g.db.NumGrounds(); ++k)
         if (Lower(FieldText(g.db.grounds[k].szName)) == want) return k;
@@ -73,66 +56,29 @@ void List()
 
 }  // namespace
 
-int CmdReport(const CliOptions& opts, const Args& args)
+int CmdReport(const CliOptions& opts, const Parsed& args)
 {
-    std::string name, squad, player, ground, format = "text", out;
-    int test = -1;
-    bool saved = false;
-    AveragesOf averages = AveragesOf::Series;
-    bool averagesGiven = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&](std::string& v) {
-            if (i + 1 >= args.size()) return false;
-            v = args[++i];
-            return true;
-        };
-        std::string v;
-        if (a == "--list") {
-            List();
-            return 0;
-        } else if (a == "--saved") {
-            saved = true;
-        } else if (a == "--squad") {
-            if (!value(squad)) return ReportUsage(), 2;
-        } else if (a == "--player") {
-            if (!value(player)) return ReportUsage(), 2;
-        } else if (a == "--ground") {
-            if (!value(ground)) return ReportUsage(), 2;
-        } else if (a == "--out") {
-            if (!value(out)) return ReportUsage(), 2;
-        } else if (a == "--format") {
-            if (!value(format) || (format != "text" && format != "html")) return ReportUsage(), 2;
-        } else if (a == "--test") {
-            if (!value(v) || !Number(v, test) || test < 1) return ReportUsage(), 2;
-            --test;
-        } else if (a == "--averages") {
-            if (!value(v)) return ReportUsage(), 2;
-            averagesGiven = true;
-            if (v == "series")
-                averages = AveragesOf::Series;
-            else if (v == "career")
-                averages = AveragesOf::Career;
-            else if (v == "league")
-                averages = AveragesOf::League;
-            else
-                return ReportUsage(), 2;
-        } else if (!a.empty() && a[0] != '-' && name.empty()) {
-            name = a;
-        } else {
-            ReportUsage();
-            return 2;
-        }
+    if (args.Has("--list")) {
+        if (!args.operands.empty()) return UsageError("report --list takes no NAME");
+        List();
+        return 0;
     }
-    if (name.empty()) {
-        ReportUsage();
-        return 2;
-    }
+    if (args.operands.empty()) return UsageError("report needs NAME or --list (see ovalspin-cli report --help)");
+    const std::string& name = args.operands[0];
+    const std::string squad = args.Value("--squad");
+    const std::string player = args.Value("--player");
+    const std::string ground = args.Value("--ground");
+    const std::string out = args.Value("--out");
+    const bool saved = args.Has("--saved");
+    const bool html = args.Value("--format", "text") == "html";
+    const int test = static_cast<int>(args.Number("--test", 0)) - 1;
+    const bool averagesGiven = args.Has("--averages");
+    const std::string averagesText = args.Value("--averages");
+    const AveragesOf averages = averagesText == "career"   ? AveragesOf::Career
+                                : averagesText == "league" ? AveragesOf::League
+                                                           : AveragesOf::Series;
     const ReportEntry* r = FindReport(name);
-    if (!r) {
-        std::fprintf(stderr, "ovalspin-cli report: no report '%s' (see report --list)\n", name.c_str());
-        return 2;
-    }
+    if (!r) return UsageError("report: no report '" + name + "'; see ovalspin-cli report --list");
 
     CliSession session(opts);
     if (!session.Start()) return 1;
@@ -143,32 +89,23 @@ int CmdReport(const CliOptions& opts, const Args& args)
     p.test = test;
     // Series averages need a series; without one a squad's averages are its careers.
     p.averages = averagesGiven ? averages : (saved ? AveragesOf::Series : AveragesOf::Career);
-    if (!squad.empty() && (p.squad = FindSquad(g, squad)) < 0) {
-        std::fprintf(stderr, "ovalspin-cli report: no squad '%s' in the database\n", squad.c_str());
-        return 1;
-    }
-    if (!player.empty() && (p.player = FindPlayer(g, player)) < 0) {
-        std::fprintf(stderr, "ovalspin-cli report: no player '%s' in the database\n", player.c_str());
-        return 1;
-    }
-    if (!ground.empty() && (p.ground = FindGround(g, ground)) < 0) {
-        std::fprintf(stderr, "ovalspin-cli report: no ground '%s' in the database\n", ground.c_str());
-        return 1;
-    }
+    if (!squad.empty() && (p.squad = FindSquad(g, squad)) < 0)
+        return Refuse("report: no squad '" + squad + "'; give a name, short name or number from 1 to " +
+                      std::to_string(g.db.NumSquads()) + " (see ovalspin-cli db)");
+    if (!player.empty() && (p.player = FindPlayer(g, player)) < 0)
+        return Refuse("report: no player '" + player + "'; give a surname, a display name or a number from 1 to " +
+                      std::to_string(g.db.NumPlayers()));
+    if (!ground.empty() && (p.ground = FindGround(g, ground)) < 0)
+        return Refuse("report: no ground '" + ground + "'; give a name or a number from 1 to " +
+                      std::to_string(g.db.NumGrounds()) + " (see ovalspin-cli db)");
     std::string error;
-    if (!ResolveReportParams(g, *r, p, error)) {
-        std::fprintf(stderr, "ovalspin-cli report %s: %s\n", r->name, error.c_str());
-        return 1;
-    }
-    const bool html = format == "html";
+    if (!ResolveReportParams(g, *r, p, error)) return Refuse("report " + std::string(r->name) + ": " + error);
     if (out.empty()) {
         WriteReportStream(g, *r, p, html, stdout);
         return std::fflush(stdout) == 0 ? 0 : 1;
     }
-    if (!WriteReportFile(g, *r, p, html, out, error)) {
-        std::fprintf(stderr, "ovalspin-cli report: cannot write %s\n", error.c_str());
-        return 1;
-    }
+    if (!WriteReportFile(g, *r, p, html, out, error)) return Refuse("report: cannot write " + error);
+    std::printf("Report written to %s\n", out.c_str());
     return 0;
 }
 

@@ -24,23 +24,6 @@ namespace {
 // Enough messages for six Tests many times over; a series that needs more is stuck.
 constexpr long kMessageLimit = 50'000'000;
 
-void ResumeUsage()
-{
-    std::fprintf(stderr, "usage: ovalspin-cli [options] resume [--save-after-overs K] [--save]\n"
-                         "  plays the series saved in CURRENT.DAT (beside the database) to its end;\n"
-                         "  --save-after-overs K  stop after K more overs and save the position again\n"
-                         "  --save                save the position again when the series has ended\n");
-}
-
-bool ParseOvers(const std::string& s, long& out)
-{
-    if (s.empty() || s.size() > 7) return false;
-    for (char ch : s)
-        if (ch < '0' || ch > '9') return false;
-    out = std::atol(s.c_str());
-    return true;
-}
-
 // Handle one message; resume a pause (as a click would) when nothing is
 // queued. False when the flow has nothing left to do.
 bool Step(Game& g, std::uint32_t* handled)
@@ -106,7 +89,7 @@ std::string SavedPositionFile(const Game& g)
 bool SavePositionAndSay(Game& g, const char* command)
 {
     if (!SavePosition(g)) {
-        std::fprintf(stderr, "ovalspin-cli %s: the position could not be saved\n", command);
+        Refuse(std::string(command) + ": the position could not be saved");
         return false;
     }
     std::printf("Position saved to %s\n", SavedPositionFile(g).c_str());
@@ -120,20 +103,10 @@ bool SeriesOver(const Game& g)
     return std::strcmp(g.Series.Test[t].szResult, "In progress.") != 0;
 }
 
-int CmdResume(const CliOptions& opts, const Args& args)
+int CmdResume(const CliOptions& opts, const Parsed& args)
 {
-    long saveAfter = -1;
-    bool saveAtEnd = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--save-after-overs" && i + 1 < args.size() && ParseOvers(args[i + 1], saveAfter)) {
-            ++i;
-        } else if (args[i] == "--save") {
-            saveAtEnd = true;
-        } else {
-            ResumeUsage();
-            return 2;
-        }
-    }
+    const long saveAfter = static_cast<long>(args.Number("--save-after-overs", -1));
+    const bool saveAtEnd = args.Has("--save");
 
     CliSession session(opts);
     if (!session.Start()) return 1;
@@ -151,15 +124,13 @@ int CmdResume(const CliOptions& opts, const Args& args)
     if (saveAfter >= 0) {
         SaveStop stop = PlayOvers(g, saveAfter, kMessageLimit);
         if (stop == SaveStop::Stuck) {
-            std::fprintf(stderr, "ovalspin-cli resume: the series did not end\n");
-            return 1;
+            return Refuse("resume: the series did not end");
         }
         PrintSeriesResults(g);
         return SavePositionAndSay(g, "resume") ? 0 : 1;
     }
     if (!PlayToEnd(g, kMessageLimit)) {
-        std::fprintf(stderr, "ovalspin-cli resume: the series did not end\n");
-        return 1;
+        return Refuse("resume: the series did not end");
     }
     PrintSeriesResults(g);
     if (saveAtEnd && !SavePositionAndSay(g, "resume")) return 1;

@@ -1,0 +1,147 @@
+// ovalspin-cli's command line, run as a process: the help and the README say
+// the same, every wrong command line gets one line and exit status 2, every
+// refusal exit status 1, and squads are numbered as `db` shows them.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "file_fixtures.h"
+#include "test_util.h"
+
+namespace {
+
+using ovs::test::Lines;
+using ovs::test::RunCli;
+using ovs::test::TempDir;
+
+// The lines between a marker line and the end of the code block after it.
+std::string ReadmeBlock(const std::string& marker)
+{
+    const std::vector<std::string> lines = Lines(ovs::test::ReadFile(std::string(OVALSPIN_SOURCE_DIR) + "/README.md"));
+    std::string out;
+    bool inBlock = false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (!inBlock && lines[i] == marker && i + 1 < lines.size() && lines[i + 1].rfind("```", 0) == 0) {
+            inBlock = true;
+            ++i;
+            continue;
+        }
+        if (inBlock && lines[i] == "```") break;
+        if (inBlock) out += lines[i] + "\n";
+    }
+    return out;
+}
+
+// The command names in the help's "commands:" section.
+std::vector<std::string> HelpCommands(const std::string& help)
+{
+    std::vector<std::string> names;
+    bool inCommands = false;
+    for (const std::string& l : Lines(help)) {
+        if (l == "commands:") inCommands = true;
+        else if (l.empty()) inCommands = false;
+        else if (inCommands && l.size() > 2 && l[2] != ' ') names.push_back(l.substr(2, l.find(' ', 2) - 2));
+    }
+    return names;
+}
+
+TEST(CliHelp, ReadmeShowsTheHelpAndEveryCommandHasItsOwn)
+{
+    TempDir dir("ovs-cli");
+    int rc = -1;
+    const std::string help = RunCli(dir.Path(), "--help", &rc);
+    ASSERT_EQ(rc, 0);
+    EXPECT_EQ(ReadmeBlock("<!-- usage: begin -->"), help)
+        << "README.md's usage block differs from `ovalspin-cli --help`; run tools/readme-usage.sh";
+
+    const std::vector<std::string> commands = HelpCommands(help);
+    EXPECT_GE(commands.size(), 5u);
+    for (const std::string& c : commands) {
+        const std::string own = RunCli(dir.Path(), c + " --help", &rc);
+        EXPECT_EQ(rc, 0) << c;
+        EXPECT_EQ(own.rfind("usage: ovalspin-cli [options] " + c, 0), 0u) << own;
+        // Every option the command's help names is one it accepts.
+        for (const std::string& l : Lines(own)) {
+            if (l.rfind("  --", 0) != 0) continue;
+            const std::string opt = l.substr(2, l.find(' ', 2) - 2);
+            EXPECT_NE(help.find(opt), std::string::npos) << c << " " << opt << " is missing from --help";
+        }
+    }
+
+    const std::string version = RunCli(dir.Path(), "--version", &rc);
+    EXPECT_EQ(rc, 0);
+    EXPECT_EQ(version.rfind("ovalspin-cli (Ovalspin) v", 0), 0u) << version;
+}
+
+TEST(CliErrors, EveryWrongCommandLineIsOneLineAndExitsTwo)
+{
+    TempDir dir("ovs-cli");
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"", "no command given; the commands are db, play"},
+        {"--seed x db", "--seed wants a number from 0 to 4294967295, not 'x'"},
+        {"--bogus db", "no option --bogus before the command"},
+        {"nosuchcommand", "no command 'nosuchcommand'"},
+        {"play 1", "play needs HOME and AWAY"},
+        {"play 1 2 3", "'3' is one too many"},
+        {"play --tests 0 1 2", "play --tests wants a number from 1 to 6, not '0'"},
+        {"play --tests", "play --tests N needs its N, a number from 1 to 6"},
+        {"play --save --save-after-overs 5 1 2", "--save-after-overs and --save exclude each other"},
+        {"play --save --save 1 2", "play --save is given twice"},
+        {"play --no-weather=1 1 2", "play --no-weather takes no value"},
+        {"play --frobnicate 1 2", "play has no option --frobnicate; its options are --tests"},
+        {"resume --save-after-overs 5 --save", "exclude each other"},
+        {"bench --tests 0", "bench --tests wants a number from 1 to 100000000"},
+        {"bench --log maybe", "bench --log wants on or off, not 'maybe'"},
+        {"db --saved", "db --saved is allowed only with --careers"},
+        {"db extra", "db takes no arguments, not 'extra'"},
+        {"replay", "replay needs T"},
+        {"replay 9", "replay T wants a number from 1 to 6, not '9'"},
+    };
+    for (const auto& [args, said] : cases) {
+        int rc = -1;
+        const std::string out = RunCli(dir.Path(), args, &rc);
+        EXPECT_EQ(rc, 2) << args;
+        EXPECT_EQ(Lines(out).size(), 1u) << args << ":\n" << out;
+        EXPECT_EQ(out.rfind("ovalspin-cli: ", 0), 0u) << out;
+        EXPECT_NE(out.find(said), std::string::npos) << args << ":\n" << out;
+    }
+}
+
+TEST(CliErrors, RefusalsExitOneAndKeepTheGamesOwnText)
+{
+    TempDir dir("ovs-cli");
+    int rc = -1;
+    std::string out = RunCli(dir.Path(), "--seed 3 play --tests 1 1 1", &rc);
+    EXPECT_EQ(rc, 1);
+    EXPECT_NE(out.find("ovalspin-cli: play: Selected same Squad twice! HOME and AWAY must be two different squads"),
+              std::string::npos)
+        << out;
+    out = RunCli(dir.Path(), "play 1 99", &rc);
+    EXPECT_EQ(rc, 1);
+    EXPECT_NE(out.find("no squad '99'; give a squad's name, short name or number from 1 to"), std::string::npos)
+        << out;
+    out = RunCli(dir.Path(), "play 1 nowhere-at-all", &rc);
+    EXPECT_EQ(rc, 1);
+}
+
+// `db` numbers the squads from 1; `play 1 2` is the first squad at home to the second.
+TEST(CliSquads, PlayTakesTheNumbersDbShows)
+{
+    TempDir dir("ovs-cli");
+    int rc = -1;
+    const std::vector<std::string> db = Lines(RunCli(dir.Path(), "db", &rc));
+    ASSERT_EQ(rc, 0);
+    std::string firstGround;
+    for (std::size_t i = 0; i + 1 < db.size(); ++i)
+        if (db[i].rfind("     Home grounds (", 0) == 0) {
+            firstGround = db[i + 1].substr(11);
+            break;
+        }
+    ASSERT_FALSE(firstGround.empty());
+    const std::string out = RunCli(dir.Path(), "--seed 11 play --tests 1 --no-weather 1 2", &rc);
+    ASSERT_EQ(rc, 0) << out;
+    EXPECT_EQ(out.rfind("1st Test - " + firstGround + ": ", 0), 0u) << out;
+}
+
+}  // namespace
