@@ -20,7 +20,7 @@ constexpr unsigned T = PARAM_TEST, S = PARAM_SQUAD, P = PARAM_PLAYER, G = PARAM_
 const std::vector<ReportEntry> kCatalogue = {
     // Match and series reports.
     {"scoreboard", "Scoreboard", "ScoreBrd.Txt", "ScoreBrd.htm", T, WriteScoreboardReport},
-    {"series-summary", "Series Summary", "SERIES.TXT", "SERIES.HTM", N, nullptr},
+    {"series-summary", "Series Summary", "SERIES.TXT", "SERIES.HTM", T, WriteSeriesSummaryReport},
     // Record tables of innings, Tests and series.
     {"highest-innings", "Highest Innings", "HighInns.txt", "HighInns.htm", N, WriteHighestInnings},
     {"lowest-innings", "Lowest Innings", "LowInns.txt", "LowInns.htm", N, WriteLowestInnings},
@@ -59,12 +59,12 @@ const std::vector<ReportEntry> kCatalogue = {
     {"bowling-strike-rate", "Bowling Strike Rate", "BowlSR.txt", "BowlSR.htm", N, WriteBowlingStrikeRate},
     {"bowling-economy-rate", "Bowling Economy Rate", "Economy.txt", "Economy.htm", N, WriteEconomyRate},
     // Averages, squads, league and details.
-    {"averages", "Averages", "AVERAGES.TXT", "AVERAGES.HTM", S, nullptr},
-    {"squad-details", "Squad Details", "Squad.txt", "Squad.htm", S, nullptr},
-    {"league-table", "League Table", "LTable.txt", "LTable.htm", N, nullptr},
-    {"league-results", "League Results", "LResults.txt", "LResults.htm", N, nullptr},
-    {"player-details", "Player Details", "Player.txt", "Player.htm", P, nullptr},
-    {"ground-details", "Ground Details", "Ground.txt", "Ground.htm", G, nullptr},
+    {"averages", "Averages", "AVERAGES.TXT", "AVERAGES.HTM", S, WriteAveragesReport},
+    {"squad-details", "Squad Details", "Squad.txt", "Squad.htm", S, WriteSquadDetailsReport},
+    {"league-table", "League Table", "LTable.txt", "LTable.htm", N, WriteLeagueTableReport},
+    {"league-results", "League Results", "LResults.txt", "LResults.htm", N, WriteLeagueResultsReport},
+    {"player-details", "Player Details", "Player.txt", "Player.htm", P, WritePlayerDetailsReport},
+    {"ground-details", "Ground Details", "Ground.txt", "Ground.htm", G, WriteGroundDetailsReport},
 };
 
 bool StartsWith(const char* text, const char* prefix) { return std::strncmp(text, prefix, std::strlen(prefix)) == 0; }

@@ -1,20 +1,24 @@
 // The scoreboard of a Test as 78-column text.
 #include "report/scoreboard_text.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "core/format.h"
 #include "core/game.h"
 #include "core/innings.h"
 #include "core/match.h"
+#include "core/series.h"
 #include "core/setup.h"
 #include "data/texts.h"
 #include "report/catalogue.h"
 #include "report/report_out.h"
 #include "report/text_lines.h"
+#include "report/writers.h"
 #include "sim/booking.h"
 
 namespace ovs {
@@ -120,6 +124,13 @@ void WriteBowling(Game& g, ReportOut& out, const INNINGS& in)
 }
 
 
+bool FollowedOn(const TEST& t)
+{
+    return t.Innings[1].nBatSide == t.Innings[2].nBatSide && t.Innings[2].nStatus != INNINGS_NOTSTARTED;
+}
+
+std::string ResultText(const TEST& t) { return std::string(t.szResult, strnlen(t.szResult, sizeof t.szResult)); }
+
 std::string GroundName(const Game& g, int test)
 {
     const int gr = g.Series.nGround[test];
@@ -137,8 +148,7 @@ void WriteInnings(Game& g, ReportOut& out, int test, int innings)
     LineClear(out.text());
     out.Blank();
     std::string title = SquadName(g, in.nBatSide) + (innings < 2 ? " 1st" : " 2nd") + " Innings";
-    const bool followOn = t.Innings[1].nBatSide == t.Innings[2].nBatSide && t.Innings[2].nStatus != INNINGS_NOTSTARTED;
-    if (innings == 2 && followOn) title += " Following On";
+    if (innings == 2 && FollowedOn(t)) title += " Following On";
     out.SubTitle(title);
     out.Blank();
     out.BlockStart();
@@ -152,7 +162,97 @@ void WriteInnings(Game& g, ReportOut& out, int test, int innings)
     out.Blank();
 }
 
+
+// Entries joined by ", " into lines that begin with two blanks and end within
+// the 78 columns.
+void WriteListLines(ReportOut& out, const std::vector<std::string>& entries)
+{
+    std::string line = "  ";
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        std::string piece = entries[k] + (k + 1 < entries.size() ? ", " : "");
+        std::string trimmed = piece;
+        while (!trimmed.empty() && trimmed.back() == ' ') trimmed.pop_back();
+        if (line.size() > 2 && line.size() + trimmed.size() > static_cast<std::size_t>(LINE_WIDTH)) {
+            out.PutClipped(line, 0);
+            out.WriteLine();
+            line = "  ";
+        }
+        line += piece;
+    }
+    out.PutClipped(line, 0);
+    out.WriteLine();
+}
+
 }  // namespace
+
+void WriteTestSummary(Game& g, ReportOut& out, int test)
+{
+    if (test < 0 || test >= MAX_TESTS) return;
+    TestInPlay inPlay(g, test);
+    const TEST& t = *g.pTest;
+    out.BlockStart();
+    out.Put(TestOrdinal(test + 1) + " Test played at " + GroundName(g, test) + ".", 0);
+    out.WriteLine();
+    for (int i = 0; i < MAX_INNINGS; ++i) {
+        const INNINGS& in = t.Innings[i];
+        if (in.nStatus == INNINGS_NOTSTARTED || in.nBatSide < 0 || in.nBatSide > 1) continue;
+        std::string head = " " + SquadName(g, in.nBatSide) + (i < 2 ? " 1st" : " 2nd") + " Innings";
+        if (i == 2 && FollowedOn(t)) head += " Following On";
+        head += Format(" %d", static_cast<int>(in.nTotal));
+        if (in.nStatus == INNINGS_DECLARED)
+            head += Format(" for %d dec.", static_cast<int>(in.nWickets));
+        else if (in.nWickets < 10)
+            head += Format(" for %d", static_cast<int>(in.nWickets));
+        else
+            head += " all out";
+        out.PutClipped(head, 0);
+        out.WriteLine();
+
+        // Batsmen with 20 or more, or not out with at least one, by runs.
+        std::vector<int> bats;
+        for (int s = 0; s < MAX_ELEVEN; ++s) {
+            const BAT& b = in.Bat[s];
+            if (b.nHowOut == HOWOUT_DIDNOTBAT) continue;
+            if (b.nRuns >= 20 || (b.nHowOut == HOWOUT_NOTOUT && b.nRuns >= 1)) bats.push_back(s);
+        }
+        std::stable_sort(bats.begin(), bats.end(), [&](int a, int b) { return in.Bat[a].nRuns > in.Bat[b].nRuns; });
+        std::vector<std::string> entries;
+        for (int s : bats)
+            entries.push_back(BatsmanName(g, in.nBatSide, s) + Format(" %d", static_cast<int>(in.Bat[s].nRuns)) +
+                              (in.Bat[s].nHowOut == HOWOUT_NOTOUT ? "*" : ""));
+        WriteListLines(out, entries);
+
+        // Bowlers who took a wicket, by wickets.
+        std::vector<int> bowls;
+        for (int s = 0; s < MAX_ELEVEN; ++s)
+            if (in.Bowl[s].nWickets > 0) bowls.push_back(s);
+        std::stable_sort(bowls.begin(), bowls.end(),
+                         [&](int a, int b) { return in.Bowl[a].nWickets > in.Bowl[b].nWickets; });
+        entries.clear();
+        for (int s : bowls)
+            entries.push_back(FieldName(g, in.nBowlSide, s) + Format(" %d-%d", static_cast<int>(in.Bowl[s].nWickets),
+                                                                      static_cast<int>(in.Bowl[s].nRuns)));
+        WriteListLines(out, entries);
+    }
+    out.PutClipped(ResultText(t), 0);
+    out.WriteLine();
+    out.BlockEnd();
+}
+
+void WriteSeriesSummaryReport(Game& g, ReportOut& out, const ReportParams&)
+{
+    LineClear(out.text());
+    out.Title(SquadName(g, 0) + " vs " + SquadName(g, 1) + " - Series Summary");
+    out.Blank();
+    for (int t = 0; t < g.Series.nNumTests && t < MAX_TESTS; ++t) {
+        if (std::strncmp(g.Series.Test[t].szResult, "Not ", 4) == 0) continue;
+        WriteTestSummary(g, out, t);
+        out.Blank();
+    }
+    out.Title(SeriesStandingText(g));
+    out.Blank(2);
+    for (int side = 0; side < 2; ++side) WriteSeriesAverages(g, out, side);
+}
 
 void WriteInningsScoreboard(Game& g, TextOutput& out, int test, int innings)
 {
@@ -181,8 +281,7 @@ void WriteScoreboardReport(Game& g, ReportOut& out, const ReportParams& p)
     }
     for (int i = 0; i < 4; ++i) WriteInnings(g, out, t, i);
     out.Blank();
-    const char* result = g.Series.Test[t].szResult;
-    out.Title(std::string(result, strnlen(result, sizeof g.Series.Test[t].szResult)));
+    out.Title(ResultText(g.Series.Test[t]));
 }
 
 void WriteScoreboardText(Game& g, TextOutput& out, int t)

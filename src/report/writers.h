@@ -49,6 +49,19 @@ void WriteInningsOf50(Game& g, ReportOut& out, const ReportParams& p);
 void WriteBowlingStrikeRate(Game& g, ReportOut& out, const ReportParams& p);
 void WriteEconomyRate(Game& g, ReportOut& out, const ReportParams& p);
 
+// The series summary (scoreboard_text.cpp) and the summary of one Test in it.
+void WriteSeriesSummaryReport(Game& g, ReportOut& out, const ReportParams& p);
+void WriteTestSummary(Game& g, ReportOut& out, int test);
+
+// Averages, squads, players, grounds and leagues (report_squads.cpp).
+void WriteAveragesReport(Game& g, ReportOut& out, const ReportParams& p);
+void WriteSeriesAverages(Game& g, ReportOut& out, int side);   // of a side of the series in play
+void WriteSquadDetailsReport(Game& g, ReportOut& out, const ReportParams& p);
+void WritePlayerDetailsReport(Game& g, ReportOut& out, const ReportParams& p);
+void WriteGroundDetailsReport(Game& g, ReportOut& out, const ReportParams& p);
+void WriteLeagueTableReport(Game& g, ReportOut& out, const ReportParams& p);
+void WriteLeagueResultsReport(Game& g, ReportOut& out, const ReportParams& p);
+
 // Texts and cells the tables share.
 std::string HighScoreText(const AVERAGE_BAT& a);                 // "%d", "*" when not out; "" when none
 std::vector<std::string> BestCells(int wickets, int runs);       // {"%d-", "%d"}, blank when none
