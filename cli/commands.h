@@ -20,6 +20,7 @@ int CmdBench(const CliOptions& opts, const Parsed& args);   // bench: seeded Tes
 int CmdResume(const CliOptions& opts, const Parsed& args);  // resume: play the saved series to its end
 int CmdReplay(const CliOptions& opts, const Parsed& args);  // replay T: replay a Test of the saved series
 int CmdReport(const CliOptions& opts, const Parsed& args);  // report NAME: a report of the catalogue
+int CmdView(const CliOptions& opts, const Parsed& args);    // view NAME | --list: a view as fixed-pitch text
 int CmdCareers(const CliOptions& opts, bool saved);          // db --careers: career tables and records
 
 }  // namespace ovs::cli

@@ -12,6 +12,7 @@
 #include "core/messages.h"
 #include "core/series.h"
 #include "core/setup.h"
+#include "data/texts.h"
 #include "play_common.h"
 #include "resume.h"
 
@@ -61,6 +62,27 @@ int FindSquad(const Game& g, const std::string& text)
         if (Lower(FieldText(g.db.squads[s].szName)) == want) return s;
     for (int s = 0; s < n; ++s)
         if (Lower(FieldText(g.db.squads[s].szShort)) == want) return s;
+    return -1;
+}
+
+int FindPlayer(const Game& g, const std::string& text)
+{
+    int n = 0;
+    if (ParseCount(text, n)) return n >= 1 && n <= g.db.NumPlayers() ? n - 1 : -1;
+    const std::string want = Lower(text);
+    for (int p = 0; p < g.db.NumPlayers(); ++p)
+        if (Lower(FieldText(g.db.players[p].szSurname)) == want || Lower(DisplayName(g.db.players[p])) == want)
+            return p;
+    return -1;
+}
+
+int FindGround(const Game& g, const std::string& text)
+{
+    int n = 0;
+    if (ParseCount(text, n)) return n >= 1 && n <= g.db.NumGrounds() ? n - 1 : -1;
+    const std::string want = Lower(text);
+    for (int k = 0; k < g.db.NumGrounds(); ++k)
+        if (Lower(FieldText(g.db.grounds[k].szName)) == want) return k;
     return -1;
 }
 

@@ -27,27 +27,6 @@ std::string Lower(std::string s)
     return s;
 }
 
-int FindPlayer(const Game& g, const std::string& text)
-{
-    int n = 0;
-    if (Number(text, n)) return n >= 1 && n <= g.db.NumPlayers() ? n - 1 : -1;
-    const std::string want = Lower(text);
-    for (int p = 0; p < g.db.NumPlayers(); ++p)
-        if (Lower(FieldText(g.db.players[p].szSurname)) == want || Lower(DisplayName(g.db.players[p])) == want)
-            return p;
-    return -1;
-}
-
-int FindGround(const Game& g, const std::string& text)
-{
-    int n = 0;
-    if (Number(text, n)) return n >= 1 && n <= g.db.NumGrounds() ? n - 1 : -1;
-    const std::string want = Lower(text);
-    for (int k = 0; k < g.db.NumGrounds(); ++k)
-        if (Lower(FieldText(g.db.grounds[k].szName)) == want) return k;
-    return -1;
-}
-
 void List()
 {
     for (const ReportEntry& r : ReportCatalogue())
