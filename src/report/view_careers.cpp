@@ -18,15 +18,15 @@ struct CareerName {
 };
 
 const CareerName kCareers[] = {
-    {"most-runs-in-tests", CareerTable::RunsTests},
-    {"best-batting-average", CareerTable::BattingAverage},
+    {"most-runs", CareerTable::RunsTests},
+    {"highest-average", CareerTable::BattingAverage},
     {"most-hundreds", CareerTable::Hundreds},
     {"most-wickets", CareerTable::Wickets},
     {"best-bowling-average", CareerTable::BowlingAverage},
-    {"most-catches-in-tests", CareerTable::FielderTests},
-    {"most-dismissals-in-tests", CareerTable::KeeperTests},
-    {"most-performance-points-in-tests", CareerTable::PointsTests},
-    {"best-performance-points-average", CareerTable::RatingAverage},
+    {"most-catches", CareerTable::FielderTests},
+    {"most-dismissals", CareerTable::KeeperTests},
+    {"most-points", CareerTable::PointsTests},
+    {"best-points-average", CareerTable::RatingAverage},
     {"highest-rated-batsman", CareerTable::BattingRating},
     {"highest-ever-rated-batsman", CareerTable::HighestBattingRating},
     {"highest-rated-bowlers", CareerTable::BowlingRating},
@@ -41,8 +41,8 @@ struct RateName {
 };
 
 const RateName kRates[] = {
-    {"scoring-rate-per-100-balls", RateTable::BattingSR},
-    {"innings-of-50-or-more", RateTable::Percent50},
+    {"scoring-rate", RateTable::BattingSR},
+    {"innings-of-50", RateTable::Percent50},
     {"bowling-strike-rate", RateTable::BowlingSR},
     {"bowling-economy-rate", RateTable::Economy},
 };

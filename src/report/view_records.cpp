@@ -99,22 +99,22 @@ bool BuildRecordTable(const Game& g, std::string_view name, ViewTable& t)
               });
     } else if (int w = StandWicket(name); w >= 0) {
         Partnerships(g, t, w);
-    } else if (name == "best-bowling-in-an-innings" || name == "best-bowling-in-a-test") {
+    } else if (name == "best-bowling-innings" || name == "best-bowling-test") {
         PlayerVenueTable<RECORD_BOWL>(g, t, "Analysis",
-                                      name == "best-bowling-in-a-test" ? &RECORDS::BowlTest : &RECORDS::BowlInnings,
+                                      name == "best-bowling-test" ? &RECORDS::BowlTest : &RECORDS::BowlInnings,
                                       [](const RECORD_BOWL& e) { return Num(e.nWickets) + "-" + Num(e.nRuns); });
-    } else if (name == "most-catches-in-an-innings" || name == "most-catches-in-a-test") {
+    } else if (name == "most-catches-innings" || name == "most-catches-test") {
         PlayerVenueTable<RECORD_CATCH>(g, t, "Ct",
-                                       name == "most-catches-in-a-test" ? &RECORDS::CatchesTest : &RECORDS::CatchesInnings,
+                                       name == "most-catches-test" ? &RECORDS::CatchesTest : &RECORDS::CatchesInnings,
                                        [](const RECORD_CATCH& e) { return Num(e.nCatches); });
-    } else if (name == "most-dismissals-in-an-innings") {
+    } else if (name == "most-dismissals-innings") {
         KeeperTable(g, t, &RECORDS::KeeperInnings);
-    } else if (name == "most-dismissals-in-a-test") {
+    } else if (name == "most-dismissals-test") {
         KeeperTable(g, t, &RECORDS::KeeperTest);
-    } else if (name == "most-performance-points-in-a-test") {
+    } else if (name == "most-points-test") {
         PlayerVenueTable<RECORD_POINTS>(g, t, "Pts", &RECORDS::PointsTest,
                                         [](const RECORD_POINTS& e) { return Num(e.nPoints); });
-    } else if (name == "most-runs-in-a-series") {
+    } else if (name == "most-runs-series") {
         Layout(t, {{"Runs", 5}, {"Player", kName, L}, {"T", 2}, {"I", 3}, {"NO", 2}, {"Avge", 7}, {"HS", 4},
                    {"100", 3}, {"50", 3}, {"", 12, L}});
         Ranks(g, t, [](const RECORDS& r) { return r.SeriesRuns.nPlayer != -1 && r.SeriesRuns.Bat.nTests != 0; },
@@ -125,7 +125,7 @@ bool BuildRecordTable(const Game& g, std::string_view name, ViewTable& t)
                           HighScore(a),       Num(a.nHundreds),                    Num(a.nFifties),
                           Versus(g, r.SeriesRuns.Where)};
               });
-    } else if (name == "most-wickets-in-a-series") {
+    } else if (name == "most-wickets-series") {
         Layout(t, {{"Wkts", 4}, {"Player", kName, L}, {"T", 2}, {"O", 6}, {"M", 3}, {"Runs", 5}, {"Avge", 7},
                    {"Best", 5}, {"wI", 2, false, "5"}, {"wM", 2, false, "10"}, {"", 12, L}});
         Ranks(g, t,
@@ -139,7 +139,7 @@ bool BuildRecordTable(const Game& g, std::string_view name, ViewTable& t)
                           Num(a.nFiveWickets), Num(a.nTenWickets),
                           Versus(g, r.SeriesWickets.Where)};
               });
-    } else if (name == "most-catches-in-a-series") {
+    } else if (name == "most-catches-series") {
         Layout(t, {{"Ct", 3}, {"Player", kName, L}, {"T", 2}, {"", 12, L}});
         Ranks(g, t,
               [](const RECORDS& r) { return r.CatchesSeries.nPlayer != -1 && r.CatchesSeries.Field.nMatches != 0; },
@@ -148,7 +148,7 @@ bool BuildRecordTable(const Game& g, std::string_view name, ViewTable& t)
                   return {Num(f.nCatches), PlayerName(g, r.CatchesSeries.nPlayer), Num(f.nMatches),
                           Versus(g, r.CatchesSeries.Where)};
               });
-    } else if (name == "most-dismissals-in-a-series") {
+    } else if (name == "most-dismissals-series") {
         Layout(t, {{"Total", 5}, {"Player", kName, L}, {"T", 2}, {"Ct", 3}, {"St", 3}, {"", 12, L}});
         Ranks(g, t,
               [](const RECORDS& r) { return r.KeeperSeries.nPlayer != -1 && r.KeeperSeries.Field.nMatches != 0; },
@@ -157,7 +157,7 @@ bool BuildRecordTable(const Game& g, std::string_view name, ViewTable& t)
                   return {Num(f.nKeeperCatches + f.nStumpings), PlayerName(g, r.KeeperSeries.nPlayer),
                           Num(f.nMatches), Num(f.nKeeperCatches), Num(f.nStumpings), Versus(g, r.KeeperSeries.Where)};
               });
-    } else if (name == "most-performance-points-in-a-series") {
+    } else if (name == "most-points-series") {
         Layout(t, {{"Pts", 6}, {"Player", kName, L}, {"T", 2}, {"Ave", 8}, {"Best", 5}, {"", 12, L}});
         Ranks(g, t,
               [](const RECORDS& r) { return r.PointsSeries.nPlayer != -1 && r.PointsSeries.Points.nMatches != 0; },

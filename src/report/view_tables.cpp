@@ -36,7 +36,7 @@ const std::vector<Entry>& Entries()
             {{"highest-innings", "Highest Innings", "HighestInningsBox", "HighInns.txt", "HighInns.htm", A::None, G::Records}, 1620},
             {{"lowest-innings", "Lowest Innings", "LowestInningsBox", "LowInns.txt", "LowInns.htm", A::None, G::Records}, 1621},
             {{"highest-scores", "Highest Scores", "HighestScoresBox", "HiScores.txt", "HiScores.htm", A::None, G::Records}, 1622},
-            {{"most-runs-in-a-series", "Most Runs in a Series", "RunsSeriesBox", "RunsSrs.txt", "RunsSrs.htm", A::None, G::Records}, 1623},
+            {{"most-runs-series", "Most Runs in a Series", "RunsSeriesBox", "RunsSrs.txt", "RunsSrs.htm", A::None, G::Records}, 1623},
         };
         // The ten wicket stands: one view per wicket, opened in a row.
         static std::string names[10], titles[10];
@@ -48,30 +48,30 @@ const std::vector<Entry>& Entries()
                          1624});
         }
         const std::vector<Entry> rest = {
-            {{"most-runs-in-tests", "Most Runs in Tests", "RunsTestsBox", "RunsTest.txt", "RunsTest.htm", A::None, G::Careers}, 1625},
-            {{"best-batting-average", "Best Batting Average", "BattingAverageBox", "BatAve.txt", "BatAve.htm", A::None, G::Careers}, 1626},
+            {{"most-runs", "Most Runs in Tests", "RunsTestsBox", "RunsTest.txt", "RunsTest.htm", A::None, G::Careers}, 1625},
+            {{"highest-average", "Best Batting Average", "BattingAverageBox", "BatAve.txt", "BatAve.htm", A::None, G::Careers}, 1626},
             {{"most-hundreds", "Most Hundreds", "HundredsBox", "Hundreds.txt", "Hundreds.htm", A::None, G::Careers}, 1627},
-            {{"scoring-rate-per-100-balls", "Scoring Rate per 100 Balls", "BattingSRBox", "BatSR.txt", "BatSR.htm", A::None, G::Rates}, 1628},
-            {{"innings-of-50-or-more", "% Innings of 50 or more", "Percent50Box", "Per50.txt", "Per50.htm", A::None, G::Rates}, 1629},
-            {{"best-bowling-in-an-innings", "Best Bowling in an Innings", "WicketsInningsBox", "WktsInns.txt", "WktsInns.htm", A::None, G::Records}, 1630},
-            {{"best-bowling-in-a-test", "Best Bowling in a Test", "WicketsTestBox", "WktsTest.txt", "WktsTest.htm", A::None, G::Records}, 1631},
-            {{"most-wickets-in-a-series", "Most Wickets in a Series", "WktsSeriesBox", "WktsSrs.txt", "WktsSrs.htm", A::None, G::Records}, 1632},
+            {{"scoring-rate", "Scoring Rate per 100 Balls", "BattingSRBox", "BatSR.txt", "BatSR.htm", A::None, G::Rates}, 1628},
+            {{"innings-of-50", "% Innings of 50 or more", "Percent50Box", "Per50.txt", "Per50.htm", A::None, G::Rates}, 1629},
+            {{"best-bowling-innings", "Best Bowling in an Innings", "WicketsInningsBox", "WktsInns.txt", "WktsInns.htm", A::None, G::Records}, 1630},
+            {{"best-bowling-test", "Best Bowling in a Test", "WicketsTestBox", "WktsTest.txt", "WktsTest.htm", A::None, G::Records}, 1631},
+            {{"most-wickets-series", "Most Wickets in a Series", "WktsSeriesBox", "WktsSrs.txt", "WktsSrs.htm", A::None, G::Records}, 1632},
             {{"most-wickets", "Most Wickets", "WicketsBox", "Wickets.txt", "Wickets.htm", A::None, G::Careers}, 1633},
             {{"best-bowling-average", "Best Bowling Average", "BowlingAverageBox", "Bowling.txt", "Bowling.htm", A::None, G::Careers}, 1634},
             {{"bowling-strike-rate", "Bowling Strike Rate", "BowlingSRBox", "BowlSR.txt", "BowlSR.htm", A::None, G::Rates}, 1635},
             {{"bowling-economy-rate", "Bowling Economy Rate", "EconomyBox", "Economy.txt", "Economy.htm", A::None, G::Rates}, 1636},
-            {{"most-catches-in-an-innings", "Most Catches in an Innings", "FielderInningsBox", "CtInns.txt", "CtInns.htm", A::None, G::Records}, 1640},
-            {{"most-catches-in-a-test", "Most Catches in a Test", "FielderTestBox", "CtTest.txt", "CtTest.htm", A::None, G::Records}, 1641},
-            {{"most-catches-in-a-series", "Most Catches in a Series", "FielderSeriesBox", "CtSrs.txt", "CtSrs.htm", A::None, G::Records}, 1642},
-            {{"most-catches-in-tests", "Most Catches in Tests", "FielderTestsBox", "Fielder.txt", "Fielder.htm", A::None, G::Careers}, 1643},
-            {{"most-dismissals-in-an-innings", "Most Dismissals in an Innings", "KeeperInningsBox", "DisInns.txt", "DisInns.htm", A::None, G::Records}, 1644},
-            {{"most-dismissals-in-a-test", "Most Dismissals in a Test", "KeeperTestBox", "DisTest.txt", "DisTest.htm", A::None, G::Records}, 1645},
-            {{"most-dismissals-in-a-series", "Most Dismissals in a Series", "KeeperSeriesBox", "DisSrs.txt", "DisSrs.htm", A::None, G::Records}, 1646},
-            {{"most-dismissals-in-tests", "Most Dismissals in Tests", "KeeperTestsBox", "Keeper.txt", "Keeper.htm", A::None, G::Careers}, 1647},
-            {{"most-performance-points-in-a-test", "Most Performance Points in a Test", "PointsTestBox", "PtsTest.txt", "PtsTest.htm", A::None, G::Records}, 1651},
-            {{"most-performance-points-in-a-series", "Most Performance Points in a Series", "PointsSeriesBox", "PtsSrs.txt", "PtsSrs.htm", A::None, G::Records}, 1652},
-            {{"most-performance-points-in-tests", "Most Performance Points in Tests", "PointsTestsBox", "PerPts.txt", "PerPts.htm", A::None, G::Careers}, 1653},
-            {{"best-performance-points-average", "Best Performance Points Average", "RatingAverageBox", "Rating.txt", "Rating.htm", A::None, G::Careers}, 1654},
+            {{"most-catches-innings", "Most Catches in an Innings", "FielderInningsBox", "CtInns.txt", "CtInns.htm", A::None, G::Records}, 1640},
+            {{"most-catches-test", "Most Catches in a Test", "FielderTestBox", "CtTest.txt", "CtTest.htm", A::None, G::Records}, 1641},
+            {{"most-catches-series", "Most Catches in a Series", "FielderSeriesBox", "CtSrs.txt", "CtSrs.htm", A::None, G::Records}, 1642},
+            {{"most-catches", "Most Catches in Tests", "FielderTestsBox", "Fielder.txt", "Fielder.htm", A::None, G::Careers}, 1643},
+            {{"most-dismissals-innings", "Most Dismissals in an Innings", "KeeperInningsBox", "DisInns.txt", "DisInns.htm", A::None, G::Records}, 1644},
+            {{"most-dismissals-test", "Most Dismissals in a Test", "KeeperTestBox", "DisTest.txt", "DisTest.htm", A::None, G::Records}, 1645},
+            {{"most-dismissals-series", "Most Dismissals in a Series", "KeeperSeriesBox", "DisSrs.txt", "DisSrs.htm", A::None, G::Records}, 1646},
+            {{"most-dismissals", "Most Dismissals in Tests", "KeeperTestsBox", "Keeper.txt", "Keeper.htm", A::None, G::Careers}, 1647},
+            {{"most-points-test", "Most Performance Points in a Test", "PointsTestBox", "PtsTest.txt", "PtsTest.htm", A::None, G::Records}, 1651},
+            {{"most-points-series", "Most Performance Points in a Series", "PointsSeriesBox", "PtsSrs.txt", "PtsSrs.htm", A::None, G::Records}, 1652},
+            {{"most-points", "Most Performance Points in Tests", "PointsTestsBox", "PerPts.txt", "PerPts.htm", A::None, G::Careers}, 1653},
+            {{"best-points-average", "Best Performance Points Average", "RatingAverageBox", "Rating.txt", "Rating.htm", A::None, G::Careers}, 1654},
             {{"series-batting-averages", "Series Batting Averages - ", "BattingAveragesBox", "AVERAGES.TXT", "AVERAGES.HTM", A::Team, G::Averages}, 0},
             {{"series-bowling-averages", "Series Bowling Averages - ", "BowlingAveragesBox", "AVERAGES.TXT", "AVERAGES.HTM", A::Team, G::Averages}, 0},
             {{"series-points-averages", "Series Performance Points Averages - ", "RatingAveragesBox", "AVERAGES.TXT", "AVERAGES.HTM", A::Team, G::Averages}, 0},
@@ -160,6 +160,13 @@ const ViewInfo* FindView(std::string_view name)
     for (const ViewInfo& v : ViewCatalogue())
         if (name == v.name) return &v;
     return nullptr;
+}
+
+std::string ReportNameOf(const ViewInfo& v)
+{
+    if (std::string_view(v.box) == "HighestPartnershipsBox") return "highest-wicket-partnerships";
+    if (v.group == ViewGroup::Averages) return "averages";
+    return v.name;
 }
 
 bool BuildView(const Game& g, std::string_view name, int arg, ViewTable& out, std::string* error)

@@ -4,7 +4,7 @@
 // One table feeds every rendering: the desktop view paints it in character
 // cells, `ovalspin-cli view` prints it as fixed-pitch text (ViewLines), and
 // the text, HTML, printed and mailed reports read the same rows. A view is
-// named by a short lowercase word list ("most-runs-in-tests"); ViewCatalogue
+// named by a short lowercase word list ("most-runs"); ViewCatalogue
 // lists them all with their file names and the argument each one takes.
 #pragma once
 
@@ -27,7 +27,7 @@ struct ViewColumn {
 };
 
 struct ViewTable {
-    std::string name;       // "most-runs-in-tests"
+    std::string name;       // "most-runs"
     std::string title;      // "Most Runs in Tests"; the window caption
     std::string textFile;   // default file names of the File and HTML outputs
     std::string htmlFile;
@@ -57,6 +57,10 @@ struct ViewInfo {
     ViewArg arg;
     ViewGroup group;
 };
+
+// The report of the catalogue (report/catalogue.h) that writes a view's
+// table to a file: the ten stands are one report, the squad averages another.
+std::string ReportNameOf(const ViewInfo& v);
 
 // Every view, in the order of the Records menu, then the squad and detail views.
 const std::vector<ViewInfo>& ViewCatalogue();
