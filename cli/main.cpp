@@ -75,13 +75,12 @@ const std::vector<CommandSpec>& Commands()
         {"view", CmdView, "print a record, career, averages or details view as the fixed-pitch text the game shows",
          {{"--list", nullptr, "list the views: name, what each takes, title"},
           {"--squad", "S", "the squad: a name, a short name or the number `db` shows"},
-          {"--team", "T", "the side of the saved series: 1 home, 2 away", 1, 2, nullptr, "--saved"},
+          {"--team", "T", "the side of the saved series: 1 home, 2 away (with --saved)", 1, 2},
           {"--player", "P", "the player: a surname, a display name or a number from 1"},
           {"--ground", "G", "the ground: a name or the number `db` shows"},
           {"--saved", nullptr, "the figures of the saved position CURRENT.DAT instead of the database's"}},
          {{"NAME", "a view (see --list); one that takes a squad, side, player or ground shows each when none is given",
-           0, 0, true}},
-         {{"--squad", "--team", "--player", "--ground"}}},
+           0, 0, true}}},
     };
     return commands;
 }

@@ -14,19 +14,6 @@ namespace ovs::cli {
 
 namespace {
 
-bool Number(const std::string& s, int& out)
-{
-    if (s.empty() || s.size() > 6 || s.find_first_not_of("0123456789") != std::string::npos) return false;
-    out = std::atoi(s.c_str());
-    return true;
-}
-
-std::string Lower(std::string s)
-{
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
 void List()
 {
     for (const ReportEntry& r : ReportCatalogue())
