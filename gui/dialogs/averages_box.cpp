@@ -13,6 +13,7 @@
 #include "data/statistics.h"
 #include "data/texts.h"
 #include "dialog_util.h"
+#include "report_files.h"
 #include "dialogs.h"
 
 namespace gui {
@@ -200,7 +201,13 @@ void RunSquadAveragesBox(QWidget* parent, ovs::Game& g, SquadAverages kind, int 
     canvas->setMinimumHeight(canvas->fontMetrics().height() * (kFirstRow + rows + 1) + 8);
     canvas->setFixedHeight(canvas->minimumHeight());
     top->addWidget(canvas);
-    // Print, File, Mail and HTML come with the reports.
+    // The averages report: the side's (or squad's) batting and bowling averages.
+    ovs::ReportParams p;
+    p.squad = mode == ovs::AVERAGES_SERIES ? static_cast<int>(g.Series.nSquad[teamOrSquad & 1]) : teamOrSquad;
+    p.averages = mode == ovs::AVERAGES_SERIES   ? ovs::AveragesOf::Series
+                 : mode == ovs::AVERAGES_LEAGUE ? ovs::AveragesOf::League
+                                                : ovs::AveragesOf::Career;
+    AddReportButtons(d, top, g, "averages", p);
     AddOkButton(d, top);
     d.exec();
 }

@@ -9,6 +9,7 @@
 #include "core/game.h"
 #include "core/innings.h"
 #include "dialog_util.h"
+#include "report_files.h"
 #include "dialogs.h"
 
 namespace gui {
@@ -181,6 +182,9 @@ bool RunScoreboardBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& /*req*/
     FillScoreboard(g, *canvas, &title);
     StyleDialog(d, title);
     top->addWidget(canvas);
+    ovs::ReportParams p;
+    p.test = g.Current.nTest;
+    AddReportButtons(d, top, g, "scoreboard", p);
     AddOkButton(d, top);
     d.exec();
     g.Current.nStriker = static_cast<std::int16_t>(striker);

@@ -2,7 +2,6 @@
 // the series standing, and the averages buttons (both sides' series
 // averages in turn).
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -15,8 +14,7 @@
 #include "data/statistics.h"
 #include "dialog_util.h"
 #include "dialogs.h"
-#include "report/scoreboard_text.h"
-#include "report/text_lines.h"
+#include "report_files.h"
 
 namespace gui {
 
@@ -55,20 +53,13 @@ void ViewTest(QWidget* parent, ovs::Game& g, int t)
     });
 }
 
-// "F": the Test's scoreboard as text.
-void FileTest(QWidget* parent, ovs::Game& g, int t)
+// "F" and "H": the Test's scoreboard as text or as a page.
+void SaveTest(QWidget* parent, ovs::Game& g, int t, bool html)
 {
-    const QString name = QFileDialog::getSaveFileName(parent, "Write Scoreboard", Q(g.host->DataDir() + "/ScoreBrd.Txt"));
-    if (name.isEmpty()) return;
     WithTest(g, t, [&] {
-        ovs::TextOutput out;
-        if (!ovs::TextFileOpen(out, name.toStdString())) {
-            g.host->MessageBox("Unable to open " + name.toStdString(), "Writing Error", ovs::BoxButtons::Ok,
-                               ovs::BoxIcon::Exclamation);
-            return;
-        }
-        ovs::WriteScoreboardText(g, out, t);
-        ovs::TextFileClose(out);
+        ovs::ReportParams p;
+        p.test = t;
+        SaveReport(parent, g, "scoreboard", p, html);
     });
 }
 
@@ -103,11 +94,12 @@ bool RunSeriesSummaryBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
             b->setObjectName(QString("ctl%1").arg(300 + 100 * k + t));
             if (k > 0) b->setMaximumWidth(28);
             b->setVisible(!unplayed && (k == 0 || !inPlay));
-            // Printing, mail and HTML pages are not offered from here yet.
-            b->setEnabled(k == 0 || k == 2);
+            // Printing and mail are not offered from here yet.
+            b->setEnabled(k == 0 || k == 2 || k == 4);
             grid->addWidget(b, t, 2 + k);
             if (k == 0) QObject::connect(b, &QPushButton::clicked, &d, [&, t] { ViewTest(&d, g, t); });
-            if (k == 2) QObject::connect(b, &QPushButton::clicked, &d, [&, t] { FileTest(&d, g, t); });
+            if (k == 2 || k == 4)
+                QObject::connect(b, &QPushButton::clicked, &d, [&, t, k] { SaveTest(&d, g, t, k == 4); });
         }
     }
     auto* standing = new QLabel(Q(ovs::SeriesStandingText(g)), &d);
@@ -128,6 +120,11 @@ bool RunSeriesSummaryBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
         averages->addWidget(b);
     }
     top->addLayout(averages);
+    // The series summary as a whole: Print (806), File, Mail and HTML.
+    ovs::ReportParams whole;
+    whole.test = 0;
+    AddReportButtons(d, top, g, "series-summary", whole);
+    if (auto* print = d.findChild<QPushButton*>("ctl152")) print->setObjectName("ctl806");
     AddOkCancelButtons(d, top);
     result = d.exec() == QDialog::Accepted ? 1 : 0;
     req.result = result;

@@ -1,0 +1,38 @@
+// The File (153) and HTML (155) buttons of the report boxes: the file box for
+// a report's default name, and writing the report there as text or a page.
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "report/catalogue.h"
+
+class QDialog;
+class QLayout;
+class QWidget;
+
+namespace ovs {
+struct Game;
+}
+
+namespace gui {
+
+// Object name of the file box, for tests that answer it.
+inline constexpr const char* kReportFileDialog = "ReportFileDialog";
+
+// The save box for `defaultName`, in the database's directory: text files
+// offered when the name contains ".txt", HTML files otherwise, then all
+// files. The chosen path, or empty on Cancel.
+QString ChooseReportFile(QWidget* parent, const ovs::Game& g, const std::string& defaultName);
+
+// File or HTML of a box: asks for the file (the report's default name) and
+// writes report `name` there; a file that cannot be written is reported.
+// True when a file was written.
+bool SaveReport(QWidget* parent, ovs::Game& g, const char* name, const ovs::ReportParams& p, bool html);
+
+// The box's row of report buttons: "Print" (152), "File" (153), "Mail" (154)
+// and "HTML" (155), File and HTML writing report `name` with `p`. Print and
+// Mail stay greyed here. Focus returns to OK (150) after a file is written.
+void AddReportButtons(QDialog& d, QLayout* top, ovs::Game& g, const char* name, const ovs::ReportParams& p);
+
+}  // namespace gui
