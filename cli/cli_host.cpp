@@ -26,7 +26,8 @@ int CliHost::MessageBox(const std::string& text, const std::string& caption, Box
         log_->Write("Message box \"%s\": %s\n", caption.c_str(), text.c_str());
         echoed = log_->echo != nullptr;
     }
-    bool error = icon == BoxIcon::Stop || icon == BoxIcon::Exclamation;
+    // The checks of the boxes carry an information icon but an error caption.
+    bool error = icon == BoxIcon::Stop || icon == BoxIcon::Exclamation || caption.find("Error") != std::string::npos;
     if (!echoed && (verbose_ || error)) std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
     return answer;
 }

@@ -10,6 +10,7 @@
 
 #include "cli_host.h"
 #include "options.h"
+#include "report/catalogue.h"
 
 namespace ovs::cli {
 
@@ -22,5 +23,10 @@ int CmdReplay(const CliOptions& opts, const Parsed& args);  // replay T: replay 
 int CmdReport(const CliOptions& opts, const Parsed& args);  // report NAME: a report of the catalogue
 int CmdView(const CliOptions& opts, const Parsed& args);    // view NAME | --list: a view as fixed-pitch text
 int CmdCareers(const CliOptions& opts, bool saved);          // db --careers: career tables and records
+
+// mail: show or set the mail settings; report NAME --mail: send a report.
+int CmdMail(const CliOptions& opts, const Parsed& args);
+int MailReportTo(Game& g, const ReportEntry& r, const ReportParams& p, const std::string& to,
+                 const std::string& subject);
 
 }  // namespace ovs::cli

@@ -66,6 +66,7 @@ int CmdReport(const CliOptions& opts, const Parsed& args)
                       std::to_string(g.db.NumGrounds()) + " (see ovalspin-cli db)");
     std::string error;
     if (!ResolveReportParams(g, *r, p, error)) return Refuse("report " + std::string(r->name) + ": " + error);
+    if (args.Has("--mail")) return MailReportTo(g, *r, p, args.Value("--mail"), args.Value("--subject"));
     if (out.empty()) {
         WriteReportStream(g, *r, p, html, stdout);
         return std::fflush(stdout) == 0 ? 0 : 1;

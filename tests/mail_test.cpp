@@ -25,8 +25,10 @@
 #include "core/game.h"
 #include "core/startup.h"
 #include "data/files.h"
+#include "report/catalogue.h"
 #include "report/mail.h"
 #include "report/text_lines.h"
+#include "file_fixtures.h"
 #include "test_host.h"
 
 namespace ovs {
@@ -300,7 +302,10 @@ TEST_F(MailTest, AdditionalTextOfThreeOrMoreCharactersGetsTwoBlankLines)
     EXPECT_EQ(MailAdditionalText(""), "");
     EXPECT_EQ(MailAdditionalText("Hi"), "Hi");
     EXPECT_EQ(MailAdditionalText("Hi!"), "Hi!\r\n\r\n");
-    EXPECT_EQ(MailSubject("Squad Details "), "OVS - Squad Details ");
+    EXPECT_EQ(MailReportSubject(*FindReport("most-points")), "OVS - Points in Tests");
+    EXPECT_EQ(MailReportSubject(*FindReport("best-points-average")), "OVS - Best points Average in Tests");
+    EXPECT_EQ(MailReportSubject(*FindReport("squad-details")), "OVS - Squad Details ");
+    EXPECT_EQ(MailReportSubject(*FindReport("scoreboard")), "OVS - Scoreboard");
 }
 
 TEST_F(MailTest, ConnectionSettingsAreCheckedAndKeptPrivately)
@@ -467,6 +472,41 @@ TEST_F(MailTest, DroppedLineAndSilentServerFailWithABox)
     host.ClearRecord();
     EXPECT_FALSE(Send(25, "friend@example.com", {"x"}));
     EXPECT_EQ(LastBox(), "Mail - Could not get IP address!");
+}
+
+TEST(MailCli, ReportGoesOutWithTheSavedSettingsAndItsBodyIsTheReport)
+{
+    PythonSmtp server({});
+    ASSERT_GT(server.port(), 0);
+    TempDir data("ovs-mailcli");
+    int rc = -1;
+    test::RunCli(data.Path(), "--seed 5 play --tests 1 --save 1 2", &rc);
+    ASSERT_EQ(rc, 0);
+    // The Configure checks hold on the command line too.
+    std::string out = test::RunCli(data.Path(), "mail --server localhost --address me@example.org --name Me", &rc);
+    EXPECT_EQ(rc, 1);
+    EXPECT_NE(out.find("Mail server does not have correct form."), std::string::npos) << out;
+    out = test::RunCli(data.Path(), "report scoreboard --saved --mail you@example.com", &rc);
+    EXPECT_EQ(rc, 1);
+    EXPECT_NE(out.find("You need to configure your mail details"), std::string::npos) << out;
+
+    test::RunCli(data.Path(), "mail --server 127.0.0.1 --address me@example.org --name Me --port " +
+                                  std::to_string(server.port()), &rc);
+    ASSERT_EQ(rc, 0);
+    out = test::RunCli(data.Path(), "report scoreboard --saved --mail you@example.com", &rc);
+    ASSERT_EQ(rc, 0) << out;
+    EXPECT_NE(out.find("Mail sent successfully."), std::string::npos);
+    const std::string report = test::RunCli(data.Path(), "report scoreboard --saved", &rc);
+    std::string crlf;
+    for (char ch : report) crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
+    const std::string message = server.Message(1);
+    EXPECT_NE(message.find("Subject: OVS - Scoreboard\r\n"), std::string::npos);
+    EXPECT_EQ(Body(message), crlf);
+    EXPECT_NE(access((data.Path() + "/MAILTEXT.TXT").c_str(), F_OK), 0);
+
+    out = test::RunCli(data.Path(), "report most-points --mail you@example.com --subject 'Our records'", &rc);
+    ASSERT_EQ(rc, 0) << out;
+    EXPECT_NE(server.Message(2).find("Subject: Our records\r\n"), std::string::npos);
 }
 
 // A throw-away certificate for 127.0.0.1, made with openssl at test time.

@@ -31,6 +31,8 @@
 #include "core/startup.h"
 #include "data/binary_io.h"
 #include "data/files.h"
+#include "report/catalogue.h"
+#include "report/report_out.h"
 #include "report/text_lines.h"
 
 namespace ovs {
@@ -710,6 +712,22 @@ bool CheckMailRecipient(Game& g, const std::string& to)
 
 std::string MailSubject(const std::string& title) { return "OVS - " + title; }
 
+std::string MailReportSubject(const ReportEntry& r)
+{
+    static const struct {
+        const char* name;
+        const char* subject;
+    } kOwnSubjects[] = {
+        {"most-points", "Points in Tests"},
+        {"best-points-average", "Best points Average in Tests"},
+        {"averages", "Averages "},
+        {"squad-details", "Squad Details "},
+    };
+    for (const auto& o : kOwnSubjects)
+        if (std::strcmp(r.name, o.name) == 0) return MailSubject(o.subject);
+    return MailSubject(r.title);
+}
+
 std::string MailAdditionalText(const std::string& typed) { return typed.size() > 2 ? typed + "\r\n\r\n" : typed; }
 
 // --- dates -------------------------------------------------------------------
@@ -764,6 +782,14 @@ MailTextFile::MailTextFile(Game& g, const std::function<void(TextOutput&)>& writ
     TextFileOpen(out, path_);
     writer(out);
     TextFileClose(out);
+}
+
+MailTextFile::MailTextFile(Game& g, const ReportEntry& r, const ReportParams& p)
+    : MailTextFile(g, [&](TextOutput& out) {
+          ReportOut ro(out, false);
+          if (r.write) r.write(g, ro, p);
+      })
+{
 }
 
 MailTextFile::~MailTextFile() { std::remove(path_.c_str()); }

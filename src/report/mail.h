@@ -26,6 +26,8 @@ namespace ovs {
 
 struct Game;
 struct TextOutput;
+struct ReportEntry;
+struct ReportParams;
 
 inline constexpr const char* kMailTextName = "MAILTEXT.TXT";
 inline constexpr const char* kMailServerName = "MAILSERVER.CFG";
@@ -70,6 +72,10 @@ bool CheckMailRecipient(Game& g, const std::string& to);
 
 // "OVS - " and the report's subject title.
 std::string MailSubject(const std::string& title);
+// The subject a report goes out with: mostly "OVS - " and its title, though a
+// few have always been mailed under a title of their own ("OVS - Points in
+// Tests", "OVS - Averages " with its blank).
+std::string MailReportSubject(const ReportEntry& r);
 
 // --- sending ----------------------------------------------------------------
 
@@ -107,6 +113,8 @@ bool SendMail(Game& g, const MAILDATA& m, const MailConnection& c, MailRequest& 
 class MailTextFile {
 public:
     MailTextFile(Game& g, const std::function<void(TextOutput&)>& writer);
+    // The report's text form, with the arguments its text file takes.
+    MailTextFile(Game& g, const ReportEntry& r, const ReportParams& p);
     ~MailTextFile();
     MailTextFile(const MailTextFile&) = delete;
     MailTextFile& operator=(const MailTextFile&) = delete;
