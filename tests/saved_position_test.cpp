@@ -72,7 +72,7 @@ void FillPosition(Game& g, int salt, int teams)
     c.nTeamAggression[1] = 6;
 
     for (std::size_t i = 0; i < sizeof(TOOLBAR) * TOOLBAR_RECORDS; ++i)
-        Toolbar(g)[i / 66].bData[i % 66] = static_cast<std::uint8_t>(i + salt);
+        reinterpret_cast<unsigned char*>(Toolbar(g).data())[i] = static_cast<std::uint8_t>(i + salt);
 
     InitLeague(g.League);
     g.League.nTests = static_cast<std::int16_t>(teams ? 2 : 0);
@@ -330,6 +330,43 @@ TEST(SavedPosition, ReadDataResumesPlay)
     EXPECT_EQ(m->msg, WM_CONTINNINGS);
     EXPECT_EQ(m->wParam, 2);
     EXPECT_TRUE(b.g->queue.Empty());
+}
+
+// The captain's buttons come back as they stood when the position was
+// written; a file without them leaves the commands to the state of play.
+TEST(SavedPosition, ReadDataBringsBackTheTestCommands)
+{
+    TestGame a;
+    FillPosition(*a.g, 4, 0);
+    a.g->Series.nControl[0] = a.g->Series.nControl[1] = CONTROL_COMPUTER;
+    for (int id = CMD_BATAGGRESSION; id <= CMD_CONDITIONS; ++id) a.g->commands.Disable(id);
+    for (int id : {CMD_NEWBOWLER, CMD_SCOREBOARD, CMD_NEXTOVER, CMD_CONDITIONS}) a.g->commands.Enable(id);
+    ASSERT_TRUE(SavePosition(*a.g));
+    std::string file = ReadFile(a.SavedPath());
+    EXPECT_EQ(I16At(file, kToolbarAt), 1);                     // batting aggression: greyed
+    EXPECT_EQ(file.substr(kToolbarAt + 2, 13), std::string("Menu_BatNorm\0", 13));
+    EXPECT_EQ(I32At(file, kToolbarAt + 62), CMD_BATAGGRESSION);
+    EXPECT_EQ(I16At(file, kToolbarAt + 3 * 66), 0);            // new bowler
+    EXPECT_EQ(I32At(file, kToolbarAt + 6 * 66 + 62), CMD_NEXTOVER);
+
+    TestGame b;
+    WriteFile(b.SavedPath(), file);
+    for (int id = CMD_BATAGGRESSION; id <= CMD_CONDITIONS; ++id) b.g->commands.Disable(id);
+    ASSERT_TRUE(LoadSavedData(*b.g));
+    for (int id = CMD_BATAGGRESSION; id <= CMD_CONDITIONS; ++id)
+        EXPECT_EQ(b.g->commands.Enabled(id), a.g->commands.Enabled(id)) << id;
+
+    // Zero records (no buttons kept): a computer game that nobody watches
+    // gets no Test commands.
+    std::fill(file.begin() + kToolbarAt, file.begin() + kToolbarAt + 7 * 66, '\0');
+    TestGame c;
+    WriteFile(c.SavedPath(), file);
+    ASSERT_TRUE(LoadSavedData(*c.g));
+    ASSERT_FALSE(c.g->Watched());
+    for (int id = CMD_BATAGGRESSION; id <= CMD_CONDITIONS; ++id) {
+        if (id == CMD_PERFORMANCE) continue;
+        EXPECT_FALSE(c.g->commands.Enabled(id)) << id;
+    }
 }
 
 TEST(SavedPosition, ReadDataWithoutAFileResumesNothing)

@@ -5,6 +5,7 @@
 #include "core/conditions.h"
 #include "core/game.h"
 #include "core/menu.h"
+#include "core/toolbar.h"
 #include "icons.h"
 #include "main_window.h"
 #include "panes/pane_classes.h"
@@ -16,18 +17,7 @@ using namespace ovs;
 
 namespace {
 
-struct Button {
-    const char* icon;   // the icon name without its state
-    int command;
-};
-
-const Button kButtons[7] = {
-    {"Menu_Bat", CMD_BATAGGRESSION},    {"Menu_Bowl", CMD_BOWLAGGRESSION}, {"Menu_Team", CMD_TEAMAGGRESSION},
-    {"Menu_NewBowl", CMD_NEWBOWLER},    {"Menu_Declare", CMD_DECLARE},     {"Menu_Scorebrd", CMD_SCOREBOARD},
-    {"Menu_Continue", CMD_NEXTOVER},
-};
-
-const char* const kStateNames[3] = {"Norm", "Gray", "Sltd"};
+const ToolbarButton* const kButtons = kToolbarButtons;
 
 }  // namespace
 
@@ -53,7 +43,7 @@ void MenuPane::Paint(QPainter& p)
 {
     const CURRENT& c = g().Current;
     for (int b = 0; b < 7; ++b)
-        p.drawPixmap(32 * b, 0, IconPixmap(QString(kButtons[b].icon) + kStateNames[ButtonState(b)]));
+        p.drawPixmap(32 * b, 0, IconPixmap(QString(kButtons[b].icon) + ToolbarStateName(ButtonState(b))));
 
     const int right = width();
     p.drawPixmap(right - 160, 0, IconPixmap(QString("Ball_%1").arg(BallLevel(c.nBallWear) + 1)));

@@ -463,13 +463,17 @@ void InitAveragePoints(AVERAGE_POINTS& a);
 // The OPTION.DAT defaults.
 void InitOptions(OPTIONS& o);
 
-// The toolbar state kept in the saved position: 7 records of 66 bytes that
-// nothing else reads; carried from CURRENT.DAT to memory and back, zero in a
-// game that never loaded a position.
+// One of the captain's seven buttons as the saved position keeps it: whether
+// it was greyed when the position was written, its three pictures and the
+// menu command it sends (src/core/toolbar.h fills and reads them).
 struct TOOLBAR {
-    u8 bData[66];
+    i16 nState;                 // 0 normal, 1 greyed, 2 selected
+    char szIcon[3][20];         // the pictures of the three states
+    u32 nCommand;               // the menu command, 1301..1308
 };
 static_assert(sizeof(TOOLBAR) == 66);
+static_assert(offsetof(TOOLBAR, szIcon) == 2);
+static_assert(offsetof(TOOLBAR, nCommand) == 62);
 inline constexpr int TOOLBAR_RECORDS = 7;
 using ToolbarState = std::array<TOOLBAR, TOOLBAR_RECORDS>;
 

@@ -12,6 +12,7 @@
 #include "core/game.h"
 #include "core/menu.h"
 #include "core/messages.h"
+#include "core/toolbar.h"
 #include "data/binary_io.h"
 #include "data/files.h"
 
@@ -252,6 +253,7 @@ bool SavePosition(Game& g)
         FileErrorBox(g, "Unable to write Current Structure to Saved Data.", kSaving);
         return false;
     }
+    StoreToolbar(g);
     if (!out.Write(Toolbar(g).data(), sizeof(TOOLBAR) * TOOLBAR_RECORDS)) {
         FileErrorBox(g, "Unable to write Toolbar Structure to Saved Data.", kSaving);
         return false;
@@ -301,6 +303,7 @@ bool LoadSavedData(Game& g)
         if (best.SeriesRuns.Where.nTeam != -1)
             for (int id : kSeriesRecords) g.commands.Enable(id);
     }
+    RestoreToolbar(g);
     g.host->CommandsChanged();
 
     g.SelectTestAndInnings();
