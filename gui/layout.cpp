@@ -17,13 +17,6 @@ namespace {
 
 QSize g_screenOverride;
 
-QSize ScreenSize()
-{
-    if (g_screenOverride.isValid()) return g_screenOverride;
-    QScreen* s = QGuiApplication::primaryScreen();
-    return s ? s->size() : QSize(1024, 768);
-}
-
 // The window size of each nResolution.
 QSize ResolutionSize(int resolution)
 {
@@ -40,6 +33,20 @@ QSize ResolutionSize(int resolution)
 }  // namespace
 
 void SetScreenSizeForTests(QSize size) { g_screenOverride = size; }
+
+QSize ScreenSize()
+{
+    if (g_screenOverride.isValid()) return g_screenOverride;
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->size() : QSize(1024, 768);
+}
+
+QRect ScreenRect()
+{
+    if (g_screenOverride.isValid()) return QRect(QPoint(0, 0), g_screenOverride);
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
+}
 
 QSize MainWindowSize(int resolution)
 {

@@ -10,6 +10,7 @@
 #include "core/flow.h"
 #include "core/game.h"
 #include "core/menu.h"
+#include "dialog_kit.h"
 #include "gui_host.h"
 #include "help_window.h"
 #include "icons.h"
@@ -22,6 +23,7 @@ MainWindow::MainWindow(ovs::Game& g, GuiHost& host) : g_(g), host_(host)
     setWindowTitle("Ovalspin");
     setObjectName("Vezurev");
     setWindowIcon(ProgramIcon());
+    DialogKit::Install();
     client_ = new ClientArea(*this);
     setCentralWidget(client_);
     BuildMenus();

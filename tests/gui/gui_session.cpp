@@ -15,6 +15,7 @@
 #include "core/menu.h"
 #include "core/series.h"
 #include "core/startup.h"
+#include "data/files.h"
 #include "layout.h"
 
 namespace guitest {
@@ -49,11 +50,23 @@ QString Shot(QWidget* w, const QString& name)
     return path;
 }
 
-GuiSession::GuiSession(bool realDialogs, int resolution)
+GuiSession::GuiSession(bool realDialogs, int resolution) : dataDir_(dir_.path())
+{
+    Start(realDialogs, resolution, OVALSPIN_DB_FILE);
+}
+
+GuiSession::GuiSession(bool realDialogs, int resolution, const QString& dataDir) : dataDir_(dataDir)
+{
+    const QString db = dataDir + "/" + ovs::kDefaultDatabaseName;
+    if (!QFile::exists(db)) QFile::copy(OVALSPIN_DB_FILE, db);
+    Start(realDialogs, resolution, db.toStdString());
+}
+
+void GuiSession::Start(bool realDialogs, int resolution, const std::string& dbPath)
 {
     // Big enough for every window size the tests take pictures of.
     gui::SetScreenSizeForTests(QSize(1280, 1024));
-    host_ = std::make_unique<gui::GuiHost>(dir_.path().toStdString());
+    host_ = std::make_unique<gui::GuiHost>(dataDir_.toStdString());
     game_ = std::make_unique<ovs::Game>(*host_);
     window_ = std::make_unique<gui::MainWindow>(*game_, *host_);
     host_->boxAnswer = [](const gui::BoxRecord& b) {
@@ -64,7 +77,7 @@ GuiSession::GuiSession(bool realDialogs, int resolution)
 
     ovs::StartupOptions so;
     so.seed = 12345;
-    so.dbPath = OVALSPIN_DB_FILE;
+    so.dbPath = dbPath;
     so.showAbout = false;
     so.createWindow = [this, resolution](ovs::Game& g) {
         g.options.nResolution = static_cast<std::uint8_t>(resolution);
@@ -159,7 +172,7 @@ QString GuiSession::Screenshot(const QString& name)
 
 QString GuiSession::LogText() const
 {
-    return QString::fromStdString(ovs::RunLog::ReadText((dir_.path() + "/DEBUG.TXT").toStdString()));
+    return QString::fromStdString(ovs::RunLog::ReadText((dataDir_ + "/DEBUG.TXT").toStdString()));
 }
 
 }  // namespace guitest

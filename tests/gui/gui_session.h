@@ -30,13 +30,16 @@ public:
     // seed; message boxes are answered (Yes / OK) without showing, and every
     // choice dialog is left to the computer unless `realDialogs`.
     explicit GuiSession(bool realDialogs = false, int resolution = 1);
+    // The same on a data directory of the caller's, which outlives the
+    // session (a restart finds its CURRENT.DAT): the database is copied there.
+    GuiSession(bool realDialogs, int resolution, const QString& dataDir);
     ~GuiSession();
 
     bool Started() const { return started_; }
     ovs::Game& g() { return *game_; }
     gui::GuiHost& host() { return *host_; }
     gui::MainWindow& window() { return *window_; }
-    QString DataDir() const { return dir_.path(); }
+    QString DataDir() const { return dataDir_; }
 
     // Set up a series of two computer sides with `tests` Tests, watched;
     // without `weather` no rain or bad light stops play.
@@ -61,7 +64,10 @@ public:
     void Shutdown();
 
 private:
+    void Start(bool realDialogs, int resolution, const std::string& dbPath);
+
     QTemporaryDir dir_;
+    QString dataDir_;
     std::unique_ptr<gui::GuiHost> host_;
     std::unique_ptr<ovs::Game> game_;
     std::unique_ptr<gui::MainWindow> window_;
