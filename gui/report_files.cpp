@@ -1,5 +1,6 @@
 // The File and HTML buttons of the report boxes.
 #include "report_files.h"
+#include "mail_boxes.h"
 
 #include <QDialog>
 #include <QFileDialog>
@@ -71,8 +72,13 @@ void AddReportButtons(QDialog& d, QLayout* top, ovs::Game& g, const char* name, 
         auto* b = new QPushButton(labels[k], &d);
         b->setObjectName(QString("ctl%1").arg(152 + k));
         b->setAutoDefault(false);
-        const bool file = k == 1, html = k == 3;
-        b->setEnabled(file || html);
+        const bool file = k == 1, mail = k == 2, html = k == 3;
+        b->setEnabled(file || mail || html);
+        if (mail)
+            QObject::connect(b, &QPushButton::clicked, &d, [&d, &g, name, p] {
+                MailReport(&d, g, name, p);
+                if (auto* ok = d.findChild<QPushButton*>("ctl150")) ok->setFocus();
+            });
         if (file || html)
             QObject::connect(b, &QPushButton::clicked, &d, [&d, &g, name, p, html] {
                 SaveReport(&d, g, name, p, html);

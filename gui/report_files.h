@@ -31,8 +31,8 @@ QString ChooseReportFile(QWidget* parent, const ovs::Game& g, const std::string&
 bool SaveReport(QWidget* parent, ovs::Game& g, const char* name, const ovs::ReportParams& p, bool html);
 
 // The box's row of report buttons: "Print" (152), "File" (153), "Mail" (154)
-// and "HTML" (155), File and HTML writing report `name` with `p`. Print and
-// Mail stay greyed here. Focus returns to OK (150) after a file is written.
+// and "HTML" (155), File and HTML writing report `name` with `p`, Mail
+// sending it (mail_boxes.h). Print stays greyed here. Focus returns to OK (150) after a file is written.
 void AddReportButtons(QDialog& d, QLayout* top, ovs::Game& g, const char* name, const ovs::ReportParams& p);
 
 }  // namespace gui

@@ -14,6 +14,7 @@
 #include "data/statistics.h"
 #include "dialog_util.h"
 #include "dialogs.h"
+#include "mail_boxes.h"
 #include "report_files.h"
 
 namespace gui {
@@ -94,10 +95,18 @@ bool RunSeriesSummaryBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
             b->setObjectName(QString("ctl%1").arg(300 + 100 * k + t));
             if (k > 0) b->setMaximumWidth(28);
             b->setVisible(!unplayed && (k == 0 || !inPlay));
-            // Printing and mail are not offered from here yet.
-            b->setEnabled(k == 0 || k == 2 || k == 4);
+            // Printing is not offered from here yet.
+            b->setEnabled(k != 1);
             grid->addWidget(b, t, 2 + k);
             if (k == 0) QObject::connect(b, &QPushButton::clicked, &d, [&, t] { ViewTest(&d, g, t); });
+            if (k == 3)
+                QObject::connect(b, &QPushButton::clicked, &d, [&, t] {
+                    WithTest(g, t, [&] {
+                        ovs::ReportParams p;
+                        p.test = t;
+                        MailReport(&d, g, "scoreboard", p);
+                    });
+                });
             if (k == 2 || k == 4)
                 QObject::connect(b, &QPushButton::clicked, &d, [&, t, k] { SaveTest(&d, g, t, k == 4); });
         }
