@@ -246,7 +246,7 @@ TEST_F(MailTest, PlainExchangeSendsExactlyTheClassicBytes)
         "\r\n"
         ".\r\n\r\n"
         "QUIT\r\n";
-    EXPECT_EQ(server.received, expected);
+    EXPECT_EQ(server.Received(), expected);
     EXPECT_EQ(statuses, (std::vector<std::string>{"Connecting to Mail Server.", "Sending Mail Message.",
                                                    "Mail sent successfully."}));
     EXPECT_TRUE(host.boxes.empty());

@@ -101,12 +101,16 @@ public:
     ~ScriptedSmtp()
     {
         shutdown(listen_, SHUT_RDWR);
-        thread_.join();
+        if (thread_.joinable()) thread_.join();
         close(listen_);
     }
     int port() const { return port_; }
-    // Everything received (read once the client is done).
-    std::string received;
+    // Everything received, once the server has finished with its connection.
+    const std::string& Received()
+    {
+        if (thread_.joinable()) thread_.join();
+        return received;
+    }
 
 private:
     void Serve()
@@ -163,6 +167,7 @@ private:
         close(c);
     }
 
+    std::string received;
     Mode mode_;
     int listen_ = -1;
     int port_ = 0;

@@ -404,8 +404,14 @@ public:
         // it always has; the server's answer to that blank line is not waited for.
         if (!Command(secure ? ".\r\n" : ".\r\n\r\n", 2, "refused the message")) return false;
         // The message is accepted: whatever the answer to QUIT, it has gone.
-        Reply r;
-        if (link_.Send("QUIT\r\n") == Io::Ok) link_.ReadReply(r);
+        // The blank line after the plain exchange's dot may have its own
+        // answer ahead of QUIT's; both are read, so that the line is not cut
+        // while the server still speaks.
+        if (link_.Send("QUIT\r\n") == Io::Ok) {
+            Reply r;
+            for (int k = 0; k < (secure ? 1 : 2); ++k)
+                if (link_.ReadReply(r) != Io::Ok || r.code == 221) break;
+        }
         if (req_.status) {
             req_.status("Mail sent successfully.");
         } else {

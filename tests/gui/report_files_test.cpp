@@ -89,7 +89,8 @@ void ReportFilesTest::seriesSummaryRowAndSeriesButtonsWriteTheirFiles()
         QVERIFY(d->findChild<QPushButton*>("ctl700")->isEnabled());
         QVERIFY(d->findChild<QPushButton*>("ctl501")->isHidden());
         QVERIFY(!d->findChild<QPushButton*>("ctl806")->isEnabled());
-        QVERIFY(!d->findChild<QPushButton*>("ctl154")->isEnabled());
+        QVERIFY(d->findChild<QPushButton*>("ctl154")->isEnabled());
+        QVERIFY(d->findChild<QPushButton*>("ctl600")->isEnabled());
         AnswerFileBox(dir + "/board.txt", textBox);
         Click(d, "ctl500");
         AnswerFileBox(dir + "/board.htm", pageBox);
