@@ -22,42 +22,42 @@ const std::vector<ReportEntry> kCatalogue = {
     {"scoreboard", "Scoreboard", "ScoreBrd.Txt", "ScoreBrd.htm", T, WriteScoreboardReport},
     {"series-summary", "Series Summary", "SERIES.TXT", "SERIES.HTM", T, WriteSeriesSummaryReport},
     // Record tables of innings, Tests and series.
-    {"highest-innings", "Highest Innings", "HighInns.txt", "HighInns.htm", N, WriteHighestInnings},
-    {"lowest-innings", "Lowest Innings", "LowInns.txt", "LowInns.htm", N, WriteLowestInnings},
-    {"highest-scores", "Highest Scores", "HiScores.txt", "HiScores.htm", N, WriteHighestScores},
-    {"highest-wicket-partnerships", "Highest Wicket Partnerships", "HighPart.txt", "HighPart.htm", N, WritePartnerships},
-    {"best-bowling-innings", "Best Bowling in an Innings", "WktsInns.txt", "WktsInns.htm", N, WriteBestBowlingInnings},
-    {"best-bowling-test", "Best Bowling in a Test", "WktsTest.txt", "WktsTest.htm", N, WriteBestBowlingTest},
-    {"most-catches-innings", "Most Catches in an Innings", "CtInns.txt", "CtInns.htm", N, WriteCatchesInnings},
-    {"most-catches-test", "Most Catches in a Test", "CtTest.txt", "CtTest.htm", N, WriteCatchesTest},
-    {"most-dismissals-innings", "Most Dismissals in an Innings", "DisInns.txt", "DisInns.htm", N, WriteDismissalsInnings},
-    {"most-dismissals-test", "Most Dismissals in a Test", "DisTest.txt", "DisTest.htm", N, WriteDismissalsTest},
-    {"most-points-test", "Most Performance Points in a Test", "PtsTest.txt", "PtsTest.htm", N, WritePointsTest},
-    {"most-runs-series", "Most Runs in a Series", "RunsSrs.txt", "RunsSrs.htm", N, WriteRunsSeries},
-    {"most-wickets-series", "Most Wickets in a Series", "WktsSrs.txt", "WktsSrs.htm", N, WriteWicketsSeries},
-    {"most-catches-series", "Most Catches in a Series", "CtSrs.txt", "CtSrs.htm", N, WriteCatchesSeries},
-    {"most-dismissals-series", "Most Dismissals in a Series", "DisSrs.txt", "DisSrs.htm", N, WriteDismissalsSeries},
-    {"most-points-series", "Most Points in a Series", "PtsSrs.txt", "PtsSrs.htm", N, WritePointsSeries},
+    {"highest-innings", "Highest Innings", "HighInns.txt", "HighInns.htm", N, nullptr},
+    {"lowest-innings", "Lowest Innings", "LowInns.txt", "LowInns.htm", N, nullptr},
+    {"highest-scores", "Highest Scores", "HiScores.txt", "HiScores.htm", N, nullptr},
+    {"highest-wicket-partnerships", "Highest Wicket Partnerships", "HighPart.txt", "HighPart.htm", N, WritePartnershipsReport},
+    {"best-bowling-innings", "Best Bowling in an Innings", "WktsInns.txt", "WktsInns.htm", N, nullptr},
+    {"best-bowling-test", "Best Bowling in a Test", "WktsTest.txt", "WktsTest.htm", N, nullptr},
+    {"most-catches-innings", "Most Catches in an Innings", "CtInns.txt", "CtInns.htm", N, nullptr},
+    {"most-catches-test", "Most Catches in a Test", "CtTest.txt", "CtTest.htm", N, nullptr},
+    {"most-dismissals-innings", "Most Dismissals in an Innings", "DisInns.txt", "DisInns.htm", N, nullptr},
+    {"most-dismissals-test", "Most Dismissals in a Test", "DisTest.txt", "DisTest.htm", N, nullptr},
+    {"most-points-test", "Most Performance Points in a Test", "PtsTest.txt", "PtsTest.htm", N, nullptr},
+    {"most-runs-series", "Most Runs in a Series", "RunsSrs.txt", "RunsSrs.htm", N, nullptr},
+    {"most-wickets-series", "Most Wickets in a Series", "WktsSrs.txt", "WktsSrs.htm", N, nullptr},
+    {"most-catches-series", "Most Catches in a Series", "CtSrs.txt", "CtSrs.htm", N, nullptr},
+    {"most-dismissals-series", "Most Dismissals in a Series", "DisSrs.txt", "DisSrs.htm", N, nullptr},
+    {"most-points-series", "Most Points in a Series", "PtsSrs.txt", "PtsSrs.htm", N, nullptr},
     // Career tables over all players.
-    {"most-runs", "Most Runs in Tests", "RunsTest.txt", "RunsTest.htm", N, WriteMostRuns},
-    {"highest-average", "Highest Average in Tests", "BatAve.txt", "BatAve.htm", N, WriteHighestAverage},
-    {"most-hundreds", "Most Hundreds", "Hundreds.txt", "Hundreds.htm", N, WriteMostHundreds},
-    {"most-wickets", "Most Wickets in Tests", "Wickets.txt", "Wickets.htm", N, WriteMostWickets},
-    {"best-bowling-average", "Best Bowling Average in Tests", "Bowling.txt", "Bowling.htm", N, WriteBestBowlingAverage},
-    {"most-catches", "Most Catches in Tests", "Fielder.txt", "Fielder.htm", N, WriteMostCatches},
-    {"most-dismissals", "Most Dismissals in Tests", "Keeper.txt", "Keeper.htm", N, WriteMostDismissals},
-    {"most-points", "Most Points in Tests", "PerPts.txt", "PerPts.htm", N, WriteMostPoints},
-    {"best-points-average", "Best Points Average in Tests", "Rating.txt", "Rating.htm", N, WriteBestPointsAverage},
-    {"highest-rated-batsman", "Highest Rated Batsman", "BatRate.txt", "BatRate.htm", N, WriteRatedBatsman},
-    {"highest-ever-rated-batsman", "Highest Ever Rated Batsman", "HiBatRte.txt", "HiBatRte.htm", N, WriteEverRatedBatsman},
-    {"highest-rated-bowlers", "Highest Rated Bowlers", "BowlRate.txt", "BowlRate.htm", N, WriteRatedBowlers},
-    {"highest-ever-rated-bowlers", "Highest Ever Rated Bowlers", "HiBwlRte.txt", "HiBwlRte.htm", N, WriteEverRatedBowlers},
-    {"highest-rated-fielders", "Highest Rated Fielders", "FieldRte.txt", "FieldRte.htm", N, WriteRatedFielders},
-    {"highest-ever-rated-fielders", "Highest Ever Rated Fielders", "HiFldRte.txt", "HiFldRte.htm", N, WriteEverRatedFielders},
-    {"scoring-rate", "Scoring Rate per 100 Balls", "BatSR.txt", "BatSR.htm", N, WriteScoringRate},
-    {"innings-of-50", "% Innings of 50 or more", "Per50.txt", "Per50.htm", N, WriteInningsOf50},
-    {"bowling-strike-rate", "Bowling Strike Rate", "BowlSR.txt", "BowlSR.htm", N, WriteBowlingStrikeRate},
-    {"bowling-economy-rate", "Bowling Economy Rate", "Economy.txt", "Economy.htm", N, WriteEconomyRate},
+    {"most-runs", "Most Runs in Tests", "RunsTest.txt", "RunsTest.htm", N, nullptr},
+    {"highest-average", "Highest Average in Tests", "BatAve.txt", "BatAve.htm", N, nullptr},
+    {"most-hundreds", "Most Hundreds", "Hundreds.txt", "Hundreds.htm", N, nullptr},
+    {"most-wickets", "Most Wickets in Tests", "Wickets.txt", "Wickets.htm", N, nullptr},
+    {"best-bowling-average", "Best Bowling Average in Tests", "Bowling.txt", "Bowling.htm", N, nullptr},
+    {"most-catches", "Most Catches in Tests", "Fielder.txt", "Fielder.htm", N, nullptr},
+    {"most-dismissals", "Most Dismissals in Tests", "Keeper.txt", "Keeper.htm", N, nullptr},
+    {"most-points", "Most Points in Tests", "PerPts.txt", "PerPts.htm", N, nullptr},
+    {"best-points-average", "Best Points Average in Tests", "Rating.txt", "Rating.htm", N, nullptr},
+    {"highest-rated-batsman", "Highest Rated Batsman", "BatRate.txt", "BatRate.htm", N, nullptr},
+    {"highest-ever-rated-batsman", "Highest Ever Rated Batsman", "HiBatRte.txt", "HiBatRte.htm", N, nullptr},
+    {"highest-rated-bowlers", "Highest Rated Bowlers", "BowlRate.txt", "BowlRate.htm", N, nullptr},
+    {"highest-ever-rated-bowlers", "Highest Ever Rated Bowlers", "HiBwlRte.txt", "HiBwlRte.htm", N, nullptr},
+    {"highest-rated-fielders", "Highest Rated Fielders", "FieldRte.txt", "FieldRte.htm", N, nullptr},
+    {"highest-ever-rated-fielders", "Highest Ever Rated Fielders", "HiFldRte.txt", "HiFldRte.htm", N, nullptr},
+    {"scoring-rate", "Scoring Rate per 100 Balls", "BatSR.txt", "BatSR.htm", N, nullptr},
+    {"innings-of-50", "% Innings of 50 or more", "Per50.txt", "Per50.htm", N, nullptr},
+    {"bowling-strike-rate", "Bowling Strike Rate", "BowlSR.txt", "BowlSR.htm", N, nullptr},
+    {"bowling-economy-rate", "Bowling Economy Rate", "Economy.txt", "Economy.htm", N, nullptr},
     // Averages, squads, league and details.
     {"averages", "Averages", "AVERAGES.TXT", "AVERAGES.HTM", S, WriteAveragesReport},
     {"squad-details", "Squad Details", "Squad.txt", "Squad.htm", S, WriteSquadDetailsReport},
@@ -81,7 +81,10 @@ void Write(Game& g, const ReportEntry& r, const ReportParams& p, bool html, Text
 {
     if (html) HtmlHead(out);
     ReportOut ro(out, html);
-    if (r.write) r.write(g, ro, p);
+    if (r.write)
+        r.write(g, ro, p);
+    else
+        WriteTableReport(g, ro, r.name);
     if (html) HtmlFoot(out);
 }
 
@@ -98,7 +101,7 @@ const ReportEntry* FindReport(const std::string& name)
 
 bool ResolveReportParams(const Game& g, const ReportEntry& r, ReportParams& p, std::string& error)
 {
-    if (!r.write) {
+    if (!r.write && !IsTableReport(r.name)) {
         error = std::string("the report ") + r.name + " cannot be written yet";
         return false;
     }

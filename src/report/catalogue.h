@@ -46,7 +46,7 @@ struct ReportEntry {
     const char* textFile;   // "HighInns.txt"
     const char* htmlFile;   // "HighInns.htm"
     unsigned params;        // ReportParam bits it needs
-    ReportWriter write;
+    ReportWriter write;     // null: a table of a view (report_records.cpp)
 };
 
 const std::vector<ReportEntry>& ReportCatalogue();

@@ -24,12 +24,6 @@ std::string SquadText(const Game& g, int squad)
     return std::string(s.szName, strnlen(s.szName, sizeof s.szName));
 }
 
-int MemberPlayer(const Game& g, int squad, int member)
-{
-    if (squad < 0 || squad >= static_cast<int>(g.db.squads.size()) || member < 0 || member >= MAX_SQUAD) return -1;
-    return g.db.squads[squad].nPlayer[member];
-}
-
 // The batting and then the bowling averages of a squad: of a side of the
 // series in play (mode series, `teamOrSquad` 0 or 1), of its league figures
 // or of its members' careers (`teamOrSquad` a squad). The members who batted
@@ -43,32 +37,23 @@ void WriteSquadAverages(Game& g, ReportOut& out, int mode, int teamOrSquad)
     const std::string anchor =
         out.html() && mode == AVERAGES_SERIES ? Format("<a name=\"averages%d\"></a>", (teamOrSquad & 1) + 1) : "";
 
+    // The members who batted, and below those who bowled, as the views list them.
+    const std::string view = std::string(mode == AVERAGES_SERIES   ? "series"
+                                         : mode == AVERAGES_LEAGUE ? "league"
+                                                                   : "career");
     TableRows rows;
-    for (int m : SquadAveragesOrder(g, SquadAverages::Batting, mode, teamOrSquad)) {
-        const AVERAGE* a = SquadMemberAverage(g, mode, teamOrSquad, m);
-        if (!a || a->Bat.nTests <= 0) continue;
-        const AVERAGE_BAT& b = a->Bat;
-        rows.push_back({PlayerText(g, MemberPlayer(g, squad, m)), Num(b.nTests), Num(b.nInnings), Num(b.nNotOuts),
-                        Num(b.nRuns), BattingAverageText(b), HighScoreText(b), Num(b.nHundreds), Num(b.nFifties),
-                        Num(Catches(a->Field)), Num(a->Field.nStumpings)});
-    }
+    for (std::vector<std::string>& row :
+         SquadViewRows(g, view + "-batting-averages", teamOrSquad, "0 1 2 3 4 5 6 7 8 9 10"))
+        if (row[1] != "0") rows.push_back(std::move(row));
     WriteTableTitle(out, anchor + of + " Batting Averages - " + name);
     WriteTable(out, {nullptr, "Player:0 T<28 I<34 NO<39 Runs<47 Avge<54 HS<58 100<64 50<69 Ct<74 St<78", nullptr},
                rows);
     out.Blank();
 
     rows.clear();
-    for (int m : SquadAveragesOrder(g, SquadAverages::Bowling, mode, teamOrSquad)) {
-        const AVERAGE* a = SquadMemberAverage(g, mode, teamOrSquad, m);
-        if (!a || a->Bowl.nBalls <= 0) continue;
-        const AVERAGE_BOWL& b = a->Bowl;
-        Row row{PlayerText(g, MemberPlayer(g, squad, m)), Num(b.nMatches), OversText(b), Num(b.nMaidens),
-                Num(b.nRuns), Num(b.nWickets), BowlingAverageText(b)};
-        for (const std::string& c : BestCells(b.nBestWickets, b.nBestRuns)) row.push_back(c);
-        row.push_back(Num(b.nFiveWickets));
-        row.push_back(Num(b.nTenWickets));
-        rows.push_back(row);
-    }
+    for (std::vector<std::string>& row :
+         SquadViewRows(g, view + "-bowling-averages", teamOrSquad, "0 1 2 3 4 5 6 7- 7/ 8 9"))
+        if (row[2] != "0.0") rows.push_back(std::move(row));
     WriteTableTitle(out, std::string(of) + " Bowling Averages - " + name);
     WriteTable(out,
                {"5<75 10<78", "Player:0 T<28 O<37 M<43 Runs<51 Wkts<57 Avge<64 Best<70 wI<75 wM<78",
@@ -77,48 +62,17 @@ void WriteSquadAverages(Game& g, ReportOut& out, int mode, int teamOrSquad)
     out.Blank();
 }
 
-// "[%.1f%]" of the Tests played, "[0%]" when none were.
-std::string Share(int count, int played)
+// A details form of the views below its title: its rows from `first` on.
+void Form(Game& g, ReportOut& out, const char* view, int arg, std::size_t first, const TableLayout& layout,
+          const char* cells)
 {
-    if (played <= 0) return "[0%]";
-    return Format("[%.1f%c]", count * 100.0 / played, '%');
+    TableRows rows = SquadViewRows(g, view, arg, cells);
+    rows.erase(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(std::min(first, rows.size())));
+    WriteTable(out, layout, rows);
 }
 
-// Label and value pairs, two to a line: labels from columns 4 and 42, values
-// ending before 34 and 74.
-void Pairs(ReportOut& out, const std::vector<std::pair<std::string, std::string>>& pairs)
-{
-    out.BlockStart(2);
-    for (std::size_t k = 0; k < pairs.size(); ++k) {
-        const bool right = k % 2 == 1;
-        out.Put(pairs[k].first, right ? 42 : 4);
-        out.PutRight(pairs[k].second, right ? 74 : 34);
-        if (right || k + 1 == pairs.size()) out.WriteLine();
-    }
-    out.BlockEnd();
-}
-
-// Tests played and each result with its share; `labels` names the four results.
-void Results(ReportOut& out, int played, int won, int lost, int drawn, int tied, const char* const (&labels)[4])
-{
-    out.BlockStart(2);
-    const std::pair<const char*, int> lines[] = {
-        {"Played", played}, {labels[0], won}, {labels[1], lost}, {labels[2], drawn}, {labels[3], tied}};
-    for (const auto& [label, value] : lines) {
-        out.Put(label, 24);
-        out.PutRight(Num(value), 42);
-        if (std::string(label) != "Played") out.Put(Share(value, played), 44);
-        out.WriteLine();
-    }
-    out.BlockEnd();
-}
-
-std::string Rated(int rating, int before, bool shown)
-{
-    if (!shown) return "";
-    const std::string change = RatingChange(rating, before);
-    return Num(rating) + (change.empty() ? "" : " " + change);
-}
+// Played, then each result with its share.
+const TableLayout kResults{nullptr, "", ":24 <42 :44"};
 
 }  // namespace
 
@@ -138,25 +92,14 @@ void WriteSquadDetailsReport(Game& g, ReportOut& out, const ReportParams& p)
 {
     if (p.squad < 0 || p.squad >= static_cast<int>(g.db.squads.size())) return;
     LineClear(out.text());
-    const SQUAD& s = g.db.squads[p.squad];
     WriteTableTitle(out, "Squad Details - " + SquadText(g, p.squad));
-    Results(out, s.nPlayed, s.nWon, s.nLost, s.nDrawn, s.nTied, {"Won", "Lost", "Drawn", "Tied"});
+    Form(g, out, "squad-details", p.squad, 2, kResults, "0 1 2");
     out.Blank();
     WriteSquadAverages(g, out, AVERAGES_CAREER, p.squad);
 
     // Current ratings with their change in the series; a member with no Test
     // has none, batting needs a ball faced and bowling a ball bowled.
-    TableRows rows;
-    for (int m = 0; m < s.nMembers && m < MAX_SQUAD; ++m) {
-        const int player = s.nPlayer[m];
-        if (player < 0 || player >= static_cast<int>(g.db.players.size())) continue;
-        const PLAYER& pl = g.db.players[player];
-        const AVERAGE& a = pl.Career;
-        const bool played = a.Bat.nTests > 0;
-        rows.push_back({PlayerText(g, player), Rated(pl.nBatRating, pl.nBatHistory[0], played && a.Bat.nBalls > 0),
-                        Rated(pl.nBowlRating, pl.nBowlHistory[0], played && a.Bowl.nBalls > 0),
-                        Rated(pl.nFieldRating, pl.nFieldHistory[0], played)});
-    }
+    const TableRows rows = SquadViewRows(g, "current-ratings", p.squad, "0 1~2 3~4 5~6");
     WriteTableTitle(out, "Current Ratings - " + SquadText(g, p.squad));
     WriteTable(out, {nullptr, "Player:0 Batting:35 Bowling:50 Fielding:65", nullptr}, rows);
 }
@@ -165,80 +108,17 @@ void WritePlayerDetailsReport(Game& g, ReportOut& out, const ReportParams& p)
 {
     if (p.player < 0 || p.player >= static_cast<int>(g.db.players.size())) return;
     LineClear(out.text());
-    const PLAYER& pl = g.db.players[p.player];
-    const AVERAGE& a = pl.Career;
-    const bool played = a.Bat.nTests > 0;
-    auto figure = [played](const std::string& text) { return played ? text : std::string(); };
-    WriteTableTitle(out, "Player Details - " + DisplayName(pl));
-    Pairs(out, {{"Tests", figure(Num(a.Bat.nTests))},
-                {"Morale", MoraleText(pl.nMorale)},
-                {"Batting Rating", figure(Num(pl.nBatRating))},
-                {"Highest", figure(Num(pl.nBestBatRating))},
-                {"Bowling Rating", figure(Num(pl.nBowlRating))},
-                {"Highest", figure(Num(pl.nBestBowlRating))},
-                {"Fielding Rating", figure(Num(pl.nFieldRating))},
-                {"Highest", figure(Num(pl.nBestFieldRating))}});
-    out.Blank();
-
-    out.SubTitle(std::string(BattingStyle(pl.nStrikeRate)) + " " + BatTypeLong(pl.nBatType));
-    const AVERAGE_BAT& b = a.Bat;
-    Pairs(out, {{"Position", Num(pl.nBatPos)},
-                {"Skill", Num(pl.nBatSkill)},
-                {"Innings", figure(Num(b.nInnings))},
-                {"Not Outs", figure(Num(b.nNotOuts))},
-                {"Runs", figure(Num(b.nRuns))},
-                {"Average", figure(BattingAverageText(b))},
-                {"Highest", figure(HighScoreText(b))},
-                {"100s", figure(Num(b.nHundreds))},
-                {"50s", figure(Num(b.nFifties))},
-                {"% 50+", figure(FiftiesPercentText(b))},
-                {"Balls", figure(Num(b.nBalls))},
-                {"S/R", figure(StrikeRateText(b))},
-                {"4s", figure(Num(b.nFours))},
-                {"6s", figure(Num(b.nSixes))},
-                {"% 4/6s", figure(BoundaryPercentText(b))}});
-    out.Blank();
-
-    if (pl.nBowlSkill != 0 && pl.nBowlType != BOWL_NONE) {
-        const std::string status = BowlStatusText(pl.nBowlStatus);
-        out.SubTitle((status.empty() ? "" : status + " ") + BowlTypeLong(pl.nBowlType));
-        const AVERAGE_BOWL& w = a.Bowl;
-        const bool bowled = w.nBalls > 0;
-        auto bowl = [bowled](const std::string& text) { return bowled ? text : std::string(); };
-        const std::vector<std::string> best = BestCells(w.nBestWickets, w.nBestRuns);
-        Pairs(out, {{"Skill", Num(ShownBowlingSkill(pl))},
-                    {"Overs", bowl(OversText(w))},
-                    {"Maidens", bowl(Num(w.nMaidens))},
-                    {"Runs", bowl(Num(w.nRuns))},
-                    {"Wickets", bowl(Num(w.nWickets))},
-                    {"Average", bowl(BowlingAverageText(w))},
-                    {"Best", bowl(best[0] + best[1])},
-                    {"5 wI", bowl(Num(w.nFiveWickets))},
-                    {"10 wM", bowl(Num(w.nTenWickets))},
-                    {"S/R", bowl(BowlingStrikeRateText(w))},
-                    {"E/R", bowl(EconomyText(w))}});
-        out.Blank();
-    }
-
-    out.SubTitle(FieldTypeLong(pl.nFieldType));
-    Pairs(out, {{"Skill", Num(ShownFieldingSkill(pl))},
-                {"Caught", figure(Num(Catches(a.Field)))},
-                {"Stumped", figure(Num(a.Field.nStumpings))}});
-    out.Blank();
-    out.SubTitle("Performance Points");
-    Pairs(out, {{"Total", figure(Num(a.Points.nPoints))},
-                {"Average", figure(a.Points.nMatches > 0 ? Fixed2(a.Points.fAverage) : "")},
-                {"Best", figure(a.Points.nMatches > 0 ? Num(a.Points.nBest) : "")}});
+    WriteTableTitle(out, "Player Details - " + PlayerText(g, p.player));
+    // Batting, bowling, and fielding with the points, side by side.
+    Form(g, out, "player-details", p.player, 2, {nullptr, "", ":0 <25 :27 <49 :51 <78"}, "0 1 2 3 4 5");
 }
 
 void WriteGroundDetailsReport(Game& g, ReportOut& out, const ReportParams& p)
 {
     if (p.ground < 0 || p.ground >= static_cast<int>(g.db.grounds.size())) return;
     LineClear(out.text());
-    const GROUND& gr = g.db.grounds[p.ground];
     WriteTableTitle(out, "Ground Details - " + GroundText(g, p.ground));
-    Results(out, gr.nPlayed, gr.nHomeWins, gr.nHomeLosses, gr.nDraws, gr.nTies,
-            {"Home Wins", "Home Loses", "Draws", "Ties"});
+    Form(g, out, "ground-details", p.ground, 2, kResults, "0 1 2");
 }
 
 namespace {

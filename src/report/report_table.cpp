@@ -86,11 +86,15 @@ void WriteTable(ReportOut& out, const TableLayout& layout, const TableRows& rows
             const int start = StartOf(c, static_cast<int>(c.heading.size()));
             if (start < margin) margin = start;
         }
+    // A form without headings starts where its first left-aligned cell does.
+    if (margin == 1000)
+        for (const Cell& c : cells)
+            if (c.align == ':' && c.col < margin) margin = c.col;
     margin = margin > 2 && margin < 1000 ? margin - 2 : 0;
 
     out.BlockStart(margin);
     if (!head1.empty()) HeadingLine(out, head1);
-    HeadingLine(out, head2);
+    if (!head2.empty()) HeadingLine(out, head2);
     for (const std::vector<std::string>& row : rows) {
         for (std::size_t k = 0; k < row.size() && k < cells.size(); ++k) Place(out, cells[k], row[k]);
         out.WriteLine();
