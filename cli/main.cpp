@@ -15,6 +15,9 @@ constexpr long long kMaxOvers = 1'000'000;
 
 const char* const kSaveHelp = "save the position to CURRENT.DAT when the series has ended";
 const char* const kSaveAfterHelp = "stop after K overs and save the position to CURRENT.DAT";
+const char* const kFromSavedHelp =
+    "start from the players, squads, grounds and records of CURRENT.DAT, so careers carry on (with --save "
+    "they build up run after run)";
 
 }  // namespace
 
@@ -43,13 +46,15 @@ const std::vector<CommandSpec>& Commands()
           {"--no-weather", nullptr, "no rain, bad light or weather changes"},
           {"--ball-by-ball", nullptr, "write each Test's ball-by-ball scorecard file into the data directory"},
           {"--save-after-overs", "K", kSaveAfterHelp, 0, kMaxOvers},
-          {"--save", nullptr, kSaveHelp}},
+          {"--save", nullptr, kSaveHelp},
+          {"--from-saved", nullptr, kFromSavedHelp}},
          {{"HOME", "the home squad: a name, a short name or the number `db` shows"},
           {"AWAY", "the touring squad, the same way"}},
          {{"--save-after-overs", "--save"}}},
         {"resume", CmdResume, "load CURRENT.DAT and play its series to the end",
          {{"--save-after-overs", "K", "stop after K more overs and save the position again", 0, kMaxOvers},
-          {"--save", nullptr, "save the position again when the series has ended"}},
+          {"--save", nullptr, "save the position again when the series has ended"},
+          {"--from-saved", nullptr, "start from CURRENT.DAT (as resume always does)"}},
          {},
          {{"--save-after-overs", "--save"}}},
         {"replay", CmdReplay, "replay Test T of the saved series from its record and check it comes out the same",

@@ -109,6 +109,10 @@ int CmdPlay(const CliOptions& opts, const Parsed& args)
     CliSession session(opts);
     if (!session.Start()) return 1;
     Game& g = session.game();
+    if (args.Has("--from-saved")) {
+        const int code = StartFromSaved(g, "play");
+        if (code != kExitDone) return code;
+    }
 
     int side[2];
     for (int s = 0; s < 2; ++s) {
@@ -133,14 +137,7 @@ int CmdPlay(const CliOptions& opts, const Parsed& args)
                             : !PlayOut(g, kMessageLimit))
         return Refuse("play: the series did not end");
 
-    const SERIES& s = g.Series;
-    for (int t = 0; t < s.nNumTests; ++t) {
-        int ground = s.nGround[t];
-        std::string venue = ground < g.db.NumGrounds() ? FieldText(g.db.grounds[ground].szName) : "";
-        std::printf("%s Test - %s: %s\n", TestOrdinal(t + 1).c_str(), venue.c_str(),
-                    FieldText(s.Test[t].szResult).c_str());
-    }
-    std::printf("%s\n", SeriesStandingText(g).c_str());
+    PrintSeriesResults(g);
     if ((saveAfterOvers >= 0 || saveAtEnd) && !SavePositionAndSay(g, "play")) return 1;
     return 0;
 }

@@ -6,9 +6,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "commands.h"
+#include "core/ballbyball.h"
 #include "core/flow.h"
 #include "core/messages.h"
 #include "core/series.h"
@@ -68,7 +70,7 @@ bool PlayToEnd(Game& g, long limit)
     return false;
 }
 
-void PrintSeriesResults(const Game& g)
+void PrintSeriesResults(Game& g)
 {
     const SERIES& s = g.Series;
     for (int t = 0; t < s.nNumTests && t < MAX_TESTS; ++t) {
@@ -78,6 +80,11 @@ void PrintSeriesResults(const Game& g)
                     FieldText(s.Test[t].szResult).c_str());
     }
     std::printf("%s\n", SeriesStandingText(g).c_str());
+    for (int t = 0; t < s.nNumTests && t < MAX_TESTS; ++t) {
+        const std::string file = BbbFilePath(g, t);
+        if (!file.empty() && std::filesystem::exists(file))
+            std::printf("%s Test ball by ball: %s\n", TestOrdinal(t + 1).c_str(), file.c_str());
+    }
 }
 
 std::string SavedPositionFile(const Game& g)
@@ -94,6 +101,20 @@ bool SavePositionAndSay(Game& g, const char* command)
     }
     std::printf("Position saved to %s\n", SavedPositionFile(g).c_str());
     return true;
+}
+
+int StartFromSaved(Game& g, const char* command)
+{
+    const std::string file = SavedPositionFile(g);
+    if (!std::filesystem::exists(file)) {
+        std::printf("No saved position at %s yet: starting from the database\n", file.c_str());
+        return kExitDone;
+    }
+    if (!LoadSavedPosition(g)) return kExitRefused;
+    if (!SeriesOver(g))
+        return Refuse(std::string(command) + " --from-saved: the saved series has a Test in progress; finish it " +
+                      "with resume (or play without --from-saved)");
+    return kExitDone;
 }
 
 bool SeriesOver(const Game& g)

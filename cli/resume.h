@@ -27,8 +27,9 @@ SaveStop PlayOvers(Game& g, long overs, long limit);
 // when `limit` messages were handled first.
 bool PlayToEnd(Game& g, long limit);
 
-// Each Test's line ("1st Test - Venue: result") and the series standing.
-void PrintSeriesResults(const Game& g);
+// Each Test's line ("1st Test - Venue: result"), the series standing and the
+// ball-by-ball files written.
+void PrintSeriesResults(Game& g);
 
 // Write CURRENT.DAT beside the database and say so on stdout; false when the
 // save failed (its box has reported why).
@@ -36,6 +37,12 @@ bool SavePositionAndSay(Game& g, const char* command);
 
 // The path of CURRENT.DAT for this game (beside the database).
 std::string SavedPositionFile(const Game& g);
+
+// --from-saved: take the players, squads, grounds and records of the saved
+// position, so careers go on from it (a note, and the database's own, when
+// nothing has been saved yet). Refused when the saved series has a Test in
+// progress, which `resume` finishes. Returns an exit code.
+int StartFromSaved(Game& g, const char* command);
 
 // Has the series in the game ended (no Test in progress and none to come)?
 bool SeriesOver(const Game& g);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "data/files.h"
 #include "file_fixtures.h"
 #include "test_util.h"
 
@@ -142,6 +143,62 @@ TEST(CliSquads, PlayTakesTheNumbersDbShows)
     const std::string out = RunCli(dir.Path(), "--seed 11 play --tests 1 --no-weather 1 2", &rc);
     ASSERT_EQ(rc, 0) << out;
     EXPECT_EQ(out.rfind("1st Test - " + firstGround + ": ", 0), 0u) << out;
+}
+
+// Every player's career Tests added up, in the data directory's database or
+// in its saved position.
+long CareerTests(const std::string& dir, bool saved)
+{
+    ovs::test::StartedGame s(1, dir, dir + "/" + ovs::kDefaultDatabaseName);
+    if (!s.started || (saved && !ovs::LoadSavedPosition(s.g))) return -1;
+    long tests = 0;
+    for (int p = 0; p < s.g.db.NumPlayers(); ++p) tests += s.g.db.players[p].Career.Bat.nTests;
+    return tests;
+}
+
+// play --from-saved --save, run after run: each series adds its Tests to the careers.
+TEST(CliCareers, PlayFromSavedBuildsCareersRunAfterRun)
+{
+    TempDir dir("ovs-cli");
+    int rc = -1;
+    RunCli(dir.Path(), "db", &rc);
+    ASSERT_EQ(rc, 0);
+    const long shipped = CareerTests(dir.Path(), false);
+    ASSERT_GE(shipped, 0);
+
+    std::string out = RunCli(dir.Path(), "--seed 21 play --tests 1 --no-weather --from-saved --save 1 2", &rc);
+    ASSERT_EQ(rc, 0) << out;
+    EXPECT_NE(out.find("No saved position at "), std::string::npos) << out;
+    EXPECT_NE(out.find("Position saved to " + dir.File("CURRENT.DAT")), std::string::npos) << out;
+    const long first = CareerTests(dir.Path(), true);
+    EXPECT_EQ(first - shipped, 22);   // two elevens, one Test each
+
+    out = RunCli(dir.Path(), "--seed 22 play --tests 2 --no-weather --from-saved --save 1 2", &rc);
+    ASSERT_EQ(rc, 0) << out;
+    EXPECT_EQ(out.find("No saved position"), std::string::npos) << out;
+    EXPECT_EQ(CareerTests(dir.Path(), true) - first, 44);
+    EXPECT_EQ(CareerTests(dir.Path(), false), shipped);   // the database itself is left as shipped
+
+    // A series stopped in mid-Test is finished by resume, not dropped by a new one.
+    out = RunCli(dir.Path(), "--seed 23 play --tests 1 --save-after-overs 5 1 2", &rc);
+    ASSERT_EQ(rc, 0) << out;
+    out = RunCli(dir.Path(), "play --from-saved 1 2", &rc);
+    EXPECT_EQ(rc, 1);
+    EXPECT_NE(out.find("has a Test in progress; finish it with resume"), std::string::npos) << out;
+}
+
+// Each file a command writes is named in its output.
+TEST(CliFiles, BallByBallFilesAreNamed)
+{
+    TempDir dir("ovs-cli");
+    int rc = -1;
+    const std::string out = RunCli(dir.Path(), "--seed 5 play --tests 1 --ball-by-ball 1 2", &rc);
+    ASSERT_EQ(rc, 0) << out;
+    std::string path;
+    for (const std::string& l : Lines(out))
+        if (l.rfind("1st Test ball by ball: ", 0) == 0) path = l.substr(l.find(": ") + 2);
+    EXPECT_EQ(path.rfind(dir.Path() + "/", 0), 0u) << out;
+    EXPECT_EQ(ovs::test::ReadFile(path).rfind("Ovalspin Ball by Ball Scorecard", 0), 0u) << path;
 }
 
 }  // namespace

@@ -247,6 +247,13 @@ std::string BbbFileName(const Game& g, int t)
     return name + Format("%d", (t >= 0 && t < MAX_TESTS ? t : 0) + 1) + ".TXT";
 }
 
+std::string BbbFilePath(Game& g, int t)
+{
+    if (g.Series.bBallByBall != 1 || t < 0 || t >= MAX_TESTS) return "";
+    const std::string name = Field(g.Series.szBallByBall[t]);
+    return name.empty() ? name : FilePath(g, name);
+}
+
 void BbbStartTest(Game& g)
 {
     const int t = g.Current.nTest;

@@ -64,6 +64,9 @@ void BbbIntervalLine(Game& g, const std::string& text);
 const char* BbbCodeText(int outcome);
 // The file name of Test t: both squads' abbreviations and the Test number.
 std::string BbbFileName(const Game& g, int t);
+// Where Test t's ball-by-ball file is (the data directory and the name the
+// series keeps for it); "" when the series has none for that Test.
+std::string BbbFilePath(Game& g, int t);
 // At the first innings of a Test: when the series keeps ball-by-ball files
 // (and this is no replay), names and creates the Test's file; then the header
 // (title, squads, venue or series, conditions, toss).
