@@ -81,6 +81,12 @@ int CmdReplay(const CliOptions& opts, const Parsed& args)
         return Refuse("replay: the replay did not end");
     }
 
+    // A damaged recording stops the replay (its box has said why) and leaves the Test as it was.
+    if (!g.replayFault.empty()) {
+        std::fprintf(stderr, "ovalspin-cli replay: the recording of the %s Test is damaged\n",
+                     TestOrdinal(shown).c_str());
+        return 1;
+    }
     const TEST& replayed = g.Series.Test[t];
     int ground = g.Series.nGround[t];
     std::string venue = ground < g.db.NumGrounds() ? FieldText(g.db.grounds[ground].szName) : "";

@@ -474,7 +474,7 @@ void WriteOldFiles(const StoreGame& t, const std::string& dir)
     PutI16(rec, 0, 500);          // highest innings: runs, wickets, team, opponent, ground
     PutI16(rec, 2, 8);
     PutI16(rec, 4, 0);
-    PutI16(rec, 6, 1);
+    PutI16(rec, 6, 0);
     PutI16(rec, 8, 1);
     PutI16(rec, 10, 45);          // lowest innings runs
     PutI16(rec, 68, 3);           // first-wicket partnership, first batsman
@@ -561,7 +561,7 @@ TEST(FilesImport, OldFilesBecomeANewDatabaseWithCorrections)
     EXPECT_EQ(r.HighInnings.nRuns, 500);
     EXPECT_EQ(r.HighInnings.nWickets, 8);
     EXPECT_EQ(r.HighInnings.Where.nTeam, 0);
-    EXPECT_EQ(r.HighInnings.Where.nOpponent, 1);
+    EXPECT_EQ(r.HighInnings.Where.nOpponent, 0);
     EXPECT_EQ(r.HighInnings.Where.nGround, 1);
     EXPECT_STREQ(r.HighInnings.Where.szText, "");
     EXPECT_EQ(r.HighInnings.Where.nSpare, 0);
@@ -580,7 +580,7 @@ TEST(FilesImport, OldFilesBecomeANewDatabaseWithCorrections)
 
     // The written database is the one in memory.
     StoreGame u;
-    ASSERT_TRUE(LoadDatabase(*u.g, path));
+    ASSERT_TRUE(LoadDatabase(*u.g, path)) << (u.host.boxes.empty() ? "" : u.host.boxes[0].text);
     EXPECT_EQ(u.g->db.NumPlayers(), 4);
     EXPECT_EQ(Bytes(u.g->db.players, 4), Bytes(db.players, 4));
     EXPECT_EQ(Bytes(u.g->db.squads, 1), Bytes(db.squads, 1));

@@ -45,16 +45,17 @@ void SetDayTimes(Game& g)
 {
     DayTimes& t = Timetable(g);
     if (Replaying(g)) {
-        t.nRunLimit = static_cast<std::uint16_t>(ReplayReadByte(g));
-        t.nRunFour = static_cast<std::uint16_t>(ReplayReadByte(g));
-        t.nRunThree = static_cast<std::uint16_t>(ReplayReadByte(g));
-        t.nRunTwo = static_cast<std::uint16_t>(ReplayReadByte(g));
-        t.nRunOne = static_cast<std::uint16_t>(ReplayReadByte(g));
-        t.nDayStart = static_cast<std::int16_t>(ReplayReadWord(g));
-        t.nLunchTime = static_cast<std::int16_t>(ReplayReadWord(g));
-        t.nTeaTime = static_cast<std::int16_t>(ReplayReadWord(g));
-        t.nLastHourTime = static_cast<std::int16_t>(ReplayReadWord(g));
-        t.nStumpsTime = static_cast<std::int16_t>(ReplayReadWord(g));
+        const char* const threshold = "a run threshold";
+        t.nRunLimit = static_cast<std::uint16_t>(ReplayByteIn(g, 0, 255, threshold));
+        t.nRunFour = static_cast<std::uint16_t>(ReplayByteIn(g, 0, 255, threshold));
+        t.nRunThree = static_cast<std::uint16_t>(ReplayByteIn(g, 0, 255, threshold));
+        t.nRunTwo = static_cast<std::uint16_t>(ReplayByteIn(g, 0, 255, threshold));
+        t.nRunOne = static_cast<std::uint16_t>(ReplayByteIn(g, 0, 255, threshold));
+        t.nDayStart = static_cast<std::int16_t>(ReplayTimeOfDay(g, "the start of the day"));
+        t.nLunchTime = static_cast<std::int16_t>(ReplayTimeOfDay(g, "lunch"));
+        t.nTeaTime = static_cast<std::int16_t>(ReplayTimeOfDay(g, "tea"));
+        t.nLastHourTime = static_cast<std::int16_t>(ReplayTimeOfDay(g, "the last hour"));
+        t.nStumpsTime = static_cast<std::int16_t>(ReplayTimeOfDay(g, "stumps"));
         return;
     }
     ComputeDayTimes(g);

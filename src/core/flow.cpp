@@ -5,6 +5,7 @@
 #include "core/game.h"
 #include "core/menu.h"
 #include "core/messages.h"
+#include "core/replay.h"
 
 namespace ovs {
 
@@ -57,6 +58,11 @@ void Repost(Game& g, std::uint32_t msg, std::int32_t wParam)
 void MainWndProc(Game& g, std::uint32_t msg, std::int32_t wParam, std::int64_t lParam)
 {
     CURRENT& c = g.Current;
+    // A replay whose stream turned out damaged goes no further.
+    if (g.replayBroken) [[unlikely]] {
+        StopBrokenReplay(g);
+        return;
+    }
     switch (msg) {
     case WM_NEWSERIES:
         g.Log("Processing WM_NEWSERIES message\n");

@@ -93,6 +93,12 @@ struct Game {
     // Set while a finished Test is replayed: 1 from the series summary, 16385
     // from a league result; the series in play waits in the backups meanwhile.
     std::int16_t wReplayFlag = 0;
+    // A replay whose stream gave a value outside its range: what it was (kept
+    // for the headless program), whether the flow has still to stop it, and
+    // the Test as it stood before the replay began, put back when it stops.
+    std::string replayFault;
+    bool replayBroken = false;
+    std::unique_ptr<TEST> replayBackup;
 
     // Recompute pTest and pInnings from Current.nTest and Current.nInnings.
     void SelectTestAndInnings();

@@ -112,8 +112,8 @@ void StartInnings(Game& g, int n)
     // The pitch and its bounce ease between innings.
     if (n > 0) {
         if (Replaying(g)) {
-            c.nPitch = ReplayReadWord(g);
-            c.nBounce = ReplayReadWord(g);
+            c.nPitch = ReplayWordIn(g, 0, 0x7FFF, "the pitch");
+            c.nBounce = ReplayWordIn(g, 0, 0x7FFF, "the bounce");
         } else {
             c.nPitch = std::max(0, c.nPitch - (30 + g.rng.Below(40)));
             c.nBounce = std::max(0, c.nBounce - (25 + g.rng.Below(30)));
@@ -133,8 +133,8 @@ void StartInnings(Game& g, int n)
     // Openers.
     int first = 0, second = 1;
     if (Replaying(g)) {
-        first = ReplayReadByte(g);
-        second = ReplayReadByte(g);
+        first = ReplayByteIn(g, 0, MAX_ELEVEN - 1, "an opening batsman");
+        second = ReplayByteIn(g, 0, MAX_ELEVEN - 1, "an opening batsman");
     } else {
         ChooseOpeners(g, first, second);
         ReplayAppendByte(g, first);
@@ -163,8 +163,8 @@ void StartInnings(Game& g, int n)
 
     // Opening bowlers.
     if (Replaying(g)) {
-        c.nBowler = ReplayReadByte(g);
-        c.nOtherBowler = ReplayReadByte(g);
+        c.nBowler = ReplayByteIn(g, 0, MAX_ELEVEN - 1, "an opening bowler");
+        c.nOtherBowler = ReplayByteIn(g, 0, MAX_ELEVEN - 1, "an opening bowler");
     } else {
         if (ComputerSide(g, c.nBowlSide))
             ChooseOpeningBowlers(g);

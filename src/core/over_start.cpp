@@ -89,7 +89,9 @@ void NewOver(Game& g, int nOver)
         int pa = c.nPartnerA, pb = c.nPartnerB;
         if (ValidSlot(pa) && ValidSlot(pb)) {
             if (Replaying(g)) {
-                int x = ReplayReadByte(g), y = ReplayReadByte(g), z = ReplayReadByte(g);
+                const int x = ReplayAggressionPair(g, "a batting aggression");
+                const int y = ReplayAggressionPair(g, "a bowling aggression");
+                const int z = ReplayAggressionPair(g, "a team aggression");
                 c.nBatVsBowl[pa][b] = (x >> 4) & 15;
                 c.nBatVsBowl[pb][b] = x & 15;
                 c.nBowlVsBat[b][pa] = (y >> 4) & 15;

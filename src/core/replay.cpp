@@ -1,7 +1,9 @@
 // The replay stream: appending at nLength, reading from nPosition.
 #include "core/replay.h"
 
+#include "core/format.h"
 #include "core/game.h"
+#include "core/messages.h"
 
 namespace ovs {
 
@@ -102,5 +104,77 @@ std::int32_t ReplayReadDword(Game& g) { return g.pTest ? ReplayReadDword(g.pTest
 std::string ReplayReadString(Game& g) { return g.pTest ? ReplayReadString(g.pTest->Replay) : std::string(); }
 int ReplayPeekByte(const Game& g) { return g.pTest ? ReplayPeekByte(g.pTest->Replay) : -1; }
 bool ReplayTakeByteIf(Game& g, int value) { return g.pTest && ReplayTakeByteIf(g.pTest->Replay, value); }
+
+namespace {
+
+int Refuse(Game& g, int lo, const char* what, int value, bool ended)
+{
+    if (!g.replayBroken && g.replayFault.empty()) {
+        char text[200];
+        if (ended)
+            FormatTo(text, sizeof text, "the recording ends where %s belongs", what);
+        else
+            FormatTo(text, sizeof text, "%s is %d", what, value);
+        g.replayFault = text;
+        g.Log("Replay stream damaged: %s\n", text);
+    }
+    g.replayBroken = true;
+    return lo;
+}
+
+}  // namespace
+
+int ReplayRefuse(Game& g, const char* what, int value) { return Refuse(g, 0, what, value, false); }
+
+int ReplayByteIn(Game& g, int lo, int hi, const char* what)
+{
+    const int v = ReplayReadByte(g);
+    if (v < 0) return Refuse(g, lo, what, v, true);
+    return v >= lo && v <= hi ? v : Refuse(g, lo, what, v, false);
+}
+
+int ReplayWordIn(Game& g, int lo, int hi, const char* what)
+{
+    if (!g.pTest || g.pTest->Replay.nPosition < 0 || g.pTest->Replay.nPosition + 2 > g.pTest->Replay.nLength)
+        return Refuse(g, lo, what, 0, true);
+    const int v = ReplayReadWord(g);
+    return v >= lo && v <= hi ? v : Refuse(g, lo, what, v, false);
+}
+
+int ReplayAggressionPair(Game& g, const char* what)
+{
+    // 15 is what an unset pairing (0xFFFF) leaves in its nibble.
+    const int v = ReplayByteIn(g, 0, 255, what);
+    const int high = v >> 4, low = v & 15;
+    return (high <= 10 || high == 15) && (low <= 10 || low == 15) ? v : Refuse(g, 0, what, v, false);
+}
+
+int ReplayTimeOfDay(Game& g, const char* what)
+{
+    const int v = ReplayWordIn(g, 0, 2359, what);
+    return v % 100 < 60 ? v : Refuse(g, 0, what, v, false);
+}
+
+void ReplayKeepTest(Game& g)
+{
+    g.replayFault.clear();
+    g.replayBroken = false;
+    if (!g.pTest) return;
+    if (!g.replayBackup) g.replayBackup = std::make_unique<TEST>();
+    *g.replayBackup = *g.pTest;
+}
+
+void StopBrokenReplay(Game& g)
+{
+    g.replayBroken = false;
+    if (g.pTest && g.replayBackup) *g.pTest = *g.replayBackup;
+    g.queue.Clear();
+    g.bPaused = 0;
+    std::string text = "The replay has been stopped: the recording of this Test is damaged (" + g.replayFault + ").";
+    g.Log("%s\n", text.c_str());
+    g.host->MessageBox(text, "Ovalspin - Error", BoxButtons::Ok, BoxIcon::Stop);
+    g.Log("Posting WM_ENDSERIES message from StopBrokenReplay ()\n");
+    g.queue.Post(WM_ENDSERIES, 0);
+}
 
 }  // namespace ovs

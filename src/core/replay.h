@@ -91,4 +91,24 @@ std::string ReplayReadString(Game& g);
 int ReplayPeekByte(const Game& g);
 bool ReplayTakeByteIf(Game& g, int value);
 
+// What a replay hands to play, checked. A stream read from a file may be
+// damaged: a value outside lo..hi, or the end of the stream where a value
+// belongs, marks the replay broken (the first fault is kept in
+// Game::replayFault, naming `what`) and gives lo, so that play never takes
+// it as an index; the flow stops the replay before its next step.
+int ReplayByteIn(Game& g, int lo, int hi, const char* what);
+int ReplayWordIn(Game& g, int lo, int hi, const char* what);
+// Mark the replay broken for a value read already that play cannot take; gives 0.
+int ReplayRefuse(Game& g, const char* what, int value);
+// A byte of two aggression values 0..10 (15 unset), high and low nibble.
+int ReplayAggressionPair(Game& g, const char* what);
+// A time of day hhmm.
+int ReplayTimeOfDay(Game& g, const char* what);
+
+// Keep the Test about to be replayed, to be put back if the replay breaks.
+void ReplayKeepTest(Game& g);
+// Stop a broken replay: the Test as it was, the message, the play queue
+// emptied and the series' end posted as a finished replay posts it.
+void StopBrokenReplay(Game& g);
+
 }  // namespace ovs

@@ -162,6 +162,7 @@ void StartNewTest(Game& g, int t)
 void StartReplayTest(Game& g, int t)
 {
     if (t < 0 || t > 5) return;
+    ReplayKeepTest(g);
     for (int id : {1201, 1850, 1851, 1852, 1202, 1203, 1001, 1800}) g.commands.Disable(id);
     g.commands.Enable(1205);
     g.commands.Enable(1002);
@@ -173,10 +174,10 @@ void StartReplayTest(Game& g, int t)
 
     DailyWeather(g);  // reads the day's weather back in a replay
     CURRENT& c = g.Current;
-    c.nTime = ReplayReadWord(g);
-    c.nPitch = ReplayReadWord(g);
-    c.nOutfield = ReplayReadWord(g);
-    c.nBounce = ReplayReadWord(g);
+    c.nTime = ReplayTimeOfDay(g, "the time of the start");
+    c.nPitch = ReplayWordIn(g, 0, 0x7FFF, "the pitch");
+    c.nOutfield = ReplayWordIn(g, 0, 0x7FFF, "the outfield");
+    c.nBounce = ReplayWordIn(g, 0, 0x7FFF, "the bounce");
     SetText(g.pTest->szResult, sizeof g.pTest->szResult, "In progress. [Replay]");
 
     g.host->Refresh(PANE_ALL);
@@ -194,8 +195,8 @@ void TheToss(Game& g)
     TEST& test = *g.pTest;
     CURRENT& c = g.Current;
     if (Replaying(g)) {
-        test.nTossWinner = ReplayReadWord(g);
-        c.nBatSide = ReplayReadWord(g);
+        test.nTossWinner = ReplayWordIn(g, 0, 1, "the toss winner");
+        c.nBatSide = ReplayWordIn(g, 0, 1, "the side batting first");
         c.nBowlSide = 1 - c.nBatSide;
         char text[128];
         FormatTo(text, sizeof text, "%s won the toss.\nThey have elected to %s.",

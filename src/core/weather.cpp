@@ -50,7 +50,7 @@ const char* WeatherText(int category)
 void DailyWeather(Game& g)
 {
     if (Replaying(g)) {
-        g.Current.nWeather = static_cast<std::int16_t>(ReplayReadByte(g));
+        g.Current.nWeather = static_cast<std::int16_t>(ReplayByteIn(g, 0, 5 * WEATHER_RAIN + 4, "the weather"));
         return;
     }
     // A network client receives the day's weather from the server instead (next issue).
@@ -105,7 +105,7 @@ void WeatherChange(Game& g)
 
     // A replay reads the new weather back instead of drawing it.
     if (Replaying(g)) {
-        c.nWeather = static_cast<std::int16_t>(ReplayReadByte(g));
+        c.nWeather = static_cast<std::int16_t>(ReplayByteIn(g, 0, 5 * WEATHER_RAIN + 4, "the weather"));
         return;
     }
 

@@ -9,6 +9,7 @@
 #include "core/format.h"
 #include "data/binary_io.h"
 #include "data/files.h"
+#include "data/validate.h"
 
 namespace ovs {
 
@@ -193,6 +194,12 @@ bool ReadDatabaseImage(Game& g, ByteReader& in, const DatabaseTexts& texts, Load
         !ReadStore(in, out.db.records, steps[3].count, steps[3].fileSize)) {
         // Ruled out by the length check above; kept so a slip there cannot read garbage.
         FileErrorBox(g, texts.records, caption);
+        return false;
+    }
+    // Every index and code the stores hold must point inside them before play may trust it.
+    const std::string fault = CheckDatabaseImage(out.db, texts.fileWord);
+    if (!fault.empty()) {
+        FileErrorBox(g, fault, caption);
         return false;
     }
     return true;

@@ -15,6 +15,7 @@
 #include "core/toolbar.h"
 #include "data/binary_io.h"
 #include "data/files.h"
+#include "data/validate.h"
 
 namespace ovs {
 
@@ -172,6 +173,21 @@ bool ReadPositionBlocks(Game& g, ByteReader& in, LoadedPosition& p)
     return true;
 }
 
+// The match state read must fit the database that came with it; the first fault found, or "".
+std::string CheckPosition(const Stores& db, const LoadedPosition& p)
+{
+    std::string fault = CheckSeries(db, p.series, "the series");
+    if (fault.empty()) fault = CheckPositionState(db, p.series, p.current);
+    if (fault.empty()) fault = CheckLeague(db, p.league);
+    for (int i = 0; i < p.teams && fault.empty(); ++i)
+        for (int j = 0; j < p.teams && fault.empty(); ++j) {
+            char what[40];
+            FormatTo(what, sizeof what, "the league series %d-%d", i, j);
+            fault = CheckSeries(db, p.leagueSeries[static_cast<std::size_t>(i * p.teams + j)], what);
+        }
+    return fault;
+}
+
 std::string SavedPositionPath(Game& g)
 {
     const std::string dir = g.dbPath.empty() ? g.host->DataDir() : DirectoryOf(g.dbPath);
@@ -208,6 +224,10 @@ bool LoadSavedPosition(Game& g)
     if (!ReadDatabaseImage(g, in, kSavedDataTexts, *img)) return false;
     auto pos = std::make_unique<LoadedPosition>();
     if (!ReadPositionBlocks(g, in, *pos)) return false;
+    if (const std::string fault = CheckPosition(img->db, *pos); !fault.empty()) {
+        FileErrorBox(g, fault, kLoading);
+        return false;
+    }
 
     // Everything read: take it.
     TakeDatabaseImage(g, *img);

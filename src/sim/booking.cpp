@@ -58,7 +58,7 @@ PLAYER& Bowler(Game& g) { return SlotPlayerAt(g, g.Current.nBowlSide, g.Current.
 PLAYER& Keeper(Game& g) { return SlotPlayer(g, g.Current.nBowlSide, g.pInnings->nKeeperPos); }
 int BowlerType(Game& g) { return Bowler(g).nBowlType; }
 
-int ReadBack(Game& g) { return ReplayReadByte(g); }
+int ReadBack(Game& g) { return ReplayByteIn(g, 0, 255, "a recorded ball"); }
 
 void ShowBall(Game& g)
 {

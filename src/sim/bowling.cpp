@@ -152,7 +152,7 @@ void BeginOver(Game& g)
     CURRENT& c = g.Current;
     INNINGS& in = *g.pInnings;
     if (Replaying(g))
-        c.nBowler = ReplayReadByte(g);
+        c.nBowler = ReplayByteIn(g, 0, MAX_ELEVEN - 1, "the bowler of the over");
     else
         ReplayAppendByte(g, c.nBowler);
     // A network server sends the bowler to its client here (next issue).

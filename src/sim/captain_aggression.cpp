@@ -181,13 +181,13 @@ void SettleNewBatsmanPairings(Game& g)
     const int a = c.nPartnerA, b = c.nPartnerB, bowler = c.nBowler;
     if (!ValidSlot(a) || !ValidSlot(b) || !ValidSlot(bowler)) return;
     if (Replaying(g)) {
-        int v = ReplayReadByte(g);
+        int v = ReplayAggressionPair(g, "a batting aggression");
         c.nBatVsBowl[a][bowler] = static_cast<std::uint16_t>((v >> 4) & 15);
         c.nBatVsBowl[b][bowler] = static_cast<std::uint16_t>(v & 15);
-        v = ReplayReadByte(g);
+        v = ReplayAggressionPair(g, "a bowling aggression");
         c.nBowlVsBat[bowler][a] = static_cast<std::uint16_t>((v >> 4) & 15);
         c.nBowlVsBat[bowler][b] = static_cast<std::uint16_t>(v & 15);
-        v = ReplayReadByte(g);
+        v = ReplayAggressionPair(g, "a team aggression");
         c.nTeamAggression[c.nBowlSide] = static_cast<std::int16_t>((v >> 4) & 15);
         c.nTeamAggression[c.nBatSide] = static_cast<std::int16_t>(v & 15);
         return;

@@ -51,9 +51,11 @@ u16& FieldPoints(Game& g, int slot) { return g.pTest->nFieldPoints[slot][g.Curre
 void FielderAndDifficulty(Game& g, int fielders, int& f, int& d)
 {
     if (Replaying(g)) {
-        int v = ball::ReadBack(g);
+        // Slots beyond the eleven stand for the keeper where the draw allows them.
+        const int v = ReplayByteIn(g, 0, 255, "a fielder and difficulty");
         f = (v >> 4) & 15;
         d = v & 15;
+        if (f >= fielders) f = ReplayRefuse(g, "a fielder", f);
         return;
     }
     f = DrawValue(g, fielders);

@@ -86,8 +86,9 @@ int FallOfWicket(Game& g, int how, int detail, int difficulty)
 
     if (replay) {
         // The live copy booked the fielder's credit in the chance itself.
-        detail = ball::ReadBack(g);
-        if (fielded) difficulty = ball::ReadBack(g);
+        detail = ReplayByteIn(g, 0, 255, "the detail of a wicket");
+        if (fielded) difficulty = ReplayByteIn(g, 0, 255, "the difficulty of a chance");
+        if (fielded && (detail & 127) >= MAX_ELEVEN) detail = ReplayRefuse(g, "the fielder of a wicket", detail);
         if (how == HOWOUT_RUNOUT && (detail & 128)) {
             std::int16_t s = c.nStriker;
             c.nStriker = c.nNonStriker;

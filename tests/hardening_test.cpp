@@ -1,0 +1,241 @@
+// Damaged files: every index a database or saved position holds is checked
+// before play trusts it, and a damaged replay stream stops the replay.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "core/flow.h"
+#include "core/game.h"
+#include "core/messages.h"
+#include "core/series.h"
+#include "data/files.h"
+#include "file_fixtures.h"
+#include "test_host.h"
+
+namespace ovs {
+namespace {
+
+using test::I16At;
+using test::PutI16;
+using test::ReadFile;
+using test::Snapshot;
+using test::WriteFile;
+
+constexpr std::size_t kHeader = sizeof(DBHEADER) + sizeof(NUMBERS);
+
+// Where a store's records start in a database image with these counts.
+std::size_t SquadsAt(const std::string& file) { return kHeader + sizeof(PLAYER) * I16At(file, sizeof(DBHEADER)); }
+std::size_t SeriesAt(const std::string& file)
+{
+    const std::size_t squads = SquadsAt(file) + sizeof(SQUAD) * I16At(file, sizeof(DBHEADER) + 2);
+    const std::size_t grounds = squads + sizeof(GROUND) * I16At(file, sizeof(DBHEADER) + 4);
+    return grounds + sizeof(RECORDS) * I16At(file, sizeof(DBHEADER) + 6) + sizeof(BLOCKHEADER);
+}
+std::size_t CurrentAt(const std::string& file) { return SeriesAt(file) + sizeof(SERIES) + sizeof(BLOCKHEADER); }
+
+// A data directory with the shipped database and a saved position of a
+// two-Test series played by the computer: after the first Test, or mid-Test.
+struct SavedGame {
+    explicit SavedGame(bool midTest)
+    {
+        std::filesystem::copy_file(test::DefaultDatabase(), dir.File(kDefaultDatabaseName));
+        test::StartedGame a(21, dir.Path(), dir.File(kDefaultDatabaseName));
+        EXPECT_TRUE(a.started);
+        EXPECT_TRUE(a.StartComputerSeries(0, 1, 2));
+        long overs = 0;
+        EXPECT_TRUE(a.PumpToEnd([&](std::uint32_t msg, std::int32_t) {
+            if (msg == WM_ENDOVER) ++overs;
+            const bool stop = midTest ? overs == 150 : a.g.Current.nTest == 1;
+            if (stop && a.g.queue.Size() == 1 && a.g.queue.Peek(WM_NEWOVER)) {
+                EXPECT_TRUE(SavePosition(a.g));
+                a.g.queue.Clear();
+            }
+        }));
+        file = ReadFile(dir.File(kSavedPositionName));
+        EXPECT_GT(file.size(), kHeader);
+    }
+    std::string Path() const { return dir.File(kSavedPositionName); }
+    test::TempDir dir{"ovs-hard"};
+    std::string file;
+};
+
+// Loading `file` as the saved position must fail with one "Loading Error"
+// box naming `part`, and change nothing.
+void ExpectRefused(const std::string& file, const std::string& part)
+{
+    test::StartedGame b(5);
+    ASSERT_TRUE(b.started);
+    test::TempDir dir("ovs-hard-load");
+    b.g.dbPath = dir.File(kDefaultDatabaseName);
+    WriteFile(dir.File(kSavedPositionName), file);
+    const std::uint64_t before = Snapshot(b.g);
+    b.host.ClearRecord();
+    EXPECT_FALSE(LoadSavedPosition(b.g)) << part;
+    ASSERT_EQ(b.host.boxes.size(), 1u) << part;
+    EXPECT_EQ(b.host.boxes[0].caption, "Loading Error");
+    EXPECT_NE(b.host.boxes[0].text.find(part), std::string::npos) << b.host.boxes[0].text;
+    EXPECT_EQ(Snapshot(b.g), before) << part;
+}
+
+TEST(HardeningDatabase, OutOfRangeSquadMembersAreRefused)
+{
+    const std::string good = ReadFile(test::DefaultDatabase());
+    test::StoreGame b;
+    ASSERT_TRUE(LoadDatabase(*b.g, test::DefaultDatabase()));
+    const std::size_t squad1 = SquadsAt(good) + sizeof(SQUAD);
+    const struct {
+        int member, value;
+        const char* text;
+    } cases[] = {
+        {7, 255, "squad 1 member 7's player is 255"},
+        {14, 1000, "squad 1 member 14's player is 1000"},
+        {0, -1, "squad 1 member 0's player is -1"},
+    };
+    for (const auto& c : cases) {
+        std::string bad = good;
+        PutI16(bad, squad1 + offsetof(SQUAD, nPlayer) + 2 * static_cast<std::size_t>(c.member), c.value);
+        WriteFile(b.Path("bad.db"), bad);
+        const std::uint64_t before = Snapshot(*b.g);
+        b.host.ClearRecord();
+        EXPECT_FALSE(LoadDatabase(*b.g, b.Path("bad.db"))) << c.text;
+        ASSERT_EQ(b.host.boxes.size(), 1u);
+        EXPECT_EQ(b.host.boxes[0].caption, "Loading Error");
+        EXPECT_EQ(b.host.boxes[0].text,
+                  std::string("This Database is damaged: ") + c.text + "; it must lie between 0 and 177.");
+        EXPECT_EQ(Snapshot(*b.g), before);
+    }
+
+    // A bowling type that is no type, and a member count beyond the squad's slots.
+    std::string bad = good;
+    bad[kHeader + 3 * sizeof(PLAYER) + offsetof(PLAYER, nBowlType)] = 3;
+    WriteFile(b.Path("bad.db"), bad);
+    b.host.ClearRecord();
+    EXPECT_FALSE(LoadDatabase(*b.g, b.Path("bad.db")));
+    EXPECT_TRUE(b.host.Saw("player 3's bowling type has the unknown code 3"));
+    bad = good;
+    PutI16(bad, squad1 + offsetof(SQUAD, nMembers), 0x7fff);
+    WriteFile(b.Path("bad.db"), bad);
+    b.host.ClearRecord();
+    EXPECT_FALSE(LoadDatabase(*b.g, b.Path("bad.db")));
+    EXPECT_TRUE(b.host.Saw("the number of members of squad 1 is 32767"));
+}
+
+TEST(HardeningSavedPosition, BadSidesSlotsAndBowlingOrdersAreRefused)
+{
+    SavedGame saved(true);
+    const std::size_t series = SeriesAt(saved.file), current = CurrentAt(saved.file);
+    // The position itself loads.
+    {
+        test::StartedGame b(5, saved.dir.Path(), saved.dir.File(kDefaultDatabaseName));
+        ASSERT_TRUE(LoadSavedPosition(b.g));
+        EXPECT_TRUE(b.host.boxes.empty());
+    }
+    const std::size_t innings0 = series + offsetof(SERIES, Test) + offsetof(TEST, Innings);
+    const struct {
+        std::size_t at;
+        int value;
+        const char* part;
+    } cases[] = {
+        {innings0 + offsetof(INNINGS, nBatSide), -1, "Test 0 innings 0's batting side is -1"},
+        {current + offsetof(CURRENT, nBowlOrder) + 2 * 3 * 2, 255, "bowling order entry 3 is 255"},
+        {current + offsetof(CURRENT, nBowlOrder) + 2 * 5 * 2 + 2, -2, "side 1's bowling order entry 5 is -2"},
+        {current + offsetof(CURRENT, nStriker), 11, "the striker is 11"},
+        {current + offsetof(CURRENT, nBowler), 0x7fff, "the bowler is 32767"},
+        {current + offsetof(CURRENT, nBatSide), 2, "the batting side is 2"},
+        {current + offsetof(CURRENT, nTest), 6, "the current Test is 6"},
+        {series + offsetof(SERIES, nSquad) + 2, 0x8000 - 0x10000, "side 1's squad is -32768"},
+        {series + offsetof(SERIES, nNumTests), 9, "the number of Tests of the series is 9"},
+        {series + offsetof(SERIES, Test) + offsetof(TEST, nPlayer) + 4 * 3, 30, "slot 3's member is 30"},
+    };
+    for (const auto& c : cases) {
+        std::string bad = saved.file;
+        PutI16(bad, c.at, c.value);
+        ExpectRefused(bad, c.part);
+    }
+}
+
+// Replays Test t of the series in play to the end of the flow; false when it does not end.
+bool ReplayTest(Game& g, int t)
+{
+    SetReplayFlag(g, 1);
+    g.queue.Post(WM_REPLAYTEST, t);
+    for (long n = 0; n < 5'000'000; ++n) {
+        std::optional<AppMessage> m = g.queue.Pop();
+        if (!m) {
+            if (g.bPaused == 1 && Resume(g, true)) continue;
+            return true;
+        }
+        MainWndProc(g, m->msg, m->wParam, m->lParam);
+    }
+    return false;
+}
+
+TEST(HardeningReplay, ADamagedStreamStopsTheReplayAndKeepsTheTest)
+{
+    SavedGame saved(false);
+    const std::size_t stream = SeriesAt(saved.file) + offsetof(SERIES, Test) + offsetof(TEST, Replay);
+    const std::size_t data = stream + offsetof(REPLAY, Data);
+    const int length = I16At(saved.file, stream) & 0xFFFF;
+    ASSERT_GT(length, 100);
+
+    auto load = [&](const std::string& file, test::StartedGame& b) {
+        WriteFile(saved.Path(), file);
+        ASSERT_TRUE(LoadSavedPosition(b.g));
+    };
+    test::StartedGame b(5, saved.dir.Path(), saved.dir.File(kDefaultDatabaseName));
+    ASSERT_TRUE(b.started);
+
+    // The stream as recorded replays to its end.
+    load(saved.file, b);
+    ASSERT_TRUE(ReplayTest(b.g, 0));
+    EXPECT_TRUE(b.g.replayFault.empty()) << b.g.replayFault;
+
+    // The weather byte first, then the toss winner word after the four conditions words.
+    const struct {
+        std::size_t at;
+        int value;
+        const char* part;
+    } cases[] = {{data + 0, 200, "the weather is 200"}, {data + 9, 7, "the toss winner is 7"}};
+    for (const auto& c : cases) {
+        std::string bad = saved.file;
+        bad[c.at] = static_cast<char>(c.value);
+        load(bad, b);
+        const std::unique_ptr<TEST> before = std::make_unique<TEST>(b.g.Series.Test[0]);
+        b.host.ClearRecord();
+        ASSERT_TRUE(ReplayTest(b.g, 0));
+        EXPECT_TRUE(b.host.Saw(std::string("the recording of this Test is damaged (") + c.part + ")"))
+            << b.g.replayFault;
+        EXPECT_EQ(std::memcmp(before.get(), &b.g.Series.Test[0], sizeof(TEST)), 0);
+        EXPECT_EQ(b.g.Series.nControl[0], CONTROL_COMPUTER);
+    }
+
+    // Any single bit flipped in the stream: the replay ends, stopped or not.
+    for (int i = 0; i < 48; ++i) {
+        std::string bad = saved.file;
+        const std::size_t at = data + static_cast<std::size_t>((i * 7919) % length);
+        bad[at] = static_cast<char>(bad[at] ^ (1 << (i % 8)));
+        load(bad, b);
+        ASSERT_TRUE(ReplayTest(b.g, 0)) << "flip " << i;
+    }
+}
+
+TEST(HardeningReplay, TheHeadlessReplayOfADamagedStreamSaysSoAndFails)
+{
+    SavedGame saved(false);
+    const std::size_t data =
+        SeriesAt(saved.file) + offsetof(SERIES, Test) + offsetof(TEST, Replay) + offsetof(REPLAY, Data);
+    std::string bad = saved.file;
+    bad[data] = static_cast<char>(250);
+    WriteFile(saved.Path(), bad);
+    int rc = 0;
+    const std::string out = test::RunCli(saved.dir.Path(), "--db '" + saved.dir.File(kDefaultDatabaseName) + "' replay 1", &rc);
+    EXPECT_EQ(rc, 1) << out;
+    EXPECT_NE(out.find("the recording of this Test is damaged (the weather is 250)"), std::string::npos) << out;
+    EXPECT_NE(out.find("ovalspin-cli replay: the recording of the 1st Test is damaged"), std::string::npos) << out;
+}
+
+}  // namespace
+}  // namespace ovs
