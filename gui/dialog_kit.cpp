@@ -2,6 +2,7 @@
 #include "dialog_kit.h"
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
@@ -10,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <algorithm>
 
 #include "layout.h"
@@ -26,9 +28,10 @@ QSize FrameExtra(const QDialog& d)
     return frame.isEmpty() ? QSize(8, 32) : frame;
 }
 
-bool Fits(const QDialog& d, QSize room)
+// Does the dialog fit at its preferred size (or, `squeezed`, at its least)?
+bool Fits(const QDialog& d, QSize room, bool squeezed)
 {
-    const QSize want = d.sizeHint().expandedTo(d.minimumSizeHint());
+    const QSize want = squeezed ? d.minimumSizeHint() : d.sizeHint().expandedTo(d.minimumSizeHint());
     return want.width() <= room.width() && want.height() <= room.height();
 }
 
@@ -59,6 +62,15 @@ void SetDefaultButton(QDialog& d, QPushButton* ok)
     if (ok) ok->setDefault(true);
 }
 
+void SlidersTakeFocus(QDialog& d)
+{
+    for (QAbstractSlider* s : d.findChildren<QAbstractSlider*>()) {
+        if (!(s->focusPolicy() & Qt::TabFocus)) s->setFocusPolicy(Qt::StrongFocus);
+        // A scroll bar's keys run backwards by default; Right and Up mean more.
+        if (qobject_cast<QScrollBar*>(s)) s->setInvertedControls(false);
+    }
+}
+
 void FocusCheckedChoice(QDialog& d)
 {
     QWidget* focus = d.focusWidget();
@@ -75,16 +87,17 @@ void FitToScreen(QDialog& d)
 {
     const QRect screen = ScreenRect();
     const QSize room = screen.size() - FrameExtra(d);
-    if (!Fits(d, room)) {
-        // First close up the columns, then smaller type, a step at a time.
+    if (!Fits(d, room, false)) {
+        // First close up the columns, then smaller type, a step at a time:
+        // a few steps for the preferred size, more for the least one.
         for (QGridLayout* grid : d.findChildren<QGridLayout*>())
             grid->setHorizontalSpacing(std::min(grid->horizontalSpacing(), 6));
         if (d.layout()) d.layout()->activate();
-        for (int step = 0; step < 6 && !Fits(d, room); ++step) {
+        for (int step = 0; step < 8 && !Fits(d, room, step >= 3); ++step) {
             ShrinkType(d);
             if (d.layout()) d.layout()->activate();
         }
-        d.resize(d.sizeHint().boundedTo(room));
+        d.resize(d.sizeHint().boundedTo(room).expandedTo(d.minimumSizeHint()));
     }
     // Centred on the window that opened it, then moved inside the screen.
     QRect r(QPoint(0, 0), d.size() + FrameExtra(d));
@@ -115,6 +128,7 @@ bool DialogKit::eventFilter(QObject* watched, QEvent* e)
     auto* d = qobject_cast<QDialog*>(watched);
     if (!d || qobject_cast<QMessageBox*>(d) || qobject_cast<QFileDialog*>(d)) return false;
     if (auto* ok = d->findChild<QPushButton*>("ctl150")) SetDefaultButton(*d, ok);
+    SlidersTakeFocus(*d);
     FitToScreen(*d);
     FocusCheckedChoice(*d);
     return false;

@@ -4,6 +4,8 @@
 //   focus is, never the button clicked last (Computer Side, View ...);
 // - a dialog opens with the focus on the checked choice of its first group
 //   of radio buttons, so the arrow keys move the selection from there;
+// - every scroll bar and slider takes the focus by Tab (the arrows move it
+//   one step, Page Up and Page Down a page);
 // - a dialog too big for the screen is tightened and set in smaller type
 //   until it fits, then placed within the screen.
 //
@@ -23,6 +25,8 @@ namespace gui {
 
 // Make `ok` the dialog's only default button; the others never become it.
 void SetDefaultButton(QDialog& d, QPushButton* ok);
+// Let every scroll bar and slider of the dialog take the focus by Tab.
+void SlidersTakeFocus(QDialog& d);
 // Focus the checked button of the first group of radio buttons that has one.
 void FocusCheckedChoice(QDialog& d);
 // Tighten and shrink the type until the dialog fits the screen; centre it on

@@ -2,6 +2,7 @@
 #include "help_window.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -40,6 +41,16 @@ void HelpWindow::ShowPage(const QString& page)
     show();
     raise();
     activateWindow();
+}
+
+// Escape closes the help, as it closes a box.
+void HelpWindow::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 }  // namespace gui

@@ -15,6 +15,9 @@ public:
     void ShowPage(const QString& page);
     QTextBrowser* Browser() const { return browser_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
 private:
     QTextBrowser* browser_;
 };

@@ -36,7 +36,14 @@ void DialogMessage(ovs::Game& g, const std::string& text, const std::string& cap
 ColumnCanvas::ColumnCanvas(int columns, int rows, QWidget* parent) : QWidget(parent), columns_(columns), rows_(rows)
 {
     setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
-    setMinimumSize(sizeHint());
+}
+
+// At least a character a column in the type it has now (smaller on a small
+// screen); the air between them may go.
+QSize ColumnCanvas::minimumSizeHint() const
+{
+    const QFontMetrics fm(font());
+    return {columns_ * fm.averageCharWidth() + 8, rows_ * fm.height() + 8};
 }
 
 void ColumnCanvas::Add(double col, double row, CellText::Align align, const QString& text)

@@ -51,6 +51,7 @@ public:
     // All texts, row by row, for tests.
     QString AllText() const;
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -11,6 +11,12 @@ namespace gui {
 
 using namespace ovs;
 
+namespace {
+
+constexpr int kBannerTop = 60;   // the weather banner's top line
+
+}  // namespace
+
 OverPane::OverPane(MainWindow& w, QWidget* parent) : PaneBase(w, parent, "OverClass", kStock) {}
 
 void OverPane::Paint(QPainter& p)
@@ -24,7 +30,18 @@ void OverPane::Paint(QPainter& p)
     p.setFont(f);
     const int rows = std::clamp<int>(c.nOverRows, 1, OVER_HISTORY_ROWS);
     int y = (height() % 40) / 2 + 3;
-    for (int r = 0; r < rows; ++r, y += 40) {
+    // Play stopped by the weather: its banner stands at the top, and the
+    // overs go below it, the latest ones as many as there is room for.
+    const int category = c.nWeather / 5;
+    const bool stopped = gm.Series.bAllowWeather && (category == 7 || category == 8);
+    QFont big = f;
+    big.setPixelSize(36);
+    int firstRow = 0;
+    if (stopped) {
+        y = kBannerTop + QFontMetrics(big).height() + 6;
+        firstRow = std::max(0, rows - std::max(0, (height() - y) / 40));
+    }
+    for (int r = firstRow; r < rows; ++r, y += 40) {
         const OVERHISTORY& h = c.OverHistory[r];
         if (h.nBowler == 0xFFFF) continue;
         p.setPen(Qt::black);
@@ -46,14 +63,10 @@ void OverPane::Paint(QPainter& p)
             }
         }
     }
-    // Play stopped by the weather.
-    const int category = c.nWeather / 5;
-    if (gm.Series.bAllowWeather && (category == 7 || category == 8)) {
-        QFont big = f;
-        big.setPixelSize(36);
+    if (stopped) {
         p.setFont(big);
         p.setPen(kRed);
-        TextCentre(p, 318, 60, category == 7 ? "Bad Light Stopped Play" : "Rain Stopped Play");
+        TextCentre(p, 318, kBannerTop, category == 7 ? "Bad Light Stopped Play" : "Rain Stopped Play");
     }
 }
 

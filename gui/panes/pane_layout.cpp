@@ -13,6 +13,7 @@
 #include "core/game.h"
 #include "core/weather.h"
 #include "panes/panes.h"
+#include "sim/bowler_click.h"
 
 namespace gui {
 
@@ -53,7 +54,8 @@ std::array<QRect, PaneCount> PaneRects(int W, int H, int L)
         r[PaneOver] = QRect(0, 32, W, H - scoreH - 32);
     } else if (W < 1024) {
         const int x = 161;
-        const int bowlH = 121;
+        // Room for every bowler of the rotation list, 15 pixels a row.
+        const int bowlH = ovs::kBowlersPaneRows * 15 + 2;
         r[PaneAggression] = QRect(0, 0, x, H);
         r[PaneButtons] = QRect(x + 1, 0, 638, 32);
         r[PaneBowlers] = QRect(x, H - bowlH, W - x, bowlH);

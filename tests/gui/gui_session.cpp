@@ -25,7 +25,7 @@ void OnDialog(const QString& name, std::function<void(QDialog*)> act)
     auto poll = std::make_shared<std::function<void()>>();
     *poll = [name, act, poll] {
         auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!d || d->objectName() != name) {
+        if (!d || (!name.isEmpty() && d->objectName() != name)) {
             QTimer::singleShot(5, *poll);
             return;
         }

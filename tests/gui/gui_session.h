@@ -16,7 +16,7 @@ class QWidget;
 
 namespace guitest {
 
-// Runs `act` on the modal dialog called `name` as soon as it is open; a box
+// Runs `act` on the modal dialog called `name` (any, when empty) as soon as it is open; a box
 // that `act` leaves open is closed, so a failed check cannot hang the test.
 void OnDialog(const QString& name, std::function<void(QDialog*)> act);
 // Clicks a dialog's button by object name; a missing button fails the test.
