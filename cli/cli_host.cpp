@@ -2,6 +2,7 @@
 #include "cli_host.h"
 
 #include <cstdio>
+#include <poll.h>
 
 #include "core/paths.h"
 #include "core/startup.h"
@@ -30,6 +31,34 @@ int CliHost::MessageBox(const std::string& text, const std::string& caption, Box
     bool error = icon == BoxIcon::Stop || icon == BoxIcon::Exclamation || caption.find("Error") != std::string::npos;
     if (!echoed && (verbose_ || error)) std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
     return answer;
+}
+
+void CliHost::WatchSocket(int fd, bool wantWrite, std::function<void(int)> onReady)
+{
+    socket_ = fd;
+    wantWrite_ = wantWrite;
+    onReady_ = std::move(onReady);
+}
+
+bool CliHost::ServeSocket(int timeoutMs)
+{
+    if (socket_ < 0 || !onReady_) return false;
+    pollfd p{socket_, static_cast<short>(POLLIN | (wantWrite_ ? POLLOUT : 0)), 0};
+    if (poll(&p, 1, timeoutMs) <= 0) return true;
+    int event = 0;
+    if (p.revents & (POLLIN | POLLHUP | POLLERR)) event |= 1;
+    if (p.revents & POLLOUT) event |= 2;
+    // The call may change the watch: keep the callback alive through it.
+    std::function<void(int)> call = onReady_;
+    if (event) call(event);
+    return true;
+}
+
+bool CliHost::WaitNested(const std::function<bool()>& done)
+{
+    while (!done())
+        if (!ServeSocket(200)) return done();
+    return true;
 }
 
 CliSession::CliSession(const CliOptions& opts)

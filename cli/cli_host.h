@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -31,6 +32,12 @@ public:
                    BoxIcon icon) override;
     bool RunDialog(DialogRequest&) override { return false; }
     std::string DataDir() override { return dataDir_; }
+    // The network's socket is served by poll, here and in the network loop.
+    void WatchSocket(int fd, bool wantWrite, std::function<void(int)> onReady) override;
+    bool WaitNested(const std::function<bool()>& done) override;
+    // Waits up to timeoutMs for the watched socket and serves it; false when
+    // no socket is watched.
+    bool ServeSocket(int timeoutMs);
 
     // Where boxes are logged (set once the Game exists).
     void SetLog(RunLog* log) { log_ = log; }
@@ -41,6 +48,9 @@ private:
     bool verbose_;
     RunLog* log_ = nullptr;
     int boxes_ = 0;
+    int socket_ = -1;
+    bool wantWrite_ = false;
+    std::function<void(int)> onReady_;
 };
 
 // A Game started as the program starts, with a CliHost; shut down when it goes.

@@ -22,6 +22,8 @@ int CmdResume(const CliOptions& opts, const Parsed& args);  // resume: play the 
 int CmdReplay(const CliOptions& opts, const Parsed& args);  // replay T: replay a Test of the saved series
 int CmdReport(const CliOptions& opts, const Parsed& args);  // report NAME: a report of the catalogue
 int CmdView(const CliOptions& opts, const Parsed& args);    // view NAME | --list: a view as fixed-pitch text
+int CmdServe(const CliOptions& opts, const Parsed& args);    // serve: the server copy of a network series
+int CmdConnect(const CliOptions& opts, const Parsed& args);  // connect: the client copy of a network series
 int CmdCareers(const CliOptions& opts, bool saved);          // db --careers: career tables and records
 
 // mail: show or set the mail settings; report NAME --mail: send a report.

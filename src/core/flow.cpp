@@ -96,10 +96,12 @@ void MainWndProc(Game& g, std::uint32_t msg, std::int32_t wParam, std::int64_t l
     case WM_NEWOVER:
         g.Log("Processing WM_NEWOVER message (wParam = %d)\n", wParam);
         // The client's overs start with WM_CLIENTNEWOVER from the server.
-        if (NetworkClient(g))
+        if (NetworkClient(g)) {
             g.nPostedOver = static_cast<std::int16_t>(wParam);
-        else
+        } else {
+            if (NetworkServer(g)) NetworkOverStarts(g);
             NewOver(g, wParam);
+        }
         break;
 
     case WM_NEXTBALL:

@@ -55,14 +55,27 @@ inline bool NetworkPlay(const Game& g) { return (g.wNetState & (NET_SERVER | NET
 inline bool NetworkClient(const Game& g) { return (g.wNetState & NET_CLIENT) != 0; }
 inline bool NetworkServer(const Game& g) { return (g.wNetState & NET_SERVER) != 0; }
 
-// Defined by the network code; until it is built the weak versions in
-// flow_stubs.cpp do nothing.
+// The network code (src/net/play.cpp): what each copy sends, and where it
+// waits for the other's choice.
 void NetworkToggleWait(Game& g);     // flip NET_WAITACK and NET_WAITDATA (xor 0x12)
 void NetworkSendResume(Game& g);     // NM_CONTINNSSENDSYNC to the peer
 void NetworkSendEndInnings(Game& g); // NM_ENDINNINGS to the client
 void NetworkSendEndDelivery(Game& g);// NM_ENDDELIVERY to the server
 void NetworkSocketEvent(Game& g, int socket, int event);  // FD_READ 1, FD_WRITE 2, FD_CLOSE 32
 void NetworkClose(Game& g);          // close the connection of a client or server
+bool NetworkSeriesBox(Game& g);      // both copies agree the series; false: no series
+void NetworkNewTestBox(Game& g);     // the client's Ready and the server's OK
+void NetworkToss(Game& g, int& call, int& coin);  // the away copy calls and tosses
+int NetworkTossChoice(Game& g, int winner);       // the winner's copy: 0 bat, 1 field
+void NetworkPickTeams(Game& g);      // each copy picks its eleven; the two swap them
+bool NetworkOpeners(Game& g, int& first, int& second);
+void NetworkOpeningBowlers(Game& g);
+int NetworkNextBatsman(Game& g);     // the batting copy's choice of slot
+bool NetworkFollowOn(Game& g, int a);// side a's copy decides
+void NetworkInningsSync(Game& g);    // both copies have seen the innings end
+void NetworkOverStarts(Game& g);     // server: the client starts the over too
+void NetworkBallStarts(Game& g);     // server: a new ball's draws begin
+void NetworkBallDone(Game& g);       // server: the client may bowl the ball
 
 // --- Other steps the dispatcher and the menu reach ---------------------------
 

@@ -14,13 +14,6 @@
 
 namespace ovs {
 
-OVS_WEAK void NetworkToggleWait(Game&) {}
-OVS_WEAK void NetworkSendResume(Game&) {}
-OVS_WEAK void NetworkSendEndInnings(Game&) {}
-OVS_WEAK void NetworkSendEndDelivery(Game&) {}
-OVS_WEAK void NetworkSocketEvent(Game&, int, int) {}
-OVS_WEAK void NetworkClose(Game&) {}
-
 OVS_WEAK void PlayNextLeagueMatch(Game& g) { g.Log("PlayNextLeagueMatch () is not built\n"); }
 
 OVS_WEAK int SeriesSummaryBox(Game& g)

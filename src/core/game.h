@@ -26,6 +26,10 @@
 
 namespace ovs {
 
+namespace net {
+class Session;
+}
+
 // Which menu commands are enabled; front ends read it after CommandsChanged.
 class CommandState {
 public:
@@ -90,6 +94,8 @@ struct Game {
     // The network state: NET_SERVER or NET_CLIENT while two copies play one
     // series, with the waiting bits; 0 when not networked.
     std::uint16_t wNetState = 0;
+    // The connection to the other copy and its buffers while networked.
+    std::shared_ptr<net::Session> net;
     // Set while a finished Test is replayed: 1 from the series summary, 16385
     // from a league result; the series in play waits in the backups meanwhile.
     std::int16_t wReplayFlag = 0;

@@ -87,6 +87,12 @@ public:
     // up; false when it gave up. Used for waits on a dialog or the network peer.
     virtual bool WaitNested(const std::function<bool()>& done) { return done(); }
 
+    // The network code's socket: call onReady(1) when it can be read (data,
+    // or the peer closed) and, while wantWrite, onReady(2) when it can be
+    // written. fd -1 stops the watch. Served by the front end's own loop and
+    // by WaitNested, so the engine stays on one thread.
+    virtual void WatchSocket(int /*fd*/, bool /*wantWrite*/, std::function<void(int)> /*onReady*/) {}
+
     // Seconds since 1970 (the generator's seed at start-up).
     virtual std::int64_t Now();
 

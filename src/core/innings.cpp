@@ -1,5 +1,6 @@
 // The innings lifecycle: who bats next (lead, follow-on, target) and the end
 // of an innings with its points, unbroken partnership and changeover.
+#include "core/flow.h"
 #include "core/innings.h"
 
 #include <algorithm>
@@ -39,7 +40,9 @@ bool DecideFollowOn(Game& g, int a, int oversLeft)
         return yes;
     }
     bool yes = false;
-    if (!ComputerSide(g, a) || oversLeft < 31) {
+    if (NetworkPlay(g)) {
+        yes = NetworkFollowOn(g, a);
+    } else if (!ComputerSide(g, a) || oversLeft < 31) {
         if (HumanSide(g, a))
             yes = g.host->MessageBox("Do you wish to enforce the follow on?", "Follow On", BoxButtons::YesNo,
                                      BoxIcon::Question) == IDYES;
@@ -149,7 +152,8 @@ void EndInnings(Game& g)
         req.id = Dialog::Scoreboard;
         g.host->RunDialog(req);
     }
-    if (NetworkServer(g)) NetworkSendEndInnings(g);
+    // Both copies have seen the innings end before the next begins.
+    if (NetworkPlay(g)) NetworkInningsSync(g);
     BbbInningsScoreboard(g);
 
     const int ended = c.nInnings;

@@ -136,7 +136,10 @@ void StartInnings(Game& g, int n)
         first = ReplayByteIn(g, 0, MAX_ELEVEN - 1, "an opening batsman");
         second = ReplayByteIn(g, 0, MAX_ELEVEN - 1, "an opening batsman");
     } else {
-        ChooseOpeners(g, first, second);
+        if (NetworkPlay(g))
+            NetworkOpeners(g, first, second);
+        else
+            ChooseOpeners(g, first, second);
         ReplayAppendByte(g, first);
         ReplayAppendByte(g, second);
     }
@@ -166,7 +169,9 @@ void StartInnings(Game& g, int n)
         c.nBowler = ReplayByteIn(g, 0, MAX_ELEVEN - 1, "an opening bowler");
         c.nOtherBowler = ReplayByteIn(g, 0, MAX_ELEVEN - 1, "an opening bowler");
     } else {
-        if (ComputerSide(g, c.nBowlSide))
+        if (NetworkPlay(g))
+            NetworkOpeningBowlers(g);
+        else if (ComputerSide(g, c.nBowlSide))
             ChooseOpeningBowlers(g);
         else
             ChooseBowlersByPerson(g);

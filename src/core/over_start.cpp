@@ -98,7 +98,7 @@ void NewOver(Game& g, int nOver)
                 c.nBowlVsBat[b][pb] = y & 15;
                 c.nTeamAggression[c.nBowlSide] = (z >> 4) & 15;
                 c.nTeamAggression[c.nBatSide] = z & 15;
-            } else if (!NetworkClient(g)) {
+            } else {
                 ReplayAppendByte(g, (c.nBatVsBowl[pa][b] & 15) * 16 + (c.nBatVsBowl[pb][b] & 15));
                 ReplayAppendByte(g, (c.nBowlVsBat[b][pa] & 15) * 16 + (c.nBowlVsBat[b][pb] & 15));
                 ReplayAppendByte(g, (c.nTeamAggression[c.nBowlSide] & 15) * 16 + (c.nTeamAggression[c.nBatSide] & 15));
@@ -107,7 +107,8 @@ void NewOver(Game& g, int nOver)
     }
     if (shown && g.nMainWidth >= 800) g.host->Refresh(PANE_AGGRESSION);
 
-    PostNextStep(g, NetworkClient(g) ? WM_CLIENTNEWBALL : WM_NEXTBALL, c.nOver);
+    // A network client bowls each ball when the server's NM_STARTDELIVERY says so.
+    if (!NetworkClient(g)) PostNextStep(g, WM_NEXTBALL, c.nOver);
 }
 
 }  // namespace ovs

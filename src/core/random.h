@@ -26,6 +26,12 @@ public:
     std::int32_t Next()
     {
         if (source_) return source_();
+        return Draw();
+    }
+
+    // One step of the generator itself, whatever source is plugged in.
+    std::int32_t Draw()
+    {
         state_ = state_ * kMultiplier + 1;
         return static_cast<std::int32_t>((state_ >> 32) & 0x7FFFFFFF);
     }

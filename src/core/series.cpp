@@ -1,4 +1,5 @@
 // The new-series checks and set-up, the start of a series and its end.
+#include "core/flow.h"
 #include "core/series.h"
 
 #include <cstdio>
@@ -167,7 +168,10 @@ std::string SeriesStandingText(const Game& g)
 
 void StartNewSeries(Game& g, int wParam)
 {
-    if (wParam == 0) {
+    if (wParam == 0 && NetworkPlay(g)) {
+        // Both copies agree the series in the network series box.
+        if (!NetworkSeriesBox(g)) return;
+    } else if (wParam == 0) {
         // The box checks and applies the series itself; cancelled or refused: no series.
         DialogRequest req;
         req.id = Dialog::NewSeries;

@@ -1,4 +1,5 @@
 // The start of a Test (and of a replayed Test) and the toss.
+#include "core/flow.h"
 #include "core/setup.h"
 
 #include <cstdio>
@@ -136,10 +137,12 @@ void StartNewTest(Game& g, int t)
 
     const bool watched = g.Watched();
     if (watched) ShowNewTestBox(g);
+    if (NetworkPlay(g)) NetworkNewTestBox(g);
     g.host->Refresh(watched ? PANE_ALL : PANE_TITLE);
     if (watched && !(g.options.wPlayOptions & 0x100)) ShowConditionsBox(g);
 
-    for (int side = 0; side < 2; ++side) {
+    if (NetworkPlay(g)) NetworkPickTeams(g);
+    for (int side = 0; side < 2 && !NetworkPlay(g); ++side) {
         int control = g.Series.nControl[side];
         bool box = control == CONTROL_HUMAN ||
                    (control == CONTROL_COMPUTER && g.Series.bPickComputerTeams == 1 && g.League.nTests != 255);
@@ -202,6 +205,20 @@ void TheToss(Game& g)
         FormatTo(text, sizeof text, "%s won the toss.\nThey have elected to %s.",
                  SquadName(g, test.nTossWinner), test.nTossWinner == c.nBatSide ? "bat" : "field");
         g.host->MessageBox(text, "The Toss", BoxButtons::Ok, BoxIcon::Information);
+        return;
+    }
+
+    if (NetworkPlay(g)) {
+        // Each copy's own side calls or chooses; the other copy is told.
+        int call = 0, coin = 0;
+        NetworkToss(g, call, coin);
+        const int winner = call == coin ? 1 : 0;
+        test.nTossWinner = winner;
+        const int field = NetworkTossChoice(g, winner);
+        c.nBatSide = field ? 1 - winner : winner;
+        c.nBowlSide = 1 - c.nBatSide;
+        ReplayAppendWord(g, winner);
+        ReplayAppendWord(g, c.nBatSide);
         return;
     }
 

@@ -53,7 +53,6 @@ void DailyWeather(Game& g)
         g.Current.nWeather = static_cast<std::int16_t>(ReplayByteIn(g, 0, 5 * WEATHER_RAIN + 4, "the weather"));
         return;
     }
-    // A network client receives the day's weather from the server instead (next issue).
     const GROUND* gr = TestGround(g);
     bool allow = g.Series.bAllowWeather == 1;
     int w[9];
@@ -89,7 +88,6 @@ void DailyWeather(Game& g)
     }
     g.Current.nWeather = static_cast<std::int16_t>(category * 5 + intensity);
     ReplayAppendByte(g, g.Current.nWeather);
-    // A network server sends the day's weather to the client here (next issue).
 }
 
 void WeatherChange(Game& g)

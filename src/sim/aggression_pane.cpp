@@ -6,8 +6,6 @@
 #include "sim/aggression.h"
 #include "sim/booking.h"
 
-#define OVS_WEAK __attribute__((weak))
-
 namespace ovs {
 
 namespace {
@@ -42,8 +40,6 @@ AggressionPaneBar PairingBar(const Game& g, bool batting, int first, int second,
 }
 
 }  // namespace
-
-OVS_WEAK void NetworkSendPaneAggression(Game&) {}
 
 AggressionPaneView AggressionPaneState(Game& g)
 {

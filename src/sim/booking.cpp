@@ -77,7 +77,7 @@ using ball::AddPoints;
 
 int DrawValue(Game& g, int n)
 {
-    // The network client's values will be taken here instead of drawn.
+    // A network client's generator gives the server's values (its random source).
     return g.rng.Below(n);
 }
 

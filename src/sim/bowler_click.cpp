@@ -6,8 +6,6 @@
 #include "core/innings.h"
 #include "core/menu.h"
 
-#define OVS_WEAK __attribute__((weak))
-
 namespace ovs {
 
 namespace {
@@ -19,9 +17,6 @@ bool InPlay(const Game& g)
 }
 
 }  // namespace
-
-// Not networked until the network code defines the real one.
-OVS_WEAK void NetworkSendPaneBowler(Game&, int) {}
 
 int BowlersPaneSlot(const Game& g, int row)
 {

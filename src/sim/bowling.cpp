@@ -155,7 +155,6 @@ void BeginOver(Game& g)
         c.nBowler = ReplayByteIn(g, 0, MAX_ELEVEN - 1, "the bowler of the over");
     else
         ReplayAppendByte(g, c.nBowler);
-    // A network server sends the bowler to its client here (next issue).
 
     int b = c.nBowler;
     if (!ValidSlot(b)) return;
@@ -229,6 +228,8 @@ void EndOfOver(Game& g, int over)
     g.host->Refresh(PANE_MATCH);
 
     if (ended) {
+        // The network client's innings ends when the server says so.
+        if (NetworkClient(g)) return;
         g.Log("Posting WM_ENDINNINGS\n");
         PostUnlessQueued(g, WM_ENDINNINGS, 0);
         return;

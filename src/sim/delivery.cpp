@@ -127,6 +127,12 @@ bool ReportBall(Game& g, int over)
     CURRENT& c = g.Current;
     c.bEndInnings = static_cast<std::int16_t>(over);
     ++c.nBallInOver;
+    if (NetworkPlay(g)) {
+        // The client tells the server it has bowled the ball; both then go on
+        // together (WM_NETWORKENDBALL), to the next ball or the over's end.
+        if (NetworkClient(g)) PostUnlessQueued(g, WM_CLIENTENDBALL, 0);
+        return false;
+    }
     if (c.nBall >= 6 || over) {
         if (!g.queue.Peek(WM_ENDOVER)) {
             g.Log("Posting WM_ENDOVER message from BowlDelivery ()  (wParam = %d)\n", static_cast<int>(c.nOver));
@@ -326,7 +332,7 @@ int DrawChance(Game& g)
         return ReportBall(g, over);
     }
 
-    // The network server empties its delivery queue here (network play).
+    if (NetworkServer(g)) NetworkBallStarts(g);
     if (PersonSide(g, c.nBatSide)) c.nBatAggression[c.nStriker] = static_cast<std::int16_t>(c.nBatVsBowl[c.nStriker][c.nBowler]);
     if (PersonSide(g, c.nBowlSide)) c.nBowlAggression[c.nBowler] = static_cast<std::int16_t>(c.nBowlVsBat[c.nBowler][c.nStriker]);
 
@@ -354,7 +360,7 @@ int DrawChance(Game& g)
         ball::ShowBall(g);
         ball::Record(g, 1);
     }
-    // The network server sends the ball's delivery data to the client here.
+    if (NetworkServer(g)) NetworkBallDone(g);
     g.Log("Ball Outcome was : %d\n", static_cast<int>(c.nOutcome));
     return ReportBall(g, over);
 }

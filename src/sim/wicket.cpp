@@ -1,4 +1,5 @@
 // The fall of a wicket: the dismissal booked, the points, the next batsman in.
+#include "core/flow.h"
 #include "core/announce.h"
 #include "core/ballbyball.h"
 #include "core/arith.h"
@@ -37,6 +38,7 @@ bool MayDeclareAtWicket(const Game& g)
 int ChooseNextBatsman(Game& g)
 {
     INNINGS& in = *g.pInnings;
+    if (NetworkPlay(g)) return NetworkNextBatsman(g);
     if (PersonSide(g, g.Current.nBatSide)) {
         DialogRequest req;
         req.id = Dialog::NewBatsman;
