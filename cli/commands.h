@@ -21,6 +21,7 @@ int CmdBench(const CliOptions& opts, const Parsed& args);   // bench: seeded Tes
 int CmdResume(const CliOptions& opts, const Parsed& args);  // resume: play the saved series to its end
 int CmdReplay(const CliOptions& opts, const Parsed& args);  // replay T: replay a Test of the saved series
 int CmdReport(const CliOptions& opts, const Parsed& args);  // report NAME: a report of the catalogue
+int CmdSite(const CliOptions& opts, const Parsed& args);    // site DIR: the series website
 int CmdView(const CliOptions& opts, const Parsed& args);    // view NAME | --list: a view as fixed-pitch text
 int CmdServe(const CliOptions& opts, const Parsed& args);    // serve: the server copy of a network series
 int CmdConnect(const CliOptions& opts, const Parsed& args);  // connect: the client copy of a network series

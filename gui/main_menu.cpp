@@ -7,6 +7,7 @@
 #include "core/menu.h"
 #include "main_window.h"
 #include "panes/panes.h"
+#include "report_files.h"
 
 namespace gui {
 
@@ -30,6 +31,12 @@ void MainWindow::BuildMenus()
     QMenu* file = bar->addMenu("&File");
     AddCommand(file, CMD_READDATA, "&Read Data");
     AddCommand(file, CMD_WRITEDATA, "&Write Data");
+    file->addSeparator();
+    // The series website: the front end's own command, offered with the series summary.
+    QAction* website = file->addAction(QString::fromUtf8("&Export Website\u2026"));
+    website->setObjectName("ExportWebsite");
+    connect(website, &QAction::triggered, this, [this] { ExportWebsite(this, g_); });
+    connect(file, &QMenu::aboutToShow, website, [this, website] { website->setEnabled(g_.commands.Enabled(CMD_RESULTS)); });
     file->addSeparator();
     AddCommand(file, CMD_EXIT, "E&xit", {QKeySequence(Qt::ALT | Qt::Key_F4)});
 

@@ -6,11 +6,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QProgressDialog>
 #include <QPushButton>
 
 #include "core/game.h"
 #include "core/host.h"
 #include "dialogs/dialog_util.h"
+#include "report/site.h"
 
 namespace gui {
 
@@ -88,6 +90,37 @@ void AddReportButtons(QDialog& d, QLayout* top, ovs::Game& g, const char* name, 
     }
     if (auto* box = qobject_cast<QBoxLayout*>(top))
         box->addLayout(row);
+}
+
+void ExportWebsite(QWidget* parent, ovs::Game& g)
+{
+    QFileDialog box(parent, "Export Website", ReportDirectory(g));
+    box.setObjectName(kWebsiteDialog);
+    box.setOption(QFileDialog::DontUseNativeDialog);
+    box.setAcceptMode(QFileDialog::AcceptSave);
+    box.setFileMode(QFileDialog::AnyFile);
+    box.setOption(QFileDialog::DontConfirmOverwrite);
+    box.setLabelText(QFileDialog::FileName, "Folder:");
+    box.setNameFilter("Folders (*)");
+    box.selectFile("website");
+    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return;
+    const std::string dir = box.selectedFiles().first().toStdString();
+
+    QProgressDialog progress("Writing the website...", QString(), 0, 1, parent);
+    progress.setWindowTitle("Export Website");
+    progress.setMinimumDuration(500);
+    std::string error;
+    const bool written = ovs::WriteSite(g, dir, error, [&progress](int done, int total) {
+        progress.setMaximum(total);
+        progress.setValue(done);
+    });
+    progress.reset();
+    if (!written) {
+        DialogMessage(g, "Unable to write the website: " + error + ".", "Writing Error", true);
+        return;
+    }
+    g.host->MessageBox("Website written to " + dir + "/index.html.", "Ovalspin - Message", ovs::BoxButtons::Ok,
+                       ovs::BoxIcon::Information);
 }
 
 }  // namespace gui

@@ -35,4 +35,10 @@ bool SaveReport(QWidget* parent, ovs::Game& g, const char* name, const ovs::Repo
 // sending it (mail_boxes.h). Print stays greyed here. Focus returns to OK (150) after a file is written.
 void AddReportButtons(QDialog& d, QLayout* top, ovs::Game& g, const char* name, const ovs::ReportParams& p);
 
+// File > Export Website...: asks for a folder (a new name in the data
+// directory by default, "website") and writes the series website there,
+// telling the user where it went or what failed.
+inline constexpr const char* kWebsiteDialog = "WebsiteFolderDialog";
+void ExportWebsite(QWidget* parent, ovs::Game& g);
+
 }  // namespace gui

@@ -55,74 +55,56 @@ std::string DismissalText(Game& g, const BAT& b, int fieldSide)
     }
 }
 
-void WriteBatting(Game& g, ReportOut& out, const INNINGS& in)
+void WriteBatting(ReportOut& out, const ScorecardInnings& c)
 {
-    const int bat = in.nBatSide, field = in.nBowlSide;
-    int listed = 0;
-    for (int k = 0; k < MAX_ELEVEN; ++k) {
-        const int s = in.nOrder[k];
-        if (!ValidSlot(s)) break;
-        const BAT& b = in.Bat[s];
-        out.Put(BatsmanName(g, bat, s), 0);
-        out.Put(DismissalText(g, b, field), 23);
-        if (b.nBowler != 255) out.Put("b " + FieldName(g, field, b.nBowler), 44);
-        out.Put(Format(" %3d", static_cast<int>(b.nRuns)), 64);
-        out.Put(Format("%3d", static_cast<int>(b.nBalls)), 70);
-        out.Put(Format("%2d", static_cast<int>(b.nFours)), 74);
-        out.Put(Format("%2d", static_cast<int>(b.nSixes)), 76);
+    for (const ScorecardBat& b : c.batting) {
+        out.Put(b.name, 0);
+        out.Put(b.howOut, 23);
+        if (!b.bowler.empty()) out.Put("b " + b.bowler, 44);
+        out.Put(Format(" %3d", b.runs), 64);
+        out.Put(Format("%3d", b.balls), 70);
+        out.Put(Format("%2d", b.fours), 74);
+        out.Put(Format("%2d", b.sixes), 76);
         out.WriteLine();
-        ++listed;
     }
-    for (int s = 0; s < MAX_ELEVEN && listed < MAX_ELEVEN; ++s) {
-        if (in.Bat[s].nHowOut != HOWOUT_DIDNOTBAT) continue;
-        out.Put(BatsmanName(g, bat, s), 0);
+    for (const std::string& name : c.didNotBat) {
+        out.Put(name, 0);
         out.WriteLine();
-        ++listed;
     }
 }
 
-void WriteTotals(ReportOut& out, const INNINGS& in)
+void WriteTotals(ReportOut& out, const ScorecardInnings& c)
 {
     out.Put("Extras", 0);
-    std::string text = Format("(byes %d   leg byes %d   no balls %d   wides %d)", static_cast<int>(in.nByes),
-                              static_cast<int>(in.nLegByes), static_cast<int>(in.nNoBalls),
-                              static_cast<int>(in.nWides));
-    out.Put(text, (LINE_WIDTH - static_cast<int>(text.size())) / 2);
-    out.Put(Format("%3d", static_cast<int>(in.nExtras)), 65);
+    out.Put(c.extras, (LINE_WIDTH - static_cast<int>(c.extras.size())) / 2);
+    out.Put(Format("%3d", c.extrasRuns), 65);
     out.WriteLine();
 
-    const int wkts = in.nWickets, balls = in.nTotalBalls;
     out.Put("Total", 0);
-    text = Format("(%d Wkt%s %s %d.%d Over%s)", wkts, wkts < 2 ? "" : "s",
-                  in.nStatus == INNINGS_DECLARED ? "Declared" : "", balls / 6, balls % 6, balls < 12 ? "" : "s");
-    out.Put(text, (LINE_WIDTH - static_cast<int>(text.size())) / 2);
-    out.Put(Format("%4d", static_cast<int>(in.nTotal)), 64);
+    out.Put(c.total, (LINE_WIDTH - static_cast<int>(c.total.size())) / 2);
+    out.Put(Format("%4d", c.totalRuns), 64);
     out.WriteLine();
 
-    out.Put(wkts == 1 ? "Fall of Wkt" : "Fall of Wkts", 0);
-    for (int w = 0; w < wkts && w < 10; ++w)
-        out.Put(Format("%d", static_cast<int>(in.Fow[w].nScore)), 16 + 5 * w);
+    out.Put(c.fallOfWickets.size() == 1 ? "Fall of Wkt" : "Fall of Wkts", 0);
+    for (std::size_t w = 0; w < c.fallOfWickets.size(); ++w)
+        out.Put(Format("%d", c.fallOfWickets[w]), 16 + 5 * static_cast<int>(w));
     out.WriteLine();
 }
 
-void WriteBowling(Game& g, ReportOut& out, const INNINGS& in)
+void WriteBowling(ReportOut& out, const ScorecardInnings& c)
 {
-    for (int k = 0; k < 10; ++k) {
-        const int s = in.nBowlers[k];
-        if (!ValidSlot(s)) break;
-        const BOWL& b = in.Bowl[s];
-        out.Put(FieldName(g, in.nBowlSide, s), 0);
-        out.Put(Format("%3d", b.nBalls / 6), 23);
-        if (b.nBalls % 6) out.Put(Format(".%d", b.nBalls % 6), 26);
-        out.Put(Format("%2d", static_cast<int>(b.nMaidens)), 30);
-        out.Put(Format("%3d", static_cast<int>(b.nRuns)), 34);
-        out.Put(Format("%2d", static_cast<int>(b.nWickets)), 39);
-        out.Put(Format("%2d", static_cast<int>(b.nNoBalls)), 44);
-        out.Put(Format("%2d", static_cast<int>(b.nWides)), 47);
+    for (const ScorecardBowl& b : c.bowling) {
+        out.Put(b.name, 0);
+        out.Put(Format("%3d", b.balls / 6), 23);
+        if (b.balls % 6) out.Put(Format(".%d", b.balls % 6), 26);
+        out.Put(Format("%2d", b.maidens), 30);
+        out.Put(Format("%3d", b.runs), 34);
+        out.Put(Format("%2d", b.wickets), 39);
+        out.Put(Format("%2d", b.noBalls), 44);
+        out.Put(Format("%2d", b.wides), 47);
         out.WriteLine();
     }
 }
-
 
 bool FollowedOn(const TEST& t)
 {
@@ -138,6 +120,41 @@ std::string GroundName(const Game& g, int test)
     return std::string(g.db.grounds[gr].szName, strnlen(g.db.grounds[gr].szName, sizeof g.db.grounds[gr].szName));
 }
 
+// An innings of the Test read through pTest, as a scorecard.
+ScorecardInnings InningsCard(Game& g, const TEST& t, int innings)
+{
+    const INNINGS& in = t.Innings[innings];
+    const int bat = in.nBatSide, field = in.nBowlSide;
+    ScorecardInnings c;
+    c.title = SquadName(g, bat) + (innings < 2 ? " 1st" : " 2nd") + " Innings";
+    if (innings == 2 && FollowedOn(t)) c.title += " Following On";
+    for (int k = 0; k < MAX_ELEVEN; ++k) {
+        const int s = in.nOrder[k];
+        if (!ValidSlot(s)) break;
+        const BAT& b = in.Bat[s];
+        c.batting.push_back({BatsmanName(g, bat, s), DismissalText(g, b, field),
+                             b.nBowler != 255 ? FieldName(g, field, b.nBowler) : "", b.nRuns, b.nBalls, b.nFours,
+                             b.nSixes});
+    }
+    for (int s = 0; s < MAX_ELEVEN && c.batting.size() + c.didNotBat.size() < MAX_ELEVEN; ++s)
+        if (in.Bat[s].nHowOut == HOWOUT_DIDNOTBAT) c.didNotBat.push_back(BatsmanName(g, bat, s));
+    c.extras = Format("(byes %d   leg byes %d   no balls %d   wides %d)", static_cast<int>(in.nByes),
+                      static_cast<int>(in.nLegByes), static_cast<int>(in.nNoBalls), static_cast<int>(in.nWides));
+    c.extrasRuns = in.nExtras;
+    const int wkts = in.nWickets, balls = in.nTotalBalls;
+    c.total = Format("(%d Wkt%s %s %d.%d Over%s)", wkts, wkts < 2 ? "" : "s",
+                     in.nStatus == INNINGS_DECLARED ? "Declared" : "", balls / 6, balls % 6, balls < 12 ? "" : "s");
+    c.totalRuns = in.nTotal;
+    for (int w = 0; w < wkts && w < 10; ++w) c.fallOfWickets.push_back(in.Fow[w].nScore);
+    for (int k = 0; k < 10; ++k) {
+        const int s = in.nBowlers[k];
+        if (!ValidSlot(s)) break;
+        const BOWL& b = in.Bowl[s];
+        c.bowling.push_back({FieldName(g, field, s), b.nBalls, b.nMaidens, b.nRuns, b.nWickets, b.nNoBalls, b.nWides});
+    }
+    return c;
+}
+
 void WriteInnings(Game& g, ReportOut& out, int test, int innings)
 {
     if (test < 0 || test >= MAX_TESTS || innings < 0 || innings > 3) return;
@@ -145,19 +162,18 @@ void WriteInnings(Game& g, ReportOut& out, int test, int innings)
     const TEST& t = *g.pTest;
     const INNINGS& in = t.Innings[innings];
     if (in.nTotalBalls <= 0 || in.nBatSide < 0 || in.nBatSide > 1) return;
+    const ScorecardInnings c = InningsCard(g, t, innings);
     LineClear(out.text());
     out.Blank();
-    std::string title = SquadName(g, in.nBatSide) + (innings < 2 ? " 1st" : " 2nd") + " Innings";
-    if (innings == 2 && FollowedOn(t)) title += " Following On";
-    out.SubTitle(title);
+    out.SubTitle(c.title);
     out.Blank();
     out.BlockStart();
-    WriteBatting(g, out, in);
-    WriteTotals(out, in);
+    WriteBatting(out, c);
+    WriteTotals(out, c);
     out.BlockEnd();
     out.Blank();
     out.BlockStart();
-    WriteBowling(g, out, in);
+    WriteBowling(out, c);
     out.BlockEnd();
     out.Blank();
 }
@@ -252,6 +268,19 @@ void WriteSeriesSummaryReport(Game& g, ReportOut& out, const ReportParams&)
     out.Title(SeriesStandingText(g));
     out.Blank(2);
     for (int side = 0; side < 2; ++side) WriteSeriesAverages(g, out, side);
+}
+
+std::vector<ScorecardInnings> Scorecard(Game& g, int test)
+{
+    std::vector<ScorecardInnings> cards;
+    if (test < 0 || test >= MAX_TESTS) return cards;
+    TestInPlay inPlay(g, test);
+    for (int i = 0; i < MAX_INNINGS; ++i) {
+        const INNINGS& in = g.pTest->Innings[i];
+        if (in.nTotalBalls <= 0 || in.nBatSide < 0 || in.nBatSide > 1) continue;
+        cards.push_back(InningsCard(g, *g.pTest, i));
+    }
+    return cards;
 }
 
 void WriteInningsScoreboard(Game& g, TextOutput& out, int test, int innings)

@@ -1,6 +1,8 @@
 // The File and HTML buttons of the report boxes on the offscreen platform:
 // the file box they open (its directory, filters and default name), the file
 // written where the user answered, and a file that cannot be written.
+#include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QPushButton>
@@ -57,6 +59,7 @@ private slots:
     void seriesSummaryRowAndSeriesButtonsWriteTheirFiles();
     void averagesAndScoreboardBoxesWriteTheirReports();
     void aFileThatCannotBeWrittenIsReported();
+    void exportWebsiteFromTheFileMenuWritesThePages();
 };
 
 namespace {
@@ -183,6 +186,35 @@ void ReportFilesTest::aFileThatCannotBeWrittenIsReported()
     QCOMPARE(QString::fromStdString(box.caption), QString("Writing Error"));
     QVERIFY2(QString::fromStdString(box.text).contains(missing), box.text.c_str());
     QVERIFY(!QFile::exists(missing));
+}
+
+void ReportFilesTest::exportWebsiteFromTheFileMenuWritesThePages()
+{
+    guitest::GuiSession s;
+    QVERIFY(s.Started());
+    ovs::Game& g = s.g();
+    DrawnFirstTest(g);
+    const QString folder = s.DataDir() + "/web";
+    QString offered;
+    OnDialog(gui::kWebsiteDialog, [&](QDialog* d) {
+        auto* box = qobject_cast<QFileDialog*>(d);
+        QVERIFY(box);
+        offered = box->selectedFiles().value(0);
+        box->selectFile(folder);
+        d->done(QDialog::Accepted);
+    });
+    QAction* action = s.window().findChild<QAction*>("ExportWebsite");
+    QVERIFY(action);
+    QVERIFY(action->text().startsWith("&Export Website"));
+    const std::size_t before = s.host().boxes.size();
+    action->trigger();
+    QCOMPARE(offered.section('/', -1), QString("website"));
+    QVERIFY(QFile::exists(folder + "/index.html"));
+    QVERIFY(QFile::exists(folder + "/test-1.html"));
+    QVERIFY(!QFile::exists(folder + "/test-2.html"));
+    QVERIFY(Read(folder + "/index.html").contains("<a href=\"test-1.html\">1st Test"));
+    QCOMPARE(s.host().boxes.size(), before + 1);
+    QCOMPARE(QString::fromStdString(s.host().boxes.back().text), "Website written to " + folder + "/index.html.");
 }
 
 QTEST_MAIN(ReportFilesTest)
