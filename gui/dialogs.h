@@ -6,6 +6,8 @@
 // to choose). Information boxes return true once shown.
 #pragma once
 
+#include <string>
+
 #include "core/host.h"
 
 class QWidget;
@@ -22,8 +24,15 @@ bool RunPlayDialog(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
 
 // "New Series": checks and sets up the series itself on OK (Dialog::NewSeries).
 bool RunNewSeriesBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
-// "Get Squad": the squad chooser; the chosen squad index, or -1.
+// "Get Squad", "Get Player", "Get Ground": the choosers other boxes use; the
+// chosen store index, or -1 (the caller keeps its choice).
 int RunGetSquadBox(QWidget* parent, ovs::Game& g, int current);
+int RunGetPlayerBox(QWidget* parent, ovs::Game& g, int current);
+int RunGetGroundBox(QWidget* parent, ovs::Game& g, int current);
+// A view of the catalogue (report/view_tables.h, by name) in its box, opened
+// with `arg` as the view takes it; a details view given -1 shows its first
+// entry and offers the others in its combo box.
+void RunViewBox(QWidget* parent, ovs::Game& g, const std::string& name, int arg);
 // "Pick Team" for req.side: fills the side's eleven in the match state.
 bool RunPickTeamBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
 // The away side's call: result 0 heads, 1 tails.

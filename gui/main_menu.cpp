@@ -5,6 +5,7 @@
 
 #include "core/game.h"
 #include "core/menu.h"
+#include "report/view_tables.h"
 #include "main_window.h"
 #include "panes/panes.h"
 #include "report_files.h"
@@ -67,13 +68,7 @@ void MainWindow::BuildMenus()
     AddCommand(details, CMD_PLAYERDETAILS, "&Player Details", {QKeySequence(Qt::CTRL | Qt::Key_P)});
     AddCommand(details, CMD_GROUNDDETAILS, "&Ground Details", {QKeySequence(Qt::CTRL | Qt::Key_G)});
 
-    QMenu* records = bar->addMenu("&Records");
-    AddCommand(records, CMD_RECORDS_ALL, "&All Records");
-    records->addSeparator();
-    AddCommand(records, CMD_RECORDS_BATTING, "&Batting Records");
-    AddCommand(records, CMD_RECORDS_BOWLING, "B&owling Records");
-    AddCommand(records, CMD_RECORDS_FIELDING, "&Fielding Records");
-    AddCommand(records, CMD_RECORDS_POINTS, "&Points Records");
+    BuildRecordsMenu(bar->addMenu("&Records"));
 
     QMenu* league = bar->addMenu("&League");
     AddCommand(league, CMD_NEWLEAGUE, "Start New &League", {QKeySequence(Qt::CTRL | Qt::Key_L)});
@@ -101,6 +96,40 @@ void MainWindow::BuildMenus()
     for (QAction* a : std::as_const(actions_)) {
         a->setShortcutContext(Qt::WindowShortcut);
         addAction(a);
+    }
+}
+
+// Every record table: the whole lot, a group in turn, or one table from the
+// group's submenu (each titled as its view).
+void MainWindow::BuildRecordsMenu(QMenu* records)
+{
+    records->setObjectName("RecordsMenu");
+    AddCommand(records, CMD_RECORDS_ALL, "&All Records");
+    records->addSeparator();
+    struct Group {
+        const char* title;
+        int all;          // the group in turn
+        int first, last;  // its tables
+        const char* allText;
+    };
+    const Group groups[] = {{"&Batting", CMD_RECORDS_BATTING, 1620, 1629, "All &Batting Records"},
+                            {"B&owling", CMD_RECORDS_BOWLING, 1630, 1636, "All B&owling Records"},
+                            {"&Fielding", CMD_RECORDS_FIELDING, 1640, 1647, "All &Fielding Records"},
+                            {"&Points", CMD_RECORDS_POINTS, 1651, 1654, "All &Points Records"},
+                            {"&Ratings", 0, 1610, 1615, nullptr}};
+    for (const Group& grp : groups) {
+        QMenu* sub = records->addMenu(grp.title);
+        if (grp.all) {
+            AddCommand(sub, grp.all, grp.allText);
+            sub->addSeparator();
+        }
+        for (int id = grp.first; id <= grp.last; ++id) {
+            const std::vector<std::string> views = RecordsCommandViews(id);
+            if (views.empty()) continue;
+            // The ten stands open in a row under one entry.
+            const std::string text = id == 1624 ? "Highest Wicket Stands" : FindView(views[0])->title;
+            AddCommand(sub, id, QString::fromStdString(text).replace("&", "&&"));
+        }
     }
 }
 

@@ -84,6 +84,7 @@ protected:
 
 private:
     void BuildMenus();
+    void BuildRecordsMenu(QMenu* records);
     QAction* AddCommand(QMenu* menu, int id, const QString& text, const QList<QKeySequence>& keys = {});
     void PumpStep();
     void LayoutPanes();

@@ -1,5 +1,7 @@
 // The File and HTML buttons of the report boxes.
 #include "report_files.h"
+
+#include "report_actions.h"
 #include "mail_boxes.h"
 
 #include <QDialog>
@@ -69,27 +71,9 @@ bool SaveReport(QWidget* parent, ovs::Game& g, const char* name, const ovs::Repo
 void AddReportButtons(QDialog& d, QLayout* top, ovs::Game& g, const char* name, const ovs::ReportParams& p)
 {
     auto* row = new QHBoxLayout;
-    const char* const labels[] = {"Print", "File", "Mail", "HTML"};
-    for (int k = 0; k < 4; ++k) {
-        auto* b = new QPushButton(labels[k], &d);
-        b->setObjectName(QString("ctl%1").arg(152 + k));
-        b->setAutoDefault(false);
-        const bool file = k == 1, mail = k == 2, html = k == 3;
-        b->setEnabled(file || mail || html);
-        if (mail)
-            QObject::connect(b, &QPushButton::clicked, &d, [&d, &g, name, p] {
-                MailReport(&d, g, name, p);
-                if (auto* ok = d.findChild<QPushButton*>("ctl150")) ok->setFocus();
-            });
-        if (file || html)
-            QObject::connect(b, &QPushButton::clicked, &d, [&d, &g, name, p, html] {
-                SaveReport(&d, g, name, p, html);
-                if (auto* ok = d.findChild<QPushButton*>("ctl150")) ok->setFocus();
-            });
-        row->addWidget(b);
-    }
-    if (auto* box = qobject_cast<QBoxLayout*>(top))
-        box->addLayout(row);
+    const ReportRef ref{name, p};
+    gui::AddReportButtons(d, row, g, [ref] { return ref; });
+    if (auto* box = qobject_cast<QBoxLayout*>(top)) box->addLayout(row);
 }
 
 void ExportWebsite(QWidget* parent, ovs::Game& g)

@@ -30,9 +30,8 @@ QString ChooseReportFile(QWidget* parent, const ovs::Game& g, const std::string&
 // True when a file was written.
 bool SaveReport(QWidget* parent, ovs::Game& g, const char* name, const ovs::ReportParams& p, bool html);
 
-// The box's row of report buttons: "Print" (152), "File" (153), "Mail" (154)
-// and "HTML" (155), File and HTML writing report `name` with `p`, Mail
-// sending it (mail_boxes.h). Print stays greyed here. Focus returns to OK (150) after a file is written.
+// The box's row of report buttons for report `name` with `p`, which never
+// change while the box is open (report_actions.h decides what each does).
 void AddReportButtons(QDialog& d, QLayout* top, ovs::Game& g, const char* name, const ovs::ReportParams& p);
 
 // File > Export Website...: asks for a folder (a new name in the data

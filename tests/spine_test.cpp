@@ -323,12 +323,37 @@ TEST(SpineMenu, CommandsNotBuiltSayTheyAreNotAvailable)
 {
     TestHost host;
     Game g(host);
-    for (int id : {int(CMD_BATAVERAGES), int(CMD_NEWLEAGUE), int(CMD_NETSERVER), 1623, int(CMD_DISPLAYOPTIONS)}) {
+    for (int id : {int(CMD_NEWLEAGUE), int(CMD_NETSERVER), int(CMD_DISPLAYOPTIONS)}) {
         host.ClearRecord();
         ControlMenu(g, id);
         ASSERT_EQ(host.boxes.size(), 1u) << id;
         EXPECT_EQ(host.boxes[0].caption, "Ovalspin - Message");
     }
+    EXPECT_TRUE(g.queue.Empty());
+}
+
+TEST(SpineMenu, RecordsAveragesAndDetailsCommandsOpenTheirViews)
+{
+    TestHost host;
+    Game g(host);
+    auto opened = [&](int id) {
+        host.dialogsRun.clear();
+        ControlMenu(g, id);
+        std::vector<std::string> names;
+        for (const DialogRequest& r : host.dialogsRun) {
+            EXPECT_EQ(r.id, Dialog::View) << id;
+            names.push_back(r.text + (r.side >= 0 ? "/" + std::to_string(r.side) : ""));
+        }
+        EXPECT_TRUE(host.boxes.empty()) << id;
+        return names;
+    };
+    EXPECT_EQ(opened(1623), std::vector<std::string>{"most-runs-series"});
+    EXPECT_EQ(opened(1624).size(), 10u);
+    EXPECT_EQ(opened(CMD_RECORDS_POINTS),
+              (std::vector<std::string>{"most-points-test", "most-points-series", "most-points", "best-points-average"}));
+    EXPECT_EQ(opened(CMD_BATAVERAGES),
+              (std::vector<std::string>{"series-batting-averages/0", "series-batting-averages/1"}));
+    EXPECT_EQ(opened(CMD_PLAYERDETAILS), std::vector<std::string>{"player-details"});
     EXPECT_TRUE(g.queue.Empty());
 }
 

@@ -46,6 +46,15 @@ QSize ColumnCanvas::minimumSizeHint() const
     return {columns_ * fm.averageCharWidth() + 8, rows_ * fm.height() + 8};
 }
 
+void ColumnCanvas::SetGrid(int columns, int rows)
+{
+    columns_ = columns > 0 ? columns : 1;
+    rows_ = rows;
+    setMinimumHeight(sizeHint().height());
+    updateGeometry();
+    update();
+}
+
 void ColumnCanvas::Add(double col, double row, CellText::Align align, const QString& text)
 {
     cells_.push_back({col, row, align, text});

@@ -13,6 +13,7 @@
 namespace ovs {
 struct Game;
 enum class SquadAverages;
+struct ViewTable;
 }
 
 namespace gui {
@@ -46,6 +47,9 @@ class ColumnCanvas : public QWidget {
 public:
     ColumnCanvas(int columns, int rows, QWidget* parent = nullptr);
     void Clear() { cells_.clear(); update(); }
+    // A new number of columns and rows (the height it asks for follows; the
+    // width is the owner's to set).
+    void SetGrid(int columns, int rows);
     void Add(double col, double row, CellText::Align align, const QString& text);
     const std::vector<CellText>& Cells() const { return cells_; }
     // All texts, row by row, for tests.
@@ -74,10 +78,10 @@ public:
 void FillTestRating(const ovs::Game& g, ColumnCanvas& canvas);
 void FillScoreboard(ovs::Game& g, ColumnCanvas& canvas, QString* title);
 
-// The squad averages views (also used by tests): the title ("Series Batting
-// Averages - %s" ...) and the table; the number of member rows filled.
-QString SquadAveragesTitle(const ovs::Game& g, ovs::SquadAverages kind, int mode, int teamOrSquad);
-int FillSquadAverages(const ovs::Game& g, ovs::SquadAverages kind, int mode, int teamOrSquad, ColumnCanvas& canvas);
+// A view's table in a canvas, as its box paints it (also used by tests):
+// the headings on rows 0 and 1, the table's rows from row 3 (a form's from
+// row 0). Returns the number of table rows.
+int FillViewCanvas(const ovs::ViewTable& t, ColumnCanvas& canvas);
 
 // The stock look of our dialogs: light grey, fixed size.
 void StyleDialog(QDialog& d, const QString& title);

@@ -24,6 +24,7 @@ bool RunPlayDialog(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
     case D::TestRating: return RunTestRatingBox(parent, g, req);
     case D::SeriesSummary: return RunSeriesSummaryBox(parent, g, req);
     case D::Scoreboard: return RunScoreboardBox(parent, g, req);
+    case D::View: RunViewBox(parent, g, req.text, req.side); return true;
     case D::About: return false;
     }
     return false;

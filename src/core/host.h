@@ -54,6 +54,7 @@ enum class Dialog {
     TestRating,       // the performance points box (information)
     SeriesSummary,    // the series summary box: result 100 + t replays Test t
     Scoreboard,       // the scoreboard box (information)
+    View,             // a view of the database or the series: `text` its name, `side` its argument
     About,
 };
 

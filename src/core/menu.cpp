@@ -8,6 +8,7 @@
 #include "core/innings.h"
 #include "core/messages.h"
 #include "data/files.h"
+#include "report/view_tables.h"
 #include "sim/aggression.h"
 
 namespace ovs {
@@ -76,6 +77,22 @@ void ShowResults(Game& g, long lParam)
     SetReplayFlag(g, 16385);
     CloseLeagueBoxes(g);
     g.queue.Post(WM_REPLAYTEST, r - 100);
+}
+
+// A view of report/view_tables.h, by name; a front end that shows none declines.
+void OpenView(Game& g, const std::string& name, int arg)
+{
+    DialogRequest req;
+    req.id = Dialog::View;
+    req.text = name;
+    req.side = arg;
+    g.host->RunDialog(req);
+}
+
+// 1202..1204: the series averages of both sides in turn, home first.
+void SeriesAverages(Game& g, const char* name)
+{
+    for (int side = 0; side < 2; ++side) OpenView(g, name, side);
 }
 
 }  // namespace
@@ -171,11 +188,23 @@ void ControlMenu(Game& g, int command, long lParam)
         return;
     }
     case CMD_BATAVERAGES:
+        SeriesAverages(g, "series-batting-averages");
+        return;
     case CMD_BOWLAVERAGES:
+        SeriesAverages(g, "series-bowling-averages");
+        return;
     case CMD_POINTSAVERAGES:
+        SeriesAverages(g, "series-points-averages");
+        return;
     case CMD_SQUADDETAILS:
+        OpenView(g, "squad-details", -1);
+        return;
     case CMD_PLAYERDETAILS:
+        OpenView(g, "player-details", -1);
+        return;
     case CMD_GROUNDDETAILS:
+        OpenView(g, "ground-details", -1);
+        return;
     case CMD_HELPONHELP:
     case CMD_HELPINDEX:
     case CMD_NEWLEAGUE:
@@ -191,7 +220,8 @@ void ControlMenu(Game& g, int command, long lParam)
         NotAvailable(g);
         return;
     default:
-        if (IsRecordsCommand(command)) NotAvailable(g);
+        // 1601 opens every table in turn, 1602..1605 a group, the others one.
+        for (const std::string& name : RecordsCommandViews(command)) OpenView(g, name, -1);
         return;
     }
 }
