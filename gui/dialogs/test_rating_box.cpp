@@ -17,6 +17,10 @@ namespace {
 // Points are kept unsigned but mean signed 16-bit values.
 int Signed(unsigned v) { return static_cast<std::int16_t>(v); }
 
+// Two rows of headings and eleven players, then two of the note on rounding.
+constexpr double kRatingNoteRow = 13;
+constexpr int kRatingRows = 15;
+
 }  // namespace
 
 // The texts of the box, also used by the tests.
@@ -37,12 +41,22 @@ void FillTestRating(const ovs::Game& g, ColumnCanvas& canvas)
             const int bat = Signed(t.nBatPoints[slot][side]);
             const int bowl = Signed(t.nBowlPoints[slot][side]);
             const int field = Signed(t.nFieldPoints[slot][side]);
+            // Each column is rounded down on its own and the total once, from
+            // the unrounded points, so a total may exceed the sum of its
+            // columns by one or two (658 + 0 + 521 makes 1180 when the
+            // batting points are 599 and the fielding 745). The series and
+            // career figures round the batting points before adding
+            // (TestPoints), which is why they can be one lower than this total.
             const int shown[4] = {static_cast<int>(bat * 1.1), static_cast<int>(bowl * 1.1),
                                   static_cast<int>(field * 0.7),
                                   static_cast<int>(bat * 1.1 + bowl * 1.1 + field * 0.7)};
             for (int k = 0; k < 4; ++k) canvas.Add(cols[side][k], row, CellText::Right, QString::number(shown[k]));
         }
     }
+    canvas.Add(1, kRatingNoteRow, CellText::Left,
+               "Each column is rounded down; Total is rounded once, from the unrounded points.");
+    canvas.Add(1, kRatingNoteRow + 1, CellText::Left,
+               "The series figures round Bat first, so their totals can be one lower.");
 }
 
 bool RunTestRatingBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& /*req*/)
@@ -51,7 +65,7 @@ bool RunTestRatingBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& /*req*/
     d.setObjectName("TestRatingBox");
     StyleDialog(d, "Test Performance Points");
     auto* top = new QVBoxLayout(&d);
-    auto* canvas = new ColumnCanvas(86, 13, &d);
+    auto* canvas = new ColumnCanvas(86, kRatingRows, &d);
     canvas->setObjectName("canvas");
     FillTestRating(g, *canvas);
     top->addWidget(canvas);

@@ -63,7 +63,9 @@ float BattingAverage(const AVERAGE_BAT& a);
 float BowlingAverage(const AVERAGE_BOWL& a);
 
 // Performance points of a Test from the three stored (signed) values:
-// trunc(trunc(bat x 1.1) + bowl x 1.1 + field x 0.7).
+// trunc(trunc(bat x 1.1) + bowl x 1.1 + field x 0.7). The batting part is
+// rounded down before the sum; the Test Performance Points box rounds its
+// total once from the unrounded parts, so the two may differ by one.
 int TestPoints(int bat, int bowl, int field);
 // The performance points of a slot of the Test, from its three points arrays.
 int TestPoints(const TEST& test, int side, int slot);
