@@ -18,6 +18,11 @@ namespace {
 
 const char* InningsWord(int n) { return n < 2 ? "1st" : "2nd"; }
 
+// The card's rows: a heading, eleven batsmen, extras, total, the fall of
+// wickets, a heading and ten bowlers, then the Test so far on two rows.
+constexpr int kSummaryRow = 27;
+constexpr int kScoreboardRows = kSummaryRow + 2;
+
 QString Fmt(const char* format, int a)
 {
     char buf[128];
@@ -78,7 +83,12 @@ void FillScoreboard(ovs::Game& g, ColumnCanvas& cv, QString* title)
     if (title) *title = ScoreboardTitle(g);
     using A = CellText;
 
-    double row = 0;
+    // Headings over the figures, a row above the batsmen and above the bowlers.
+    cv.Add(77, 0, A::Right, "R");
+    cv.Add(82, 0, A::Right, "B");
+    cv.Add(85, 0, A::Right, "4s");
+    cv.Add(87, 0, A::Right, "6s");
+    double row = 1;
     for (int pos = 0; pos < ovs::MAX_ELEVEN && in.nOrder[pos] >= 0; ++pos, ++row) {
         const int slot = in.nOrder[pos];
         if (slot >= ovs::MAX_ELEVEN) break;
@@ -126,6 +136,12 @@ void FillScoreboard(ovs::Game& g, ColumnCanvas& cv, QString* title)
     for (int w = 0; w < wkts && w < 10; ++w) cv.Add(5 * w + 24, row, A::Centre, QString::number(static_cast<int>(in.Fow[w].nScore)));
 
     row += 1.5;
+    const struct {
+        double col;
+        const char* text;
+    } kBowlingHeads[] = {{30, "O"}, {36, "M"}, {42, "R"}, {47, "W"}, {55, "NB"}, {60, "Wd"}};
+    for (const auto& h : kBowlingHeads) cv.Add(h.col, row, A::Right, h.text);
+    ++row;
     for (int i = 0; i < 10 && in.nBowlers[i] >= 0 && in.nBowlers[i] < ovs::MAX_ELEVEN; ++i, ++row) {
         const int slot = in.nBowlers[i];
         const ovs::BOWL& b = in.Bowl[slot];
@@ -139,7 +155,7 @@ void FillScoreboard(ovs::Game& g, ColumnCanvas& cv, QString* title)
         cv.Add(60, row, A::Right, QString::number(static_cast<int>(b.nWides)));
     }
 
-    // The Test so far on rows 24 and 25.
+    // The Test so far on the last two rows, below the tenth bowler.
     const int n = g.Current.nInnings;
     auto figures = [&](int i) {
         const ovs::INNINGS& x = g.pTest->Innings[i];
@@ -148,23 +164,23 @@ void FillScoreboard(ovs::Game& g, ColumnCanvas& cv, QString* title)
     };
     auto squad = [&](int i) { return Q(ovs::SquadName(g, g.pTest->Innings[i].nBatSide)); };
     if (n >= 1) {
-        cv.Add(1, 24, A::Left, "1st Inns.");
-        cv.Add(11, 24, A::Left, squad(0));
-        cv.Add(35, 24, A::Right, figures(0));
+        cv.Add(1, kSummaryRow, A::Left, "1st Inns.");
+        cv.Add(11, kSummaryRow, A::Left, squad(0));
+        cv.Add(35, kSummaryRow, A::Right, figures(0));
     }
     if (n >= 2) {
-        cv.Add(11, 25, A::Left, squad(1));
-        cv.Add(35, 25, A::Right, figures(1));
+        cv.Add(11, kSummaryRow + 1, A::Left, squad(1));
+        cv.Add(35, kSummaryRow + 1, A::Right, figures(1));
     }
     if (n >= 3) {
-        cv.Add(53, 24, A::Left, "2nd Inns.");
-        cv.Add(63, 24, A::Left, squad(2));
-        cv.Add(87, 24, A::Right, figures(2));
+        cv.Add(53, kSummaryRow, A::Left, "2nd Inns.");
+        cv.Add(63, kSummaryRow, A::Left, squad(2));
+        cv.Add(87, kSummaryRow, A::Right, figures(2));
     }
     if (g.Current.nTarget > 0) {
-        cv.Add(53, 25, A::Left, "Target");
-        cv.Add(63, 25, A::Left, squad(3));
-        cv.Add(87, 25, A::Right, QString::number(static_cast<int>(g.Current.nTarget)));
+        cv.Add(53, kSummaryRow + 1, A::Left, "Target");
+        cv.Add(63, kSummaryRow + 1, A::Left, squad(3));
+        cv.Add(87, kSummaryRow + 1, A::Right, QString::number(static_cast<int>(g.Current.nTarget)));
     }
 }
 
@@ -176,7 +192,7 @@ bool RunScoreboardBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& /*req*/
     QDialog d(parent);
     d.setObjectName("ScoreboardBox");
     auto* top = new QVBoxLayout(&d);
-    auto* canvas = new ColumnCanvas(88, 26, &d);
+    auto* canvas = new ColumnCanvas(88, kScoreboardRows, &d);
     canvas->setObjectName("canvas");
     QString title;
     FillScoreboard(g, *canvas, &title);

@@ -12,6 +12,7 @@
 #include "core/innings.h"
 #include "core/series.h"
 #include "data/statistics.h"
+#include "dialog_kit.h"
 #include "dialog_util.h"
 #include "dialogs.h"
 #include "mail_boxes.h"
@@ -94,6 +95,12 @@ bool RunSeriesSummaryBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
             auto* b = new QPushButton(labels[k], &d);
             b->setObjectName(QString("ctl%1").arg(300 + 100 * k + t));
             if (k > 0) b->setMaximumWidth(28);
+            static const char* const kWhat[] = {"View the scoreboards and points of the %1",
+                                                "Print the scoreboard of the %1",
+                                                "Write the scoreboard of the %1 to a text file",
+                                                "Mail the scoreboard of the %1",
+                                                "Write the scoreboard of the %1 as an HTML page"};
+            LabelIconButton(b, QString(kWhat[k]).arg(Q(Ordinal(t + 1) + " Test")));
             b->setVisible(!unplayed && (k == 0 || !inPlay));
             // Printing is not offered from here yet.
             b->setEnabled(k != 1);

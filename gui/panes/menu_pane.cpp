@@ -1,5 +1,8 @@
 // The menu pane: the seven captain's buttons and the five condition pictures.
+#include <QAction>
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QToolTip>
 #include <QPainter>
 
 #include "core/conditions.h"
@@ -24,6 +27,35 @@ const ToolbarButton* const kButtons = kToolbarButtons;
 MenuPane::MenuPane(MainWindow& w, QWidget* parent) : PaneBase(w, parent, "MenuClass", kStock)
 {
     setMouseTracking(false);
+    setAccessibleName("Captain's buttons");
+    setAccessibleDescription("Batting, bowling and team aggression, new bowler, declare, scoreboard and next over "
+                             "(keys 1 to 7); then the ball, pitch, bounce, outfield and weather");
+}
+
+bool MenuPane::event(QEvent* e)
+{
+    if (e->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(e);
+        const QString tip = ToolTipAt(help->pos());
+        if (tip.isEmpty()) QToolTip::hideText();
+        else QToolTip::showText(help->globalPos(), tip, this);
+        return true;
+    }
+    return PaneBase::event(e);
+}
+
+QString MenuPane::ToolTipAt(QPoint pos) const
+{
+    if (pos.x() >= width() - 160 && pos.x() < width() && pos.y() >= 0 && pos.y() < 32) {
+        static const char* const kPictures[5] = {"Ball", "Pitch", "Bounce", "Outfield", "Weather"};
+        return QString("%1: click for the playing conditions").arg(kPictures[(pos.x() - (width() - 160)) / 32]);
+    }
+    const int b = ButtonAt(pos);
+    const QAction* a = b >= 0 ? w_.Action(kButtons[b].command) : nullptr;
+    if (!a) return QString();
+    QString tip = a->text().remove('&');
+    if (!a->shortcut().isEmpty()) tip += " (" + a->shortcut().toString(QKeySequence::NativeText) + ")";
+    return tip;
 }
 
 int MenuPane::ButtonAt(QPoint pos) const

@@ -35,8 +35,11 @@ public:
     int ButtonAt(QPoint pos) const;
     // 0 normal, 1 greyed, 2 selected.
     int ButtonState(int button) const;
+    // The tooltip of the button or picture at `pos` ("" for none).
+    QString ToolTipAt(QPoint pos) const;
 
 protected:
+    bool event(QEvent* e) override;
     void Paint(QPainter& p) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;

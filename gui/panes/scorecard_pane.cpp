@@ -34,14 +34,14 @@ void ScorecardPane::Paint(QPainter& p)
     const int cw = p.fontMetrics().averageCharWidth();
     const int col = 5 * cw;
     const int runsX = wide ? right - 3 * col : right;
+    p.setPen(QColor(64, 64, 64));
+    TextRight(p, runsX, y, "R");
     if (wide) {
-        p.setPen(QColor(64, 64, 64));
-        TextRight(p, runsX, y, "R");
         TextRight(p, right - 2 * col, y, "B");
         TextRight(p, right - col, y, "4s");
         TextRight(p, right, y, "6s");
-        y += L;
     }
+    y += L;
     for (int pos = 0; pos < MAX_ELEVEN; ++pos) {
         const int slot = in->nOrder[pos];
         if (slot < 0 || slot >= MAX_ELEVEN) break;
