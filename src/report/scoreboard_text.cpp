@@ -60,7 +60,7 @@ void WriteBatting(ReportOut& out, const ScorecardInnings& c)
     for (const ScorecardBat& b : c.batting) {
         out.Put(b.name, 0);
         out.Put(b.howOut, 23);
-        if (!b.bowler.empty()) out.Put("b " + b.bowler, 44);
+        if (b.hasBowler) out.Put("b " + b.bowler, 44);
         out.Put(Format(" %3d", b.runs), 64);
         out.Put(Format("%3d", b.balls), 70);
         out.Put(Format("%2d", b.fours), 74);
@@ -132,9 +132,9 @@ ScorecardInnings InningsCard(Game& g, const TEST& t, int innings)
         const int s = in.nOrder[k];
         if (!ValidSlot(s)) break;
         const BAT& b = in.Bat[s];
-        c.batting.push_back({BatsmanName(g, bat, s), DismissalText(g, b, field),
-                             b.nBowler != 255 ? FieldName(g, field, b.nBowler) : "", b.nRuns, b.nBalls, b.nFours,
-                             b.nSixes});
+        const bool bowler = b.nBowler != 255;
+        c.batting.push_back({BatsmanName(g, bat, s), DismissalText(g, b, field), bowler,
+                             bowler ? FieldName(g, field, b.nBowler) : "", b.nRuns, b.nBalls, b.nFours, b.nSixes});
     }
     for (int s = 0; s < MAX_ELEVEN && c.batting.size() + c.didNotBat.size() < MAX_ELEVEN; ++s)
         if (in.Bat[s].nHowOut == HOWOUT_DIDNOTBAT) c.didNotBat.push_back(BatsmanName(g, bat, s));

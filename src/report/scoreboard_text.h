@@ -14,7 +14,8 @@ struct TextOutput;
 struct ScorecardBat {
     std::string name;
     std::string howOut;   // as the scoreboard aligns it: "ct Smith", "           lbw", "              not out"
-    std::string bowler;   // "" when none is recorded
+    bool hasBowler;       // a bowler is credited with the wicket
+    std::string bowler;
     int runs, balls, fours, sixes;
 };
 struct ScorecardBowl {

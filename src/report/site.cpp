@@ -159,7 +159,7 @@ std::string ScorecardPage(Game& g, int t)
         for (const ScorecardBat& b : c.batting) {
             std::string how = b.howOut;
             how.erase(0, how.find_first_not_of(' '));
-            p << "<tr><td>" + E(b.name) + "</td><td>" + E(how) + "</td><td>" + E(b.bowler.empty() ? "" : "b " + b.bowler) +
+            p << "<tr><td>" + E(b.name) + "</td><td>" + E(how) + "</td><td>" + E(b.hasBowler ? "b " + b.bowler : "") +
                      "</td><td class=\"num\">" + Num(b.runs) + "</td><td class=\"num\">" + Num(b.balls) +
                      "</td><td class=\"num\">" + Num(b.fours) + "</td><td class=\"num\">" + Num(b.sixes) + "</td></tr>\n";
         }
