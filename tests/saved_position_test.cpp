@@ -449,7 +449,10 @@ TEST(SavedPosition, ReadDataWithoutAFileResumesNothing)
 {
     TestGame b;
     EXPECT_FALSE(LoadSavedData(*b.g));
-    ExpectOneBox(b.host, "Database not found.", "Loading Error", "missing");
+    ASSERT_EQ(b.host.boxes.size(), 1u);
+    EXPECT_EQ(b.host.boxes[0].text, "There is no saved game to read. Write Data saves the game in play.");
+    EXPECT_EQ(b.host.boxes[0].caption, "Ovalspin - Message");
+    EXPECT_EQ(b.host.boxes[0].icon, BoxIcon::Exclamation);
     EXPECT_TRUE(b.g->queue.Empty());
     EXPECT_TRUE(b.logLines.empty());
     EXPECT_TRUE(b.g->commands.Enabled(CMD_READDATA));

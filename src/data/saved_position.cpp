@@ -3,6 +3,7 @@
 // series, each match-state block behind its BLOCKHEADER.
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -214,7 +215,16 @@ ToolbarState& Toolbar(Game& g) { return g.toolbar; }
 
 bool LoadSavedPosition(Game& g)
 {
-    const auto bytes = ReadWholeFile(SavedPositionPath(g));
+    const std::string path = SavedPositionPath(g);
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) {
+        // Nothing is damaged: no game has been written yet (a warning, so the
+        // headless program says so on its error stream).
+        g.host->MessageBox("There is no saved game to read. Write Data saves the game in play.",
+                           "Ovalspin - Message", BoxButtons::Ok, BoxIcon::Exclamation);
+        return false;
+    }
+    const auto bytes = ReadWholeFile(path);
     if (!bytes) {
         FileErrorBox(g, "Database not found.", kLoading);
         return false;
