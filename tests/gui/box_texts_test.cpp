@@ -18,22 +18,6 @@
 using guitest::GuiSession;
 using guitest::OnDialog;
 
-namespace {
-
-// The texts of one row of a column canvas, left to right.
-QStringList Row(const gui::ColumnCanvas& canvas, double row)
-{
-    std::vector<gui::CellText> cells;
-    for (const gui::CellText& c : canvas.Cells())
-        if (c.row == row) cells.push_back(c);
-    std::stable_sort(cells.begin(), cells.end(), [](const auto& a, const auto& b) { return a.col < b.col; });
-    QStringList out;
-    for (const auto& c : cells) out << c.text;
-    return out;
-}
-
-}  // namespace
-
 class BoxTextsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -52,13 +36,13 @@ void BoxTextsTest::scoreboardHeadingsPointsAndTooltips()
     // the bowling figures' above the first bowler.
     gui::ColumnCanvas card(88, 29);
     gui::FillScoreboard(g, card, nullptr);
-    QCOMPARE(Row(card, 0), QStringList({"R", "B", "4s", "6s"}));
+    QCOMPARE(guitest::CanvasRow(card, 0), QStringList({"R", "B", "4s", "6s"}));
     double bowlHead = -1;
     for (const gui::CellText& c : card.Cells())
         if (c.text == "O") bowlHead = c.row;
     QVERIFY(bowlHead > 0);
-    QCOMPARE(Row(card, bowlHead), QStringList({"O", "M", "R", "W", "NB", "Wd"}));
-    QCOMPARE(Row(card, bowlHead + 1).size(), 7);   // the first bowler: name and six figures
+    QCOMPARE(guitest::CanvasRow(card, bowlHead), QStringList({"O", "M", "R", "W", "NB", "Wd"}));
+    QCOMPARE(guitest::CanvasRow(card, bowlHead + 1).size(), 7);   // the first bowler: name and six figures
 
     // Performance points: each column rounded down on its own, the total once
     // from the unrounded points; the series figures round the batting first.
@@ -68,7 +52,7 @@ void BoxTextsTest::scoreboardHeadingsPointsAndTooltips()
     t.nFieldPoints[0][0] = 745;   // 521.5
     gui::ColumnCanvas points(86, 15);
     gui::FillTestRating(g, points);
-    const QStringList row = Row(points, 1.5);
+    const QStringList row = guitest::CanvasRow(points, 1.5);
     QCOMPARE(row.mid(1, 4), QStringList({"658", "0", "521", "1180"}));
     QCOMPARE(ovs::TestPoints(t, 0, 0), 1179);
     QVERIFY(points.AllText().contains("Total is rounded once"));

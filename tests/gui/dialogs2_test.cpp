@@ -42,17 +42,6 @@ QString Text(QDialog* d, const QString& name)
 
 QScrollBar* Bar(QDialog* d, int k) { return d->findChild<QScrollBar*>(QString("bar%1").arg(k)); }
 
-// The texts of one row of a column canvas, left to right.
-QStringList Row(const gui::ColumnCanvas& canvas, double row)
-{
-    std::vector<gui::CellText> cells;
-    for (const gui::CellText& c : canvas.Cells())
-        if (c.row == row) cells.push_back(c);
-    std::stable_sort(cells.begin(), cells.end(), [](const auto& a, const auto& b) { return a.col < b.col; });
-    QStringList out;
-    for (const auto& c : cells) out << c.text;
-    return out;
-}
 
 // The squad's display name of a member of the eleven, as the boxes name him.
 std::string Name(const ovs::Game& g, int side, int slot) { return ovs::ball::SlotName(g, side, slot); }
@@ -266,7 +255,7 @@ void Dialogs2Test::seriesSummaryAveragesButtons()
         titles.push_back(d->windowTitle());
         auto* canvas = d->findChild<gui::ColumnCanvas*>("canvas");
         QVERIFY(canvas);
-        for (int r = 0; r < 5; ++r) rows[QString("%1/%2").arg(titles.size()).arg(r)] = Row(*canvas, r);
+        for (int r = 0; r < 5; ++r) rows[QString("%1/%2").arg(titles.size()).arg(r)] = guitest::CanvasRow(*canvas, r);
         if (titles.size() == 1) Shot(d, d->objectName() == "BattingAveragesBox" ? "series_batting_averages"
                                                                                  : "series_bowling_averages");
         Click(d, "ctl150");

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
+#include <vector>
 #include <QCoreApplication>
 #include <QTest>
 #include <QDir>
@@ -16,6 +18,7 @@
 #include "core/series.h"
 #include "core/startup.h"
 #include "data/files.h"
+#include "dialogs/dialog_util.h"
 #include "layout.h"
 
 namespace guitest {
@@ -40,6 +43,17 @@ void Click(QDialog* d, const char* name)
     auto* b = d->findChild<QAbstractButton*>(name);
     QVERIFY2(b, name);
     b->click();
+}
+
+QStringList CanvasRow(const gui::ColumnCanvas& canvas, double row)
+{
+    std::vector<gui::CellText> cells;
+    for (const gui::CellText& c : canvas.Cells())
+        if (c.row == row) cells.push_back(c);
+    std::stable_sort(cells.begin(), cells.end(), [](const auto& a, const auto& b) { return a.col < b.col; });
+    QStringList out;
+    for (const auto& c : cells) out << c.text;
+    return out;
 }
 
 QString Shot(QWidget* w, const QString& name)

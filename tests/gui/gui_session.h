@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <QTemporaryDir>
 #include <memory>
@@ -14,6 +15,10 @@
 class QDialog;
 class QWidget;
 
+namespace gui {
+class ColumnCanvas;
+}
+
 namespace guitest {
 
 // Runs `act` on the modal dialog called `name` (any, when empty) as soon as it is open; a box
@@ -21,6 +26,8 @@ namespace guitest {
 void OnDialog(const QString& name, std::function<void(QDialog*)> act);
 // Clicks a dialog's button by object name; a missing button fails the test.
 void Click(QDialog* d, const char* name);
+// The texts of one row of a column canvas, left to right.
+QStringList CanvasRow(const gui::ColumnCanvas& canvas, double row);
 // Saves a picture of a widget as OVALSPIN_SCREENSHOT_DIR/name.png.
 QString Shot(QWidget* w, const QString& name);
 
