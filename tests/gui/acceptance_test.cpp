@@ -22,38 +22,15 @@ using guitest::GuiSession;
 namespace {
 
 // Clicks its way through every modal dialog that opens, and notes their names.
-class DialogPlayer : public QObject {
-public:
-    DialogPlayer()
-    {
-        timer_.setInterval(1);
-        connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
-        timer_.start();
-    }
-    QStringList seen;
-    int stuck = 0;
-
-private:
+class DialogPlayer : public guitest::BoxPlayer {
     static void Click(QWidget* d, const char* name)
     {
         if (auto* b = d->findChild<QAbstractButton*>(name)) b->click();
     }
 
-    void Tick()
+protected:
+    void Answer(QWidget* m, int) override
     {
-        QWidget* m = QApplication::activeModalWidget();
-        if (!m) return;
-        if (m != last_) {
-            last_ = m;
-            seen << m->objectName();
-            tries_ = 0;
-        }
-        if (++tries_ > 50) {
-            // A box that will not close on OK: note it and get it out of the way.
-            ++stuck;
-            if (auto* d = qobject_cast<QDialog*>(m)) d->done(QDialog::Rejected);
-            return;
-        }
         const QString name = m->objectName();
         if (name == "NewSeriesBox") {
             Click(m, "ctl101");   // the computer plays the home side
@@ -74,9 +51,6 @@ private:
         }
     }
 
-    QTimer timer_;
-    QWidget* last_ = nullptr;
-    int tries_ = 0;
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDebug>
 #include <QDialog>
 #include <QTimer>
 #include <algorithm>
@@ -43,6 +44,35 @@ void Click(QDialog* d, const char* name)
     auto* b = d->findChild<QAbstractButton*>(name);
     QVERIFY2(b, name);
     b->click();
+}
+
+BoxPlayer::BoxPlayer()
+{
+    timer_.setInterval(1);
+    connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
+    timer_.start();
+}
+
+void BoxPlayer::Tick()
+{
+    QWidget* m = QApplication::activeModalWidget();
+    if (!m) {
+        last_ = nullptr;
+        return;
+    }
+    if (m != last_) {
+        last_ = m;
+        seen << m->objectName();
+        tries_ = 0;
+    }
+    if (++tries_ > 50) {
+        // A box that will not close: note it and get it out of the way.
+        ++stuck;
+        qWarning() << "stuck in" << m->objectName();
+        if (auto* d = qobject_cast<QDialog*>(m)) d->done(QDialog::Rejected);
+        return;
+    }
+    Answer(m, tries_);
 }
 
 QStringList CanvasRow(const gui::ColumnCanvas& canvas, double row)

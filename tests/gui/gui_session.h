@@ -2,7 +2,10 @@
 // directory, the Game, the main window, and helpers to play until a pause.
 #pragma once
 
+#include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QTimer>
 #include <QStringList>
 #include <functional>
 #include <QTemporaryDir>
@@ -30,6 +33,26 @@ void Click(QDialog* d, const char* name);
 QStringList CanvasRow(const gui::ColumnCanvas& canvas, double row);
 // Saves a picture of a widget as OVALSPIN_SCREENSHOT_DIR/name.png.
 QString Shot(QWidget* w, const QString& name);
+
+// Plays the person at every modal box that opens, from a timer: `Answer` is
+// called on each tick while the box stays open (`tries` counts them from 1);
+// the boxes are noted by name, and one that stays open for 50 ticks is noted
+// as stuck and closed.
+class BoxPlayer : public QObject {
+public:
+    BoxPlayer();
+    QStringList seen;
+    int stuck = 0;
+
+protected:
+    virtual void Answer(QWidget* box, int tries) = 0;
+
+private:
+    void Tick();
+    QTimer timer_;
+    QPointer<QWidget> last_;   // a box on the stack may reuse its predecessor's address
+    int tries_ = 0;
+};
 
 class GuiSession {
 public:

@@ -43,39 +43,15 @@ bool TabTo(QWidget* d, const char* name)
 }
 
 // Answers every modal box from the keyboard as it opens, and notes the boxes.
-class KeyPlayer : public QObject {
+class KeyPlayer : public guitest::BoxPlayer {
 public:
-    explicit KeyPlayer(bool newSeries) : newSeries_(newSeries)
-    {
-        timer_.setInterval(1);
-        connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
-        timer_.start();
-    }
-    QStringList seen;
+    explicit KeyPlayer(bool newSeries) : newSeries_(newSeries) {}
     QStringList unreachable;
-    int stuck = 0;
 
-private:
-    void Tick()
+protected:
+    void Answer(QWidget* m, int tries) override
     {
-        QWidget* m = QApplication::activeModalWidget();
-        if (!m) {
-            last_ = nullptr;
-            return;
-        }
-        if (m != last_) {
-            last_ = m;
-            seen << m->objectName();
-            tries_ = 0;
-        }
-        if (++tries_ > 50) {
-            // A box that Return does not close: note it and get it out of the way.
-            ++stuck;
-            qWarning() << "stuck in" << m->objectName();
-            if (auto* d = qobject_cast<QDialog*>(m)) d->done(QDialog::Rejected);
-            return;
-        }
-        if (tries_ > 1) return;   // one answer per box; a refusal would leave it open
+        if (tries > 1) return;   // one answer per box; a refusal would leave it open
         m->activateWindow();
         QApplication::setActiveWindow(m);
         const QString name = m->objectName();
@@ -95,9 +71,6 @@ private:
     }
 
     bool newSeries_;
-    QTimer timer_;
-    QPointer<QWidget> last_;   // a box on the stack may reuse its predecessor's address
-    int tries_ = 0;
 };
 
 // Space until the Test is over; with `saved`, Write Data from the File menu by
