@@ -1,6 +1,7 @@
 // The "Pick Team" box: a side's eleven and batting order, ticked member by
 // member in the order they are to bat.
 #include <QCheckBox>
+#include <QStyle>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -98,8 +99,15 @@ bool RunPickTeamBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
         const int r = m + 1;
         boxes[m] = new QCheckBox(Q(ovs::DisplayName(p)), &d);
         boxes[m]->setObjectName(QString("ctl%1").arg(100 + m));
-        boxes[m]->setEnabled(!injured(m));
         grid->addWidget(boxes[m], r, 0);
+        // An injured member cannot be picked: his box is hidden, his name stays.
+        if (injured(m)) {
+            boxes[m]->hide();
+            auto* name = new QLabel(Q(ovs::DisplayName(p)), &d);
+            name->setObjectName(QString("injured%1").arg(100 + m));
+            name->setIndent(boxes[m]->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 4);
+            grid->addWidget(name, r, 0);
+        }
         grid->addWidget(new QLabel(ovs::BatTypeShort(p.nBatType), &d), r, 1);
         grid->addWidget(new QLabel(QString::number(p.nBatSkill), &d), r, 2, Qt::AlignRight);
         grid->addWidget(new QLabel(ovs::BowlTypeShort(p.nBowlType), &d), r, 3);

@@ -86,10 +86,24 @@ bool RunSeriesSummaryBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
         grid->addWidget(new QLabel(Q(Ordinal(t + 1) + " Test - " + venue), &d), t, 0);
         auto* res = new QLabel(Q(s.Test[t].szResult), &d);
         res->setObjectName(QString("result%1").arg(t));
-        res->setMinimumWidth(260);
+        res->setMinimumWidth(220);
         grid->addWidget(res, t, 1);
         const bool unplayed = StartsWith(s.Test[t].szResult, "Not yet");
         const bool inPlay = StartsWith(s.Test[t].szResult, "In prog");
+        // "Replay": the finished Test is played again from its record; the
+        // series is back as it was when the replay ends.
+        if (!unplayed && !inPlay) {
+            auto* replay = new QPushButton("R", &d);
+            replay->setMaximumWidth(28);
+            replay->setObjectName(QString("replay%1").arg(t));
+            LabelIconButton(replay, QString("Replay the %1 ball by ball").arg(Q(Ordinal(t + 1) + " Test")));
+            replay->setAutoDefault(false);
+            grid->addWidget(replay, t, 7);
+            QObject::connect(replay, &QPushButton::clicked, &d, [&d, &result, t] {
+                result = 100 + t;
+                d.done(QDialog::Accepted);
+            });
+        }
         const char* const labels[] = {"View", "P", "F", "M", "H"};
         for (int k = 0; k < 5; ++k) {
             auto* b = new QPushButton(labels[k], &d);
@@ -142,7 +156,8 @@ bool RunSeriesSummaryBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
     AddReportButtons(d, top, g, "series-summary", whole);
     if (auto* print = d.findChild<QPushButton*>("ctl152")) print->setObjectName("ctl806");
     AddOkCancelButtons(d, top);
-    result = d.exec() == QDialog::Accepted ? 1 : 0;
+    const bool accepted = d.exec() == QDialog::Accepted;
+    if (result < 100) result = accepted ? 1 : 0;
     req.result = result;
     return true;
 }

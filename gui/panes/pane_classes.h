@@ -7,6 +7,8 @@
 
 class QScrollBar;
 
+class QPushButton;
+
 namespace gui {
 
 // ScoreboardClass: batsmen, score, day and clock, last wicket, lead or target.
@@ -56,6 +58,11 @@ public:
 
 protected:
     void Paint(QPainter& p) override;
+
+private:
+    // Commands 3000 + k: the scoreboard of each innings begun ("ctl3000"..).
+    void PlaceInningsButtons();
+    QPushButton* innings_[4] = {};
 };
 
 // BowlersClass: the bowling rotation with fitness and figures. A person

@@ -1,7 +1,10 @@
 // The scorecard pane: the card of the innings in play.
 #include <QPainter>
+#include <QPushButton>
+#include <algorithm>
 
 #include "core/game.h"
+#include "dialogs.h"
 #include "panes/pane_classes.h"
 #include "theme.h"
 
@@ -9,10 +12,45 @@ namespace gui {
 
 using namespace ovs;
 
-ScorecardPane::ScorecardPane(MainWindow& w, QWidget* parent) : PaneBase(w, parent, "ScorecardClass", kStock) {}
+ScorecardPane::ScorecardPane(MainWindow& w, QWidget* parent) : PaneBase(w, parent, "ScorecardClass", kStock)
+{
+    static const char* const kText[] = {"1st", "2nd", "3rd", "4th"};
+    for (int k = 0; k < 4; ++k) {
+        auto* b = new QPushButton(kText[k], this);
+        b->setObjectName(QString("ctl%1").arg(3000 + k));
+        b->setToolTip(QString("The scoreboard of the %1 innings").arg(kText[k]));
+        b->setFocusPolicy(Qt::NoFocus);
+        b->hide();
+        connect(b, &QPushButton::clicked, this, [this, k] {
+            // The panes wait while the box is open, then show the innings in play again.
+            QWidget* panes = parentWidget();
+            if (panes) panes->setEnabled(false);
+            ShowInningsScoreboard(window(), g(), k);
+            if (panes) {
+                panes->setEnabled(true);
+                panes->update();
+            }
+        });
+        innings_[k] = b;
+    }
+}
+
+void ScorecardPane::PlaceInningsButtons()
+{
+    const Game& gm = g();
+    const bool started = gm.pTest && gm.pInnings && gm.pInnings->nBatSide >= 0;
+    const int w = std::max(24, (width() - 10) / 4);
+    const int h = fontMetrics().height() + 6;
+    for (int k = 0; k < 4; ++k) {
+        const bool shown = started && k <= gm.Current.nInnings && gm.pTest->Innings[k].nBatSide >= 0;
+        innings_[k]->setGeometry(5 + k * w, height() - h - 3, w - 2, h);
+        if (innings_[k]->isVisible() != shown) innings_[k]->setVisible(shown);
+    }
+}
 
 void ScorecardPane::Paint(QPainter& p)
 {
+    PlaceInningsButtons();
     const Game& gm = g();
     const INNINGS* in = CurrentInnings(gm);
     if (!in || in->nBatSide < 0) return;

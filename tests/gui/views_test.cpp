@@ -79,6 +79,9 @@ private slots:
     void detailViewsChooseAndOpenTheSquadsViews();
     void choosersReturnTheChoice();
     void picturesAtEveryWindowSize();
+    void scorecardButtonsShowEachInnings();
+    void pickTeamHidesInjuredMembers();
+    void seriesSummaryAsksToReplayATest();
 };
 
 void ViewsTest::everyRecordsCommandOpensItsViews()
@@ -220,6 +223,68 @@ void ViewsTest::picturesAtEveryWindowSize()
         });
         gui::RunViewBox(&s->window(), s->g(), "player-details", -1);
     }
+}
+
+void ViewsTest::scorecardButtonsShowEachInnings()
+{
+    guitest::GuiSession s(false, 3);   // the scorecard pane is there from 1024 wide
+    QVERIFY(s.Started());
+    QVERIFY(s.StartWatchedSeries(0, 1, 1, false));
+    ovs::Game& g = s.g();
+    QVERIFY(s.PlayOversUntil([&] { return g.Current.nInnings >= 1 && g.pInnings->nTotalBalls >= 6; }));
+    auto* first = s.window().findChild<QPushButton*>("ctl3000");
+    auto* second = s.window().findChild<QPushButton*>("ctl3001");
+    QVERIFY(first && second);
+    QVERIFY(first->isVisible() && second->isVisible());
+    QVERIFY(!s.window().findChild<QPushButton*>("ctl3002")->isVisible());
+    const int before = g.Current.nInnings;
+    QString title;
+    OnDialog("ScoreboardBox", [&](QDialog* d) { title = d->windowTitle(); });
+    first->click();
+    QVERIFY2(title.contains("1st Innings"), qPrintable(title));
+    QCOMPARE(static_cast<int>(g.Current.nInnings), before);
+    QVERIFY(g.pInnings == &g.pTest->Innings[before]);
+}
+
+void ViewsTest::pickTeamHidesInjuredMembers()
+{
+    guitest::GuiSession s;
+    QVERIFY(s.Started());
+    ovs::Game& g = s.g();
+    std::string refusal;
+    QVERIFY(ovs::SetUpComputerSeries(g, 0, 1, 1, false, refusal));
+    const int injured = g.db.squads[g.Series.nSquad[0]].nPlayer[2];
+    g.db.players[injured].nInjury = 2;
+    g.Current.nTest = 0;
+    g.SelectTestAndInnings();
+    bool seen = false;
+    OnDialog("SelectTeamBox", [&](QDialog* d) {
+        seen = true;
+        QVERIFY(d->findChild<QWidget*>("ctl102")->isHidden());
+        QVERIFY(!d->findChild<QWidget*>("ctl101")->isHidden());
+        QVERIFY(d->findChild<QWidget*>("injured102"));
+    });
+    ovs::DialogRequest req;
+    req.id = ovs::Dialog::PickTeam;
+    req.side = 0;
+    gui::RunPickTeamBox(&s.window(), g, req);
+    QVERIFY(seen);
+}
+
+void ViewsTest::seriesSummaryAsksToReplayATest()
+{
+    auto s = FilledSession(1);
+    QVERIFY(s);
+    ovs::Game& g = s->g();
+    OnDialog("SeriesSummaryBox", [&](QDialog* d) { Click(d, "replay0"); });
+    ovs::DialogRequest req;
+    req.id = ovs::Dialog::SeriesSummary;
+    QVERIFY(gui::RunSeriesSummaryBox(&s->window(), g, req));
+    QCOMPARE(req.result, 100);
+    // Closed without it: OK.
+    OnDialog("SeriesSummaryBox", [&](QDialog* d) { Click(d, "ctl150"); });
+    QVERIFY(gui::RunSeriesSummaryBox(&s->window(), g, req));
+    QCOMPARE(req.result, 1);
 }
 
 }  // namespace
