@@ -24,6 +24,10 @@ bool RunPlayDialog(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
 
 // "New Series": checks and sets up the series itself on OK (Dialog::NewSeries).
 bool RunNewSeriesBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+// "Setup Network Series" and "Connect to Network Series": true once connected
+// to the other copy and the names are swapped.
+bool RunNetworkServerBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+bool RunNetworkClientBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
 // "Get Squad", "Get Player", "Get Ground": the choosers other boxes use; the
 // chosen store index, or -1 (the caller keeps its choice).
 int RunGetSquadBox(QWidget* parent, ovs::Game& g, int current);

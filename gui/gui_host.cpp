@@ -124,4 +124,31 @@ bool GuiHost::WaitNested(const std::function<bool()>& done)
     return !gaveUp && done();
 }
 
+void GuiHost::WatchSocket(int fd, bool wantWrite, std::function<void(int)> onReady)
+{
+    onReady_ = std::move(onReady);
+    auto call = [this](int event) {
+        // The call may change the watch: keep the callback alive through it.
+        std::function<void(int)> f = onReady_;
+        if (f) f(event);
+    };
+    if (fd < 0) {
+        // Not deleted here: this may run inside the notifier's own signal.
+        if (readNotifier_) readNotifier_.release()->deleteLater();
+        if (writeNotifier_) writeNotifier_.release()->deleteLater();
+        return;
+    }
+    if (!readNotifier_ || readNotifier_->socket() != fd) {
+        if (readNotifier_) readNotifier_.release()->deleteLater();
+        readNotifier_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+        QObject::connect(readNotifier_.get(), &QSocketNotifier::activated, [call] { call(1); });
+    }
+    if (wantWrite && (!writeNotifier_ || writeNotifier_->socket() != fd)) {
+        if (writeNotifier_) writeNotifier_.release()->deleteLater();
+        writeNotifier_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Write);
+        QObject::connect(writeNotifier_.get(), &QSocketNotifier::activated, [call] { call(2); });
+    }
+    if (!wantWrite && writeNotifier_) writeNotifier_.release()->deleteLater();
+}
+
 }  // namespace gui

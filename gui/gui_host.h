@@ -6,7 +6,9 @@
 // modal opens; every box is recorded either way.
 #pragma once
 
+#include <QSocketNotifier>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -45,6 +47,7 @@ public:
     void Refresh(unsigned paneMask) override;
     void CommandsChanged() override;
     bool WaitNested(const std::function<bool()>& done) override;
+    void WatchSocket(int fd, bool wantWrite, std::function<void(int)> onReady) override;
     std::string DataDir() override { return dataDir_; }
 
     // Answers a box without showing it when set (tests); 0 means "show it".
@@ -58,6 +61,10 @@ private:
     std::string dataDir_;
     ovs::Game* game_ = nullptr;
     MainWindow* window_ = nullptr;
+    // The network's socket, read and (while data waits to go) written.
+    std::unique_ptr<QSocketNotifier> readNotifier_;
+    std::unique_ptr<QSocketNotifier> writeNotifier_;
+    std::function<void(int)> onReady_;
 };
 
 }  // namespace gui

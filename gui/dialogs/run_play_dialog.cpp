@@ -25,6 +25,8 @@ bool RunPlayDialog(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
     case D::SeriesSummary: return RunSeriesSummaryBox(parent, g, req);
     case D::Scoreboard: return RunScoreboardBox(parent, g, req);
     case D::View: RunViewBox(parent, g, req.text, req.side); return true;
+    case D::NetworkServer: return RunNetworkServerBox(parent, g, req);
+    case D::NetworkClient: return RunNetworkClientBox(parent, g, req);
     case D::About: return false;
     }
     return false;

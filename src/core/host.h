@@ -56,6 +56,8 @@ enum class Dialog {
     Scoreboard,       // the scoreboard box (information)
     View,             // a view of the database or the series: `text` its name, `side` its argument
     About,
+    NetworkServer,    // serve on a port and wait for the other copy (the box connects)
+    NetworkClient,    // connect to a copy that serves (the box connects)
 };
 
 struct DialogRequest {

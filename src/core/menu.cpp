@@ -8,6 +8,7 @@
 #include "core/innings.h"
 #include "core/messages.h"
 #include "data/files.h"
+#include "net/network.h"
 #include "report/view_tables.h"
 #include "sim/aggression.h"
 
@@ -187,6 +188,11 @@ void ControlMenu(Game& g, int command, long lParam)
         g.host->RunDialog(req);
         return;
     }
+    case CMD_NETINFO:
+    case CMD_NETSERVER:
+    case CMD_NETCLIENT:
+        NetworkMenuCommand(g, command);
+        return;
     case CMD_BATAVERAGES:
         SeriesAverages(g, "series-batting-averages");
         return;
@@ -212,9 +218,6 @@ void ControlMenu(Game& g, int command, long lParam)
     case CMD_LEAGUERESULTS:
     case CMD_NEXTFIXTURES:
     case CMD_CURRENTFIXTURES:
-    case CMD_NETINFO:
-    case CMD_NETSERVER:
-    case CMD_NETCLIENT:
     case CMD_DISPLAYOPTIONS:
     case CMD_AGGRESSIONOPTIONS:
         NotAvailable(g);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "core/flow.h"
+#include "core/menu.h"
 #include "core/messages.h"
 #include "net/session.h"
 
@@ -25,7 +26,10 @@ bool NetworkAccept(Game& g)
 {
     if (!g.net) return false;
     if (NetworkServer(g)) return true;
-    return g.net->AcceptAndGreet();
+    if (g.net->AcceptAndGreet()) return true;
+    // A failure was reported; the wait is over.
+    if (g.net->Failed()) g.net.reset();
+    return false;
 }
 
 bool NetworkConnect(Game& g, const std::string& name, const std::string& host, int port)
@@ -46,6 +50,22 @@ void NetworkBegin(Game& g)
     g.net->InstallRandomSource();
     g.Log("Posting WM_NEWSERIES message from NetworkBegin ()  (wParam = %d)\n", 0);
     g.queue.Post(WM_NEWSERIES, 0);
+}
+
+void NetworkMenuCommand(Game& g, int command)
+{
+    if (command == CMD_NETINFO) {
+        bool ok = false;
+        const std::string text = LocalAddressInfo(ok);
+        g.host->MessageBox(text, ok ? "Ovalspin" : "Ovalspin - Error", BoxButtons::Ok,
+                           ok ? BoxIcon::Information : BoxIcon::Exclamation);
+        return;
+    }
+    if (NetworkPlay(g)) return;
+    DialogRequest req;
+    req.id = command == CMD_NETSERVER ? Dialog::NetworkServer : Dialog::NetworkClient;
+    if (!g.host->RunDialog(req) || !NetworkPlay(g)) return;
+    NetworkBegin(g);
 }
 
 std::string CheckNetworkEntries(const std::string& name, const std::string& port, const std::string* server,

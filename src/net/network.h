@@ -19,6 +19,11 @@ bool NetworkConnect(Game& g, const std::string& name, const std::string& host, i
 // network series box (WM_NEWSERIES 0).
 void NetworkBegin(Game& g);
 
+// The Network menu: the local address information (CMD_NETINFO), and the
+// serve and connect boxes (Dialog::NetworkServer, Dialog::NetworkClient),
+// which set up the connection themselves; once connected the series begins.
+void NetworkMenuCommand(Game& g, int command);
+
 // The checks of the serve and connect boxes, in order: "" when the entries
 // will do, else the warning to show (caption "Ovalspin - Warning").
 std::string CheckNetworkEntries(const std::string& name, const std::string& port, const std::string* server,

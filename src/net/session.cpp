@@ -366,9 +366,9 @@ bool Session::WaitFor(const std::function<bool()>& pred)
 {
     if (NetworkServer(g_)) SendDeliveryData();
     if (lost_) return false;
-    // pred may take what it waits for: it is asked once per look.
+    // pred may take what it waits for: once met it is not asked again.
     bool met = false;
-    g_.host->WaitNested([&] { return lost_ || (met = pred()); });
+    g_.host->WaitNested([&] { return lost_ || met || (met = pred()); });
     if (!lost_ && !met) Lose("the wait for the other copy was given up");
     return !lost_;
 }

@@ -1,0 +1,127 @@
+// The desktop game plays a short network series against the headless
+// program over loopback: it connects through its Network menu box, and the
+// computer makes its side's choices through the same protocol.
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTest>
+
+#include "core/flow.h"
+#include "core/flow.h"
+#include "core/game.h"
+#include "core/menu.h"
+#include "gui_session.h"
+#include "net/session.h"
+
+using namespace ovs;
+using guitest::GuiSession;
+
+namespace {
+
+// The computer makes the choices of play; the network boxes are shown.
+void ShowNetworkBoxes(GuiSession& s)
+{
+    s.host().dialogAnswer = [](DialogRequest& r) {
+        return r.id == Dialog::NetworkServer || r.id == Dialog::NetworkClient ? -1 : 0;
+    };
+}
+
+}  // namespace
+
+class NetworkTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void PlaysASeriesAgainstTheHeadlessProgram();
+    void RefusesBadEntries();
+};
+
+void NetworkTest::PlaysASeriesAgainstTheHeadlessProgram()
+{
+    QTemporaryDir serverDir;
+    QProcess server;
+    server.setProcessChannelMode(QProcess::MergedChannels);
+    const QString cli = QFileInfo(OVALSPIN_DB_FILE).absolutePath() + "/ovalspin-cli";
+    server.start(cli, {"--data", serverDir.path(), "--seed", "21", "serve", "--port", "0", "--name",
+                                     "Headless", "--tests", "1", "--no-weather", "--wait", "60", "--save", "1", "2"});
+    QVERIFY(server.waitForStarted(10000));
+    QByteArray out;
+    for (int k = 0; k < 600 && !out.contains("Serving on port "); ++k) {
+        server.waitForReadyRead(100);
+        out += server.readAll();
+    }
+    const int at = out.indexOf("Serving on port ");
+    QVERIFY2(at >= 0, out.constData());
+    const QByteArray port = out.mid(at + 16).split('\n').first().trimmed();
+
+    GuiSession s;
+    QVERIFY(s.Started());
+    ShowNetworkBoxes(s);
+    guitest::OnDialog("NetworkClientBox", [&](QDialog* d) {
+        d->findChild<QLineEdit*>("ctl200")->setText("Desktop");
+        d->findChild<QLineEdit*>("ctl202")->setText("127.0.0.1");
+        d->findChild<QLineEdit*>("ctl201")->setText(QString::fromLatin1(port));
+        guitest::Click(d, "ctl150");
+    });
+    s.window().Command(CMD_NETCLIENT);
+    QVERIFY(NetworkClient(s.g()));
+    QCOMPARE(QString::fromStdString(s.g().net->opponent), QString("Headless"));
+
+    // Play on, over by over, until the series has ended on this copy.
+    bool ended = false;
+    for (int turn = 0; turn < 20'000'000 && !ended; ++turn) {
+        QCoreApplication::processEvents();
+        if (s.g().bPaused == 1 && s.g().queue.Empty()) s.window().Command(CMD_NEXTOVER);
+        if (turn % 2000 == 0 && s.g().queue.Empty())
+            ended = s.LogText().contains("Processing WM_ENDSERIES message");
+        if (!s.g().net || s.g().net->Lost()) break;
+    }
+    if (!ended) {
+        qInfo("net %d lost %d status %s", s.g().net ? 1 : 0, s.g().net && s.g().net->Lost(),
+              s.g().net ? s.g().net->status.c_str() : "");
+        const QStringList lines = s.LogText().split('\n');
+        QVERIFY2(ended, lines.mid(std::max<qsizetype>(0, lines.size() - 40)).join('\n').toLocal8Bit().constData());
+    }
+    // The headless copy ends once this one has gone.
+    NetworkClose(s.g());
+    QVERIFY(server.waitForFinished(60000));
+    out += server.readAll();
+    QVERIFY2(server.exitCode() == 0, out.constData());
+    const QByteArray result = QByteArray(s.g().Series.Test[0].szResult);
+    QVERIFY2(out.contains(result), (out + "\n--- desktop: " + result).constData());
+}
+
+void NetworkTest::RefusesBadEntries()
+{
+    GuiSession s;
+    QVERIFY(s.Started());
+    ShowNetworkBoxes(s);
+    s.host().boxes.clear();
+    guitest::OnDialog("NetworkServerBox", [&](QDialog* d) {
+        d->findChild<QLineEdit*>("ctl201")->setText("1023");
+        guitest::Click(d, "ctl150");
+        d->findChild<QLineEdit*>("ctl200")->setText("");
+        d->findChild<QLineEdit*>("ctl201")->setText("2257");
+        guitest::Click(d, "ctl150");
+        guitest::Click(d, "ctl151");
+    });
+    s.window().Command(CMD_NETSERVER);
+    QVERIFY(!NetworkPlay(s.g()));
+    QVERIFY(s.host().boxes.size() >= 2);
+    QVERIFY(QString::fromStdString(s.host().boxes[0].text).startsWith("Port numbers below 1024 are reserved"));
+    QCOMPARE(QString::fromStdString(s.host().boxes[1].text), QString("No Player name entered."));
+    QCOMPARE(QString::fromStdString(s.host().boxes[1].caption), QString("Ovalspin - Warning"));
+
+    s.host().boxes.clear();
+    s.window().Command(CMD_NETINFO);
+    QCOMPARE(s.host().boxes.size(), std::size_t(1));
+    QVERIFY(QString::fromStdString(s.host().boxes[0].text).startsWith("Host name is ") ||
+            s.host().boxes[0].text == "Bad Host look-up.\n");
+}
+
+QTEST_MAIN(NetworkTest)
+#include "network_test.moc"
