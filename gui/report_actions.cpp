@@ -7,16 +7,16 @@
 
 #include "core/game.h"
 #include "mail_boxes.h"
+#include "report_print.h"
 #include "report_files.h"
 
 namespace gui {
 
-bool ReportActionEnabled(const ovs::Game&, const ReportRef& ref, ReportAction action)
+bool ReportActionEnabled(const ovs::Game&, const ReportRef& ref, ReportAction)
 {
     const ovs::ReportEntry* r = ref.report.empty() ? nullptr : ovs::FindReport(ref.report);
-    if (!r || !r->write) return false;
-    // Printing is offered once it is wired here.
-    return action != ReportAction::Print;
+    // Every output of a report with a writer is offered.
+    return r && r->write;
 }
 
 void RunReportAction(QWidget* parent, ovs::Game& g, const ReportRef& ref, ReportAction action)
@@ -26,7 +26,7 @@ void RunReportAction(QWidget* parent, ovs::Game& g, const ReportRef& ref, Report
     case ReportAction::File: SaveReport(parent, g, ref.report.c_str(), ref.params, false); break;
     case ReportAction::Html: SaveReport(parent, g, ref.report.c_str(), ref.params, true); break;
     case ReportAction::Mail: MailReport(parent, g, ref.report.c_str(), ref.params); break;
-    case ReportAction::Print: break;
+    case ReportAction::Print: PrintReportBox(parent, g, ref.report.c_str(), ref.params); break;
     }
 }
 

@@ -16,6 +16,7 @@
 #include "dialog_util.h"
 #include "dialogs.h"
 #include "mail_boxes.h"
+#include "report_print.h"
 #include "report_files.h"
 
 namespace gui {
@@ -116,10 +117,16 @@ bool RunSeriesSummaryBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
                                                 "Write the scoreboard of the %1 as an HTML page"};
             LabelIconButton(b, QString(kWhat[k]).arg(Q(Ordinal(t + 1) + " Test")));
             b->setVisible(!unplayed && (k == 0 || !inPlay));
-            // Printing is not offered from here yet.
-            b->setEnabled(k != 1);
             grid->addWidget(b, t, 2 + k);
             if (k == 0) QObject::connect(b, &QPushButton::clicked, &d, [&, t] { ViewTest(&d, g, t); });
+            if (k == 1)
+                QObject::connect(b, &QPushButton::clicked, &d, [&, t] {
+                    WithTest(g, t, [&] {
+                        ovs::ReportParams p;
+                        p.test = t;
+                        PrintReportBox(&d, g, "scoreboard", p);
+                    });
+                });
             if (k == 3)
                 QObject::connect(b, &QPushButton::clicked, &d, [&, t] {
                     WithTest(g, t, [&] {

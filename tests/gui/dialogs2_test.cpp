@@ -263,8 +263,9 @@ void Dialogs2Test::seriesSummaryAveragesButtons()
     OnDialog("SeriesSummaryBox", [&](QDialog* d) {
         auto* bat = d->findChild<QPushButton*>("ctl802");
         QVERIFY(!bat->isHidden() && bat->isEnabled());
-        // Printing and mail are not offered yet.
-        QVERIFY(!d->findChild<QPushButton*>("ctl400")->isEnabled());
+        // Each Test's scoreboard can be printed and mailed.
+        QVERIFY(d->findChild<QPushButton*>("ctl400")->isEnabled());
+        QVERIFY(d->findChild<QPushButton*>("ctl600")->isEnabled());
         OnDialog("BattingAveragesBox", readBox);
         OnDialog("BattingAveragesBox", readBox);
         bat->click();
