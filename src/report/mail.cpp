@@ -792,8 +792,7 @@ MailTextFile::MailTextFile(Game& g, const std::function<void(TextOutput&)>& writ
 
 MailTextFile::MailTextFile(Game& g, const ReportEntry& r, const ReportParams& p)
     : MailTextFile(g, [&](TextOutput& out) {
-          ReportOut ro(out, false);
-          if (r.write) r.write(g, ro, p);
+          if (out.file) WriteReportStream(g, r, p, false, out.file);
       })
 {
 }

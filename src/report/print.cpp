@@ -74,10 +74,7 @@ std::vector<std::string> TextLines(Game& g, const ReportEntry& r, const ReportPa
     TextOutput out;
     out.file = std::tmpfile();
     if (!out.file) return lines;
-    {
-        ReportOut ro(out, false);
-        if (r.write) r.write(g, ro, p);
-    }
+    WriteReportStream(g, r, p, false, out.file);
     std::fflush(out.file);
     std::rewind(out.file);
     char buf[1024];
