@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "core/league.h"
 #include "core/menu.h"
 #include "core/series.h"
 #include "data/stores.h"
@@ -76,6 +77,66 @@ void PrintRealism(const RealismTally& tally)
     std::printf("Follow-ons/100     : %6.1f\n", f.followOnsPer100Tests);
 }
 
+// The figures every benchmark prints.
+void PrintFigures(unsigned long long tests, std::uint64_t deliveries, double seconds, bool logOn,
+                  const Checksum& sum)
+{
+    if (seconds <= 0) seconds = 1e-9;
+    rusage ru{};
+    getrusage(RUSAGE_SELF, &ru);
+    std::printf("Tests played       : %llu\n", tests);
+    std::printf("Deliveries         : %llu\n", static_cast<unsigned long long>(deliveries));
+    std::printf("Seconds            : %.3f\n", seconds);
+    std::printf("Tests/second       : %.0f\n", static_cast<double>(tests) / seconds);
+    std::printf("Deliveries/second  : %.0f\n", static_cast<double>(deliveries) / seconds);
+    std::printf("Peak memory (MB)   : %.1f\n", static_cast<double>(ru.ru_maxrss) / 1024.0);
+    std::printf("Log                : %s\n", logOn ? "on" : "off");
+    std::printf("Checksum           : %016llx\n", static_cast<unsigned long long>(sum.h));
+}
+
+// A league of the database's first ten squads (fewer when it has fewer) of
+// six-Test rubbers, seeded once; the checksum covers every rubber's
+// scorecards and the league record.
+int BenchLeague(Game& g, std::uint32_t seed, bool logOn, bool realism)
+{
+    std::vector<int> squads;
+    for (int s = 0; s < g.db.NumSquads() && s < MAX_LEAGUE_TEAMS; ++s) squads.push_back(s);
+    std::string refusal;
+    g.rng.Seed(seed);
+    if (!SetUpComputerLeague(g, squads, MAX_TESTS, false, refusal)) {
+        std::fprintf(stderr, "ovalspin-cli bench: %s\n", refusal.c_str());
+        return 1;
+    }
+    const std::uint64_t deliveriesBefore = g.deliveriesBowled;
+    auto start = std::chrono::steady_clock::now();
+    BeginLeague(g);
+    if (!PlayOut(g, 2'000'000'000)) {
+        std::fprintf(stderr, "ovalspin-cli bench: the league did not end\n");
+        return 1;
+    }
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    Checksum sum;
+    RealismTally tally;
+    unsigned long long tests = 0;
+    const int n = LeagueTeamCount(g.League);
+    for (int h = 0; h < n; ++h)
+        for (int a = 0; a < n; ++a) {
+            if (h == a) continue;
+            const SERIES& rubber = g.db.LeagueSeries(h, a);
+            for (int t = 0; t < rubber.nPlayed && t < MAX_TESTS; ++t) {
+                const TEST& test = rubber.Test[t];
+                sum.Add(test.Innings, sizeof test.Innings);
+                sum.Add(test.szResult, sizeof test.szResult);
+                AddTestToRealism(tally, test);
+                ++tests;
+            }
+        }
+    sum.Add(&g.League, sizeof g.League);
+    PrintFigures(tests, g.deliveriesBowled - deliveriesBefore, seconds, logOn, sum);
+    if (realism) PrintRealism(tally);
+    return 0;
+}
+
 }  // namespace
 
 int CmdBench(const CliOptions& opts, const Parsed& args)
@@ -85,11 +146,13 @@ int CmdBench(const CliOptions& opts, const Parsed& args)
         static_cast<unsigned long long>(args.Number("--seed", opts.seed ? static_cast<long long>(*opts.seed) : 1));
     const bool logOn = args.Value("--log", "on") == "on";
     const bool realism = args.Has("--realism");
+    const bool league = args.Has("--league");
 
     CliSession session(opts);
     if (!session.Start()) return 1;
     Game& g = session.game();
     g.log.SetEnabled(logOn);
+    if (league) return BenchLeague(g, static_cast<std::uint32_t>(seed), logOn, realism);
 
     // Every ordered pair of squads that may play a one-Test series.
     std::vector<std::pair<int, int>> pairs;
@@ -124,19 +187,8 @@ int CmdBench(const CliOptions& opts, const Parsed& args)
         AddTestToRealism(tally, t);
     }
     const std::uint64_t deliveries = g.deliveriesBowled - deliveriesBefore;
-    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (seconds <= 0) seconds = 1e-9;
-
-    rusage ru{};
-    getrusage(RUSAGE_SELF, &ru);
-    std::printf("Tests played       : %llu\n", tests);
-    std::printf("Deliveries         : %llu\n", static_cast<unsigned long long>(deliveries));
-    std::printf("Seconds            : %.3f\n", seconds);
-    std::printf("Tests/second       : %.0f\n", static_cast<double>(tests) / seconds);
-    std::printf("Deliveries/second  : %.0f\n", static_cast<double>(deliveries) / seconds);
-    std::printf("Peak memory (MB)   : %.1f\n", static_cast<double>(ru.ru_maxrss) / 1024.0);
-    std::printf("Log                : %s\n", logOn ? "on" : "off");
-    std::printf("Checksum           : %016llx\n", static_cast<unsigned long long>(sum.h));
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    PrintFigures(tests, deliveries, seconds, logOn, sum);
     if (realism) PrintRealism(tally);
     return 0;
 }

@@ -25,6 +25,7 @@ int CmdSite(const CliOptions& opts, const Parsed& args);    // site DIR: the ser
 int CmdView(const CliOptions& opts, const Parsed& args);    // view NAME | --list: a view as fixed-pitch text
 int CmdServe(const CliOptions& opts, const Parsed& args);    // serve: the server copy of a network series
 int CmdConnect(const CliOptions& opts, const Parsed& args);  // connect: the client copy of a network series
+int CmdLeague(const CliOptions& opts, const Parsed& args);  // league: a whole league, or --resume one
 int CmdCareers(const CliOptions& opts, bool saved);          // db --careers: career tables and records
 
 // mail: show or set the mail settings; report NAME --mail: send a report.

@@ -152,7 +152,10 @@ void FillPosition(Game& g, int salt, int teams)
     g.League.nTests = static_cast<std::int16_t>(teams ? 2 : 0);
     g.League.nSquads = static_cast<std::int16_t>(teams);
     g.League.Points[1].nPoints = static_cast<std::int16_t>(12 + salt);
-    for (int i = 0; i < teams; ++i) g.League.nSquad[i] = static_cast<std::int16_t>(i % g.db.NumSquads());
+    for (int k = 0; k < teams; ++k) {
+        g.League.nSquad[k] = static_cast<std::int16_t>(k % g.db.NumSquads());
+        g.League.nControl[k] = 1;
+    }
     for (int i = 0; i < teams; ++i)
         for (int j = 0; j < teams; ++j) SoundSeries(g.db.LeagueSeries(i, j), salt + 10 * i + j);
 }

@@ -323,7 +323,7 @@ TEST(SpineMenu, CommandsNotBuiltSayTheyAreNotAvailable)
 {
     TestHost host;
     Game g(host);
-    for (int id : {int(CMD_NEWLEAGUE), int(CMD_DISPLAYOPTIONS)}) {
+    for (int id : {int(CMD_DISPLAYOPTIONS)}) {
         host.ClearRecord();
         ControlMenu(g, id);
         ASSERT_EQ(host.boxes.size(), 1u) << id;

@@ -28,6 +28,11 @@ bool RunPlayDialog(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
     case D::NetworkServer: return RunNetworkServerBox(parent, g, req);
     case D::NetworkClient: return RunNetworkClientBox(parent, g, req);
     case D::About: return false;
+    case D::NewLeague:
+    case D::LeagueTable:
+    case D::LeagueResults:
+    case D::LeagueFixtures:
+    case D::LeagueSummary: return false;
     }
     return false;
 }

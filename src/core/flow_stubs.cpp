@@ -14,7 +14,6 @@
 
 namespace ovs {
 
-OVS_WEAK void PlayNextLeagueMatch(Game& g) { g.Log("PlayNextLeagueMatch () is not built\n"); }
 
 OVS_WEAK int SeriesSummaryBox(Game& g)
 {

@@ -58,6 +58,14 @@ enum class Dialog {
     About,
     NetworkServer,    // serve on a port and wait for the other copy (the box connects)
     NetworkClient,    // connect to a copy that serves (the box connects)
+    // The league's boxes: the new-league box (it checks and applies the league
+    // itself, true on OK), the table, the results matrix, the next fixtures
+    // and the current round's fixtures.
+    NewLeague,
+    LeagueTable,
+    LeagueResults,
+    LeagueFixtures,
+    LeagueSummary,
 };
 
 struct DialogRequest {

@@ -6,6 +6,7 @@
 #include "core/flow.h"
 #include "core/game.h"
 #include "core/innings.h"
+#include "core/league.h"
 #include "core/messages.h"
 #include "data/files.h"
 #include "net/network.h"
@@ -193,6 +194,22 @@ void ControlMenu(Game& g, int command, long lParam)
     case CMD_NETCLIENT:
         NetworkMenuCommand(g, command);
         return;
+    // The League menu.
+    case CMD_NEWLEAGUE:
+        StartNewLeague(g);
+        return;
+    case CMD_LEAGUETABLE:
+        ShowLeagueTable(g);
+        return;
+    case CMD_LEAGUERESULTS:
+        ShowLeagueResults(g);
+        return;
+    case CMD_NEXTFIXTURES:
+        ShowLeagueFixtures(g);
+        return;
+    case CMD_CURRENTFIXTURES:
+        ShowLeagueSummary(g);
+        return;
     case CMD_BATAVERAGES:
         SeriesAverages(g, "series-batting-averages");
         return;
@@ -213,11 +230,6 @@ void ControlMenu(Game& g, int command, long lParam)
         return;
     case CMD_HELPONHELP:
     case CMD_HELPINDEX:
-    case CMD_NEWLEAGUE:
-    case CMD_LEAGUETABLE:
-    case CMD_LEAGUERESULTS:
-    case CMD_NEXTFIXTURES:
-    case CMD_CURRENTFIXTURES:
     case CMD_DISPLAYOPTIONS:
     case CMD_AGGRESSIONOPTIONS:
         NotAvailable(g);

@@ -9,6 +9,7 @@
 #include "core/format.h"
 #include "core/game.h"
 #include "core/highlights.h"
+#include "core/league.h"
 #include "core/messages.h"
 #include "core/replay.h"
 #include "core/setup.h"
@@ -77,7 +78,6 @@ std::string TestResult(Game& g)
         ++SideSquad(g, 0).nPlayed;
         ++SideSquad(g, 1).nPlayed;
         if (ground) ++ground->nPlayed;
-        // A league match also goes into the league table here (league code).
     }
 
     const int played = g.Current.nInnings;
@@ -136,6 +136,7 @@ std::string TestResult(Game& g)
             ++SideSquad(g, 1).nDrawn;
             if (ground) ++ground->nDraws;
         }
+        if (g.Current.bLeagueMatch) RecordLeagueTestResult(g, winner, tied);
     }
 
     const std::size_t length = std::min(std::strlen(text), sizeof t.szResult - 1);

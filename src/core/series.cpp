@@ -7,6 +7,7 @@
 
 #include "core/format.h"
 #include "core/game.h"
+#include "core/league.h"
 #include "core/menu.h"
 #include "core/messages.h"
 #include "core/replay.h"
@@ -213,7 +214,7 @@ void EndSeries(Game& g)
         for (int id : {1201, 1850, 1851, 1852}) g.commands.Enable(id);
     } else if (!replay && watched) {
         ShowSummary(g);
-        // The league table follows here (league code).
+        ShowLeagueTable(g);
     }
     if (!replay) {
         for (int id : {1202, 1203, 1204}) g.commands.Disable(id);
@@ -222,11 +223,7 @@ void EndSeries(Game& g)
     if (!league) g.Current.nTest = -1;
 
     if (league && !replay) {
-        int home = g.db.squads[g.Series.nSquad[0]].nLeaguePos;
-        int away = g.db.squads[g.Series.nSquad[1]].nLeaguePos;
-        if (home >= 0 && away >= 0 && home < 10 && away < 10 && !g.db.leagueSeries.empty())
-            g.db.LeagueSeries(home, away) = g.Series;
-        // Entering the rubber in the league's match table belongs to the league code.
+        RecordLeagueRubber(g);
         g.Log("Posting WM_NEWSERIES message from EndSeries ()\n");
         g.Log("Posting WM_NEWSERIES message from EndSeries ()\n");
         g.queue.Post(WM_NEWSERIES, 0);

@@ -8,6 +8,8 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
+#include <vector>
 
 #include "data/le.h"
 
@@ -78,7 +80,9 @@ struct LEAGUE {
     FIXTURE Fixture[MAX_LEAGUE_ROUNDS][MAX_LEAGUE_FIXTURES];
     LEAGUE_RESULT Result[MAX_LEAGUE_TEAMS][MAX_LEAGUE_TEAMS];   // [home][away]
     LEAGUEPTS Points[MAX_LEAGUE_TEAMS];
-    char szTitle[380];          // league title at the start, the rest reserved
+    char szTitle[80];           // the league's title, set when it is set up
+    u16 wFlags;                 // LEAGUE_PLAYBYMAIL
+    u8 bReserved[298];          // zero
 };
 static_assert(sizeof(LEAGUE) == 2228);
 static_assert(offsetof(LEAGUE, nControl) == 8);
@@ -87,6 +91,10 @@ static_assert(offsetof(LEAGUE, Fixture) == 48);
 static_assert(offsetof(LEAGUE, Result) == 448);
 static_assert(offsetof(LEAGUE, Points) == 1248);
 static_assert(offsetof(LEAGUE, szTitle) == 1848);
+static_assert(offsetof(LEAGUE, wFlags) == 1928);
+
+// LEAGUE.wFlags: the league writes play-by-mail turn files.
+inline constexpr unsigned LEAGUE_PLAYBYMAIL = 0x0001;
 
 // A squad's league turn block (SQUAD offset 1158). Its bytes have defaults
 // given when a league is reset (ResetLeagueTurn) and no further meaning here.
@@ -122,5 +130,54 @@ struct Stores;
 // Reset the whole league: the LEAGUE record, every league series, every
 // database squad's turn block, counter and position, and every player's injuries.
 void ResetLeague(LEAGUE& l, Stores& db);
+
+// Tests per rubber 1..6: a league is set up (running, or complete and still viewable).
+inline bool LeagueSetUp(const LEAGUE& l) { return l.nTests >= 1 && l.nTests <= 6; }
+
+// The league's teams, clamped to 0..10 (a loaded record is checked, but be safe).
+int LeagueTeamCount(const LEAGUE& l);
+// Rounds with fixtures: 2 x (n - 1) for even n, 2 x n for odd n (one bye a round).
+int LeagueRealRounds(int teams);
+// Rounds the league runs through, empty ones included: 2 x (n rounded up to even).
+int LeagueAllRounds(int teams);
+// Fixture slots a round is played over: (n + 1) / 2.
+int LeagueSlots(int teams);
+// Is round r, slot i a bye (or an unused slot)?
+bool IsBye(const LEAGUE& l, int round, int slot);
+// Has the league played its last round?
+inline bool LeagueComplete(const LEAGUE& l) { return l.nRound >= LeagueAllRounds(LeagueTeamCount(l)); }
+
+// Fill the fixture list of the league's n teams: a circle method with the
+// home side alternating, every pair twice with home and away swapped, and each
+// round ordered with byes last and the rest by home squad name.
+void GenerateFixtures(LEAGUE& l, const Stores& db);
+
+// The result of one league Test for the points table.
+enum class LeagueOutcome { HomeWin, AwayWin, Draw, Tie };
+
+// One innings of a league Test: who batted (0 home, 1 away), runs and wickets.
+struct LeagueInnings {
+    int batSide;
+    int runs;
+    int wickets;
+};
+
+// Enter one Test of the rubber between league teams home and away: Tests
+// played, results, points (3 a win, 2 a tie, 1 a draw), runs and wickets.
+void RecordLeagueTest(LEAGUE& l, int home, int away, LeagueOutcome outcome, const LeagueInnings* innings,
+                      int count);
+
+// A team's runs per wicket for (F) and against (A), and D = F - A.
+struct LeagueRatios {
+    float forRatio;
+    float againstRatio;
+    float difference;
+};
+LeagueRatios ComputeRatios(const LEAGUEPTS& p);
+
+// The order of the points table: league-team numbers, top first. Sorted by
+// points, then by D, then by fewer Tests played (never moving up a team that
+// has played none), each rule acting on the pair as the earlier left it.
+std::vector<int> LeagueTableOrder(const LEAGUE& l);
 
 }  // namespace ovs

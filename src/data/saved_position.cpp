@@ -342,8 +342,22 @@ bool LoadSavedData(Game& g)
     ContinueBallByBall(g);
 
     g.Log("Loaded saved position\nCalling MoveChildWindowsTest ()\n");
-    g.Log("Posting WM_CONTINNINGS message from LoadSavedData ()\n");
-    g.queue.Post(WM_CONTINNINGS, g.Current.nInnings);
+    // A league in progress keeps its start command grey, so that the end of
+    // each rubber leads to the next fixture; saved between two rubbers, the
+    // next one starts now.
+    const bool leagueRunning = league && !LeagueComplete(g.League);
+    if (leagueRunning) {
+        for (int id : {CMD_NEWLEAGUE, CMD_NEWSERIES, CMD_NETINFO, CMD_NETSERVER, CMD_NETCLIENT})
+            g.commands.Disable(id);
+        g.host->CommandsChanged();
+    }
+    if (leagueRunning && g.Current.nTest >= g.Series.nNumTests) {
+        g.Log("Posting WM_NEWSERIES message from LoadSavedData ()\n");
+        g.queue.Post(WM_NEWSERIES, 0);
+    } else {
+        g.Log("Posting WM_CONTINNINGS message from LoadSavedData ()\n");
+        g.queue.Post(WM_CONTINNINGS, g.Current.nInnings);
+    }
     g.host->Refresh(PANE_ALL);
     return true;
 }

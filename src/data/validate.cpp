@@ -320,6 +320,15 @@ std::string CheckLeague(const Stores& db, const LEAGUE& l)
         else
             k.Range(l.nSquad[t], 0, db.NumSquads() - 1, kNone, k.Name("league team %d's squad", t));
     }
+    // A league set up: two teams at least, each the computer's or a person's,
+    // and a round and fixture the league can play on from.
+    if (LeagueSetUp(l)) {
+        k.Range(l.nSquads, 2, MAX_LEAGUE_TEAMS, "the number of league teams");
+        for (int t = 0; t < l.nSquads && t < MAX_LEAGUE_TEAMS; ++t)
+            k.Range(l.nControl[t], 1, 2, k.Name("league team %d's controller", t));
+        k.Range(l.nRound, 0, LeagueAllRounds(l.nSquads), "the league round");
+        k.Range(l.nFixture, 0, LeagueSlots(l.nSquads) - 1, "the league fixture");
+    }
     for (int r = 0; r < MAX_LEAGUE_ROUNDS; ++r)
         for (int f = 0; f < MAX_LEAGUE_FIXTURES; ++f) {
             k.Range(l.Fixture[r][f].nHome, 0, l.nSquads - 1, kNone,
