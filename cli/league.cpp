@@ -14,6 +14,7 @@
 #include "data/files.h"
 #include "play_common.h"
 #include "report/league_text.h"
+#include "report/report_out.h"
 #include "report/text_lines.h"
 #include "resume.h"
 
@@ -29,9 +30,10 @@ void PrintLeague(const Game& g)
 {
     TextOutput out;
     out.file = stdout;
-    WriteLeagueTableText(g, out);
-    TextNewLines(out, 1);
-    WriteLeagueResultsText(g, out);
+    ReportOut text(out, false);
+    WriteLeagueTable(g, text);
+    text.Blank();
+    WriteLeagueResults(g, text);
     out.file = nullptr;
 }
 

@@ -67,6 +67,15 @@ void ShowInningsScoreboard(QWidget* parent, ovs::Game& g, int k);
 bool RunBatAggressionBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
 bool RunBowlAggressionBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
 bool RunTeamAggressionBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+// "New League": up to ten squads, each the computer's or a person's, and the
+// Tests per rubber; checks and sets up the league itself on OK.
+bool RunNewLeagueBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+// The league table, the results matrix (a played rubber opens its series
+// summary), the next round's fixtures and the current round's scores.
+bool RunLeagueTableBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+bool RunLeagueResultsBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+bool RunLeagueFixturesBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+bool RunLeagueSummaryBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
 // The series summary: result 1 OK, 0 cancel, 100 + t to replay Test t.
 bool RunSeriesSummaryBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
 // The batting, bowling or points averages of one squad's members: `mode` 1

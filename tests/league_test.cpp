@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -19,6 +22,10 @@
 #include "data/files.h"
 #include "data/stores.h"
 #include "data/texts.h"
+#include "sim/selection.h"
+#include "report/league_text.h"
+#include "report/report_out.h"
+#include "report/text_lines.h"
 #include "file_fixtures.h"
 #include "test_host.h"
 
@@ -400,6 +407,35 @@ TEST(LeaguePlay, AWholeLeagueOfThreeSquadsKeepsItsInvariants)
     EXPECT_EQ(lg.host.DialogRuns(Dialog::LeagueTable), 1);
 }
 
+TEST(LeaguePlay, APersonsElevenIsKeptForTheTeamsNextRubber)
+{
+    LeagueGame lg(5);
+    Game& g = lg.g;
+    std::vector<LeagueEntry> rows = lg.Rows({0, 1});
+    rows[1].human = true;
+    ASSERT_EQ(CheckNewLeague(g, rows, 1), "");
+    ApplyNewLeague(g, rows, 1, false);
+    int picked[MAX_ELEVEN] = {};
+    // The person takes the computer's eleven, once, for the first rubber.
+    lg.host.ScriptDialog(Dialog::PickTeam, [&](DialogRequest& req) {
+        SelectComputerTeam(g, req.side);
+        for (int k = 0; k < MAX_ELEVEN; ++k) picked[k] = g.pTest->nPlayer[k][req.side];
+        return true;
+    });
+    BeginLeague(g);
+    int eleven[MAX_ELEVEN];
+    EXPECT_FALSE(LeagueLastEleven(g, 1, eleven));   // no league Test played yet
+    long handled = 0;
+    ASSERT_TRUE(lg.PumpToEnd([&](std::uint32_t msg, std::int32_t) {
+        if (msg != WM_ENDSERIES || handled++) return;
+        // Between the rubbers the person's team has its eleven kept.
+        const int side = g.Series.nSquad[0] == g.League.nSquad[1] ? 0 : 1;
+        ASSERT_TRUE(LeagueLastEleven(g, side, eleven));
+        for (int k = 0; k < MAX_ELEVEN; ++k) EXPECT_EQ(eleven[k], picked[k]) << k;
+    }));
+    EXPECT_EQ(lg.host.DialogRuns(Dialog::PickTeam), 2);
+}
+
 // --- saved and resumed -----------------------------------------------------------------
 
 // A data directory of its own with a copy of the shipped database, so that
@@ -481,6 +517,85 @@ TEST(LeagueResume, ABadLeagueRecordIsRefused)
     EXPECT_EQ(b.host.boxes[0].caption, "Loading Error");
     EXPECT_NE(b.host.boxes[0].text.find("league round 1 fixture 0"), std::string::npos) << b.host.boxes[0].text;
     EXPECT_FALSE(LeagueSetUp(b.g.League));
+}
+
+// --- golden files and replays ----------------------------------------------------------
+
+const std::filesystem::path kGolden = std::filesystem::path(OVALSPIN_SOURCE_DIR) / "tests" / "golden" / "league";
+
+// A change meant to alter play moves these files with it: run the tests with
+// OVALSPIN_UPDATE_GOLDEN=1 to write them anew, and read the diff.
+void ExpectGolden(const std::string& file, const std::string& text)
+{
+    const std::filesystem::path path = kGolden / file;
+    if (std::getenv("OVALSPIN_UPDATE_GOLDEN")) {
+        std::filesystem::create_directories(kGolden);
+        std::ofstream(path, std::ios::binary) << text;
+        return;
+    }
+    ASSERT_TRUE(std::filesystem::exists(path)) << "missing " << path << " (OVALSPIN_UPDATE_GOLDEN=1 writes it)";
+    EXPECT_TRUE(test::Same(test::ReadFile(path.string()), text)) << file;
+}
+
+std::string ReportText(const std::function<void(ReportOut&)>& write)
+{
+    std::FILE* f = std::tmpfile();
+    {
+        TextOutput out;
+        out.file = f;
+        ReportOut text(out, false);
+        write(text);
+        std::fflush(f);
+        out.file = nullptr;
+    }
+    std::string s;
+    std::rewind(f);
+    char buf[4096];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
+    std::fclose(f);
+    return s;
+}
+
+// A seeded league of four squads, one Test a rubber, with its turn files.
+TEST(LeagueGolden, TableResultsAndTurnFilesOfASeededLeague)
+{
+    DataDir data;
+    Session a(data, 20261207u);
+    std::string refusal;
+    ASSERT_TRUE(SetUpComputerLeague(a.g, {0, 1, 2, 3}, 1, true, refusal)) << refusal;
+    BeginLeague(a.g);
+    const std::string shortName = a.g.db.squads[0].szShort;
+    // The starting details are written before a ball is bowled.
+    ASSERT_TRUE(std::filesystem::exists(data.dir.File(shortName + "-00.ovs")));
+    ASSERT_TRUE(a.PumpToEnd());
+    ExpectLeagueInvariants(a.g);
+
+    ExpectGolden("table.txt", ReportText([&](ReportOut& out) { WriteLeagueTable(a.g, out); }));
+    ExpectGolden("results.txt", ReportText([&](ReportOut& out) { WriteLeagueResults(a.g, out); }));
+    for (const char* turn : {"-00.ovs", "-01.ovs", "-06.ovs"})
+        ExpectGolden("turn" + std::string(turn), test::ReadFile(data.dir.File(shortName + turn)));
+    // Every squad has its starting details and six turns, and no more.
+    int files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(data.dir.Path()))
+        if (e.path().extension() == ".ovs") ++files;
+    EXPECT_EQ(files, 4 * 7);
+    const std::string last = test::ReadFile(data.dir.File(shortName + "-06.ovs"));
+    EXPECT_NE(last.find("League has been completed.\nPlease apply for a new League if you have not already done so.\n"),
+              std::string::npos);
+
+    // A Test replayed from the results leaves the league and its series as they were.
+    ASSERT_TRUE(SavePosition(a.g));
+    const std::string before = test::ReadFile(data.dir.File(kSavedPositionName));
+    const TEST first = a.g.db.LeagueSeries(1, 2).Test[0];
+    a.host.AnswerDialog(Dialog::SeriesSummary, 100);
+    ControlMenu(a.g, CMD_RESULTS, 1 * 10 + 2 + 1);
+    EXPECT_EQ(a.g.wReplayFlag, 16385);
+    EXPECT_STREQ(a.g.Series.Test[0].szResult, first.szResult);
+    ASSERT_TRUE(a.PumpToEnd());
+    EXPECT_EQ(a.g.wReplayFlag, 0);
+    ASSERT_TRUE(SavePosition(a.g));
+    EXPECT_TRUE(test::Same(test::ReadFile(data.dir.File(kSavedPositionName)), before));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/game.h"
+#include "core/league.h"
 #include "data/league.h"
 #include "data/statistics.h"
 #include "data/texts.h"
@@ -130,7 +131,10 @@ bool RunPickTeamBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
     computer->setObjectName("ctl120");
     auto* last = new QPushButton("Last Test Side", &d);
     last->setObjectName("ctl121");
-    last->setEnabled(t > 0 && !league);
+    // In a league the eleven last picked for this team, in any rubber.
+    int leagueEleven[ovs::MAX_ELEVEN];
+    const bool leagueLast = league && ovs::LeagueLastEleven(g, side, leagueEleven);
+    last->setEnabled(league ? leagueLast : t > 0);
     // The series figures of this team (none before the first Test is over),
     // and the league's while one runs, else the members' careers.
     auto* batSeries = new QPushButton("Series Batting Averages", &d);
@@ -170,9 +174,9 @@ bool RunPickTeamBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
     });
     QObject::connect(last, &QPushButton::clicked, &d, [&] {
         sel.Clear();
-        if (t > 0)
+        if (t > 0 || leagueLast)
             for (int k = 0; k < ovs::MAX_ELEVEN; ++k) {
-                const int m = g.Series.Test[t - 1].nPlayer[k][side];
+                const int m = leagueLast ? leagueEleven[k] : int{g.Series.Test[t - 1].nPlayer[k][side]};
                 if (m >= 0 && m < members && !injured(m) && sel.number[m] == 0) sel.number[m] = ++sel.count;
             }
         refresh();

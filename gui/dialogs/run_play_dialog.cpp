@@ -28,11 +28,11 @@ bool RunPlayDialog(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
     case D::NetworkServer: return RunNetworkServerBox(parent, g, req);
     case D::NetworkClient: return RunNetworkClientBox(parent, g, req);
     case D::About: return false;
-    case D::NewLeague:
-    case D::LeagueTable:
-    case D::LeagueResults:
-    case D::LeagueFixtures:
-    case D::LeagueSummary: return false;
+    case D::NewLeague: return RunNewLeagueBox(parent, g, req);
+    case D::LeagueTable: return RunLeagueTableBox(parent, g, req);
+    case D::LeagueResults: return RunLeagueResultsBox(parent, g, req);
+    case D::LeagueFixtures: return RunLeagueFixturesBox(parent, g, req);
+    case D::LeagueSummary: return RunLeagueSummaryBox(parent, g, req);
     }
     return false;
 }

@@ -294,6 +294,43 @@ void RecordLeagueTestResult(Game& g, int winner, bool tied)
     RecordLeagueTest(g.League, home, away, outcome, innings, count);
 }
 
+namespace {
+
+// The league team `side` of the series in play plays as, or -1.
+int SideTeam(const Game& g, int side)
+{
+    if (!LeagueSetUp(g.League) || !g.Current.bLeagueMatch || g.db.leagueSeries.size() != LEAGUE_SERIES) return -1;
+    const int squad = g.Series.nSquad[side & 1];
+    if (squad < 0 || squad >= static_cast<int>(g.db.squads.size())) return -1;
+    const int k = g.db.squads[squad].nLeaguePos;
+    return ValidTeam(g.League, k) && g.League.nSquad[k] == squad ? k : -1;
+}
+
+}  // namespace
+
+void StoreLeagueEleven(Game& g, int side)
+{
+    const int k = SideTeam(g, side);
+    if (k < 0 || !g.pTest) return;
+    TEST& kept = g.db.LeagueSeries(k, k).Test[0];
+    for (int slot = 0; slot < MAX_ELEVEN; ++slot) {
+        kept.nPlayer[slot][0] = g.pTest->nPlayer[slot][side & 1];
+        g.Log("Choose LeagueSeries [%d].nPlayer [%d] = %d\n", k * 10 + k, slot, int{kept.nPlayer[slot][0]});
+    }
+}
+
+bool LeagueLastEleven(const Game& g, int side, int eleven[11])
+{
+    const int k = SideTeam(g, side);
+    if (k < 0 || g.League.Points[k].nPlayed <= 0) return false;
+    const TEST& kept = g.db.LeagueSeries(k, k).Test[0];
+    for (int slot = 0; slot < MAX_ELEVEN; ++slot) {
+        eleven[slot] = kept.nPlayer[slot][0];
+        if (eleven[slot] < 0 || eleven[slot] >= MAX_SQUAD) return false;
+    }
+    return true;
+}
+
 std::string LeagueControllerName(const Game& g, int team)
 {
     const LEAGUE& l = g.League;

@@ -56,6 +56,14 @@ void RecordLeagueRubber(Game& g);
 // wickets. `winner` is the winning side or -1.
 void RecordLeagueTestResult(Game& g, int winner, bool tied);
 
+// The eleven a person picked for `side` in a league match is kept in the
+// team's league record (the first Test of its diagonal rubber), so that the
+// team's next rubber can start from it ("Last Test Side").
+void StoreLeagueEleven(Game& g, int side);
+// The eleven last kept for `side`'s league team (squad member indices), or
+// false when it has none (no league, or no league Test played yet).
+bool LeagueLastEleven(const Game& g, int side, int eleven[11]);
+
 // The name a league team plays under: "Computer", or "Player %d" numbered
 // among the human teams by league-team number.
 std::string LeagueControllerName(const Game& g, int team);

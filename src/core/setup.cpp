@@ -8,6 +8,7 @@
 #include "core/conditions.h"
 #include "core/ballbyball.h"
 #include "core/format.h"
+#include "core/league.h"
 #include "core/game.h"
 #include "core/messages.h"
 #include "core/replay.h"
@@ -150,9 +151,10 @@ void StartNewTest(Game& g, int t)
         req.id = Dialog::PickTeam;
         req.side = side;
         // A host that shows no team box leaves the eleven to the computer.
-        if (box && g.host->RunDialog(req))
+        if (box && g.host->RunDialog(req)) {
             CompleteTeamSelection(g, side, false, control == CONTROL_HUMAN);
-        else
+            StoreLeagueEleven(g, side);
+        } else
             SelectComputerTeam(g, side);
     }
 

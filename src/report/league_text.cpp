@@ -1,12 +1,12 @@
-// The league's reports as 78-column text.
+// The league's reports as 78-column text or as a page.
 #include "report/league_text.h"
-
-#include <cstring>
 
 #include "core/format.h"
 #include "core/game.h"
 #include "core/league.h"
+#include "report/report_out.h"
 #include "report/text_lines.h"
+#include "report/writers.h"
 
 namespace ovs {
 
@@ -30,122 +30,143 @@ std::string Ratio(std::int32_t runs, std::int32_t wickets)
     return Format("%.2f", static_cast<double>(runs) / static_cast<double>(wickets));
 }
 
-void PutNumber(TextOutput& out, int value, int col) { LinePutRight(out, Format("%d", value), col); }
+std::string Number(int value) { return Format("%d", value); }
 
-// The four results and the two figures of one half of a table row.
-void PutHalf(const LEAGUE& l, TextOutput& out, const int* cols, int wins, int draws, int ties, int losses,
-             std::int32_t runsFor, std::int32_t wicketsLost, std::int32_t runsAgainst, std::int32_t wicketsTaken,
-             int batPoints, int bowlPoints)
+// The four results and the two figures of one half of a table row: runs per
+// wicket for and against while a league is set up, else the batting and
+// bowling points.
+struct Half {
+    int wins, draws, ties, losses;
+    std::int32_t runsFor, wicketsLost, runsAgainst, wicketsTaken;
+    int batPoints, bowlPoints;
+};
+
+void PutHalf(const LEAGUE& l, ReportOut& out, const int* cols, const Half& h)
 {
-    PutNumber(out, wins, cols[0]);
-    PutNumber(out, draws, cols[1]);
-    PutNumber(out, ties, cols[2]);
-    PutNumber(out, losses, cols[3]);
+    const int results[] = {h.wins, h.draws, h.ties, h.losses};
+    for (int i = 0; i < 4; ++i) out.PutRight(Number(results[i]), cols[i]);
     if (LeagueSetUp(l)) {
-        LinePutRight(out, Ratio(runsFor, wicketsLost), cols[4]);
-        LinePutRight(out, Ratio(runsAgainst, wicketsTaken), cols[5]);
+        out.PutRight(Ratio(h.runsFor, h.wicketsLost), cols[4]);
+        out.PutRight(Ratio(h.runsAgainst, h.wicketsTaken), cols[5]);
     } else {
-        PutNumber(out, batPoints, cols[4]);
-        PutNumber(out, bowlPoints, cols[5]);
+        out.PutRight(Number(h.batPoints), cols[4]);
+        out.PutRight(Number(h.bowlPoints), cols[5]);
     }
 }
 
-void PutHeadings(const LEAGUE& l, TextOutput& out, const int* cols)
+void PutHeadings(const LEAGUE& l, ReportOut& out, const int* cols)
 {
     const char* titles[] = {"W", "D", "T", "L"};
-    for (int i = 0; i < 4; ++i) LinePutRight(out, titles[i], cols[i]);
-    LinePutRight(out, LeagueSetUp(l) ? "R/W F" : "Bat", cols[4]);
-    LinePutRight(out, LeagueSetUp(l) ? "R/W A" : "Bowl", cols[5]);
+    for (int i = 0; i < 4; ++i) out.PutRight(titles[i], cols[i]);
+    out.PutRight(LeagueSetUp(l) ? "R/W F" : "Bat", cols[4]);
+    out.PutRight(LeagueSetUp(l) ? "R/W A" : "Bowl", cols[5]);
+}
+
+// One line per real fixture of a round: home at 4, away ending at 74, and
+// `middle(slot)` centred on 39.
+template <typename Middle>
+void WriteFixtureLines(const Game& g, ReportOut& out, int round, Middle middle)
+{
+    const LEAGUE& l = g.League;
+    out.BlockStart();
+    for (int i = 0; i < LeagueSlots(LeagueTeamCount(l)) && i < MAX_LEAGUE_FIXTURES; ++i) {
+        if (IsBye(l, round, i)) continue;
+        const FIXTURE& f = l.Fixture[round][i];
+        out.Put(LeagueTeamSquadName(g, f.nHome), 4);
+        out.PutRight(LeagueTeamSquadName(g, f.nAway), 74);
+        out.PutCentred(middle(i), 39);
+        out.WriteLine();
+    }
+    out.BlockEnd();
 }
 
 }  // namespace
 
-void WriteLeagueTableText(const Game& g, TextOutput& out)
+void WriteLeagueTable(const Game& g, ReportOut& out)
 {
     const LEAGUE& l = g.League;
-    TextCentredLine(out, "League Table");
-    TextNewLines(out, 1);
-    LineClear(out);
-    LinePutCentred(out, "Home", (kPlayedCol + kHomeCols[5]) / 2);
-    LinePutCentred(out, "Away", (kHomeCols[5] + kAwayCols[5]) / 2);
-    LineWrite(out);
-    LinePut(out, "Squad", 0);
-    LinePutRight(out, "P", kPlayedCol);
+    LineClear(out.text());
+    out.Title("League Table");
+    out.Blank();
+    out.BlockStart();
+    out.PutCentred("Home", (kPlayedCol + kHomeCols[5]) / 2);
+    out.PutCentred("Away", (kHomeCols[5] + kAwayCols[5]) / 2);
+    out.WriteLine();
+    out.Put("Squad", 0);
+    out.PutRight("P", kPlayedCol);
     PutHeadings(l, out, kHomeCols);
     PutHeadings(l, out, kAwayCols);
-    LinePutRight(out, "Pts", kPointsCol);
-    LineWrite(out);
+    out.PutRight("Pts", kPointsCol);
+    out.WriteLine();
     for (int k : LeagueTableOrder(l)) {
         const LEAGUEPTS& p = l.Points[k];
-        LinePut(out, LeagueTeamSquadName(g, k), 0);
-        PutNumber(out, p.nPlayed, kPlayedCol);
-        PutHalf(l, out, kHomeCols, p.nHomeWins, p.nHomeDraws, p.nHomeTies, p.nHomeLosses, p.nHomeRunsFor,
-                p.nHomeWicketsLost, p.nHomeRunsAgainst, p.nHomeWicketsTaken, p.nHomeBatPoints, p.nHomeBowlPoints);
-        PutHalf(l, out, kAwayCols, p.nAwayWins, p.nAwayDraws, p.nAwayTies, p.nAwayLosses, p.nAwayRunsFor,
-                p.nAwayWicketsLost, p.nAwayRunsAgainst, p.nAwayWicketsTaken, p.nAwayBatPoints, p.nAwayBowlPoints);
-        PutNumber(out, p.nPoints, kPointsCol);
-        LineWrite(out);
+        out.Put(LeagueTeamSquadName(g, k), 0);
+        out.PutRight(Number(p.nPlayed), kPlayedCol);
+        PutHalf(l, out, kHomeCols,
+                {p.nHomeWins, p.nHomeDraws, p.nHomeTies, p.nHomeLosses, p.nHomeRunsFor, p.nHomeWicketsLost,
+                 p.nHomeRunsAgainst, p.nHomeWicketsTaken, p.nHomeBatPoints, p.nHomeBowlPoints});
+        PutHalf(l, out, kAwayCols,
+                {p.nAwayWins, p.nAwayDraws, p.nAwayTies, p.nAwayLosses, p.nAwayRunsFor, p.nAwayWicketsLost,
+                 p.nAwayRunsAgainst, p.nAwayWicketsTaken, p.nAwayBatPoints, p.nAwayBowlPoints});
+        out.PutRight(Number(p.nPoints), kPointsCol);
+        out.WriteLine();
     }
+    out.BlockEnd();
 }
 
-void WriteLeagueResultsText(const Game& g, TextOutput& out)
+void WriteLeagueResults(const Game& g, ReportOut& out)
 {
     const LEAGUE& l = g.League;
     const int n = LeagueTeamCount(l);
-    TextCentredLine(out, "League Results");
-    TextNewLines(out, 1);
-    LineClear(out);
-    for (int away = 0; away < n; ++away) LinePutCentred(out, LeagueTeamSquadShort(g, away), Centre(away));
-    LineWrite(out);
+    LineClear(out.text());
+    out.Title("League Results");
+    out.Blank();
+    out.BlockStart();
+    for (int away = 0; away < n; ++away) out.PutCentred(LeagueTeamSquadShort(g, away), Centre(away));
+    out.WriteLine();
     for (int home = 0; home < n; ++home) {
-        LinePut(out, LeagueTeamSquadShort(g, home), 0);
+        out.Put(LeagueTeamSquadShort(g, home), 0);
         for (int away = 0; away < n; ++away) {
             const LEAGUE_RESULT& r = l.Result[home][away];
             if (home == away)
-                LinePutCentred(out, "-", Centre(away));
+                out.PutCentred("-", Centre(away));
             else if (r.nPlayed > 0)
-                LinePutCentred(out, Format("%d - %d", int{r.nHomeWins}, int{r.nAwayWins}).c_str(), Centre(away));
+                out.PutCentred(Format("%d - %d", int{r.nHomeWins}, int{r.nAwayWins}), Centre(away));
         }
-        LineWrite(out);
+        out.WriteLine();
     }
+    out.BlockEnd();
 }
 
-void WriteLeagueFixturesText(const Game& g, TextOutput& out, int round)
+void WriteLeagueFixtures(const Game& g, ReportOut& out, int round)
 {
-    const LEAGUE& l = g.League;
+    LineClear(out.text());
     if (round < 0 || round >= MAX_LEAGUE_ROUNDS) {
-        TextWrite(out, "League has been completed.\n");
-        TextWrite(out, "Please apply for a new League if you have not already done so.\n");
+        out.BlockStart();
+        out.Put("League has been completed.", 0);
+        out.WriteLine();
+        out.Put("Please apply for a new League if you have not already done so.", 0);
+        out.WriteLine();
+        out.BlockEnd();
         return;
     }
-    TextCentredLine(out, Format("Fixtures for Round %d", round + 1));
-    TextNewLines(out, 1);
-    const int slots = LeagueTeamCount(l) / 2;
-    for (int i = 0; i < slots && i < MAX_LEAGUE_FIXTURES; ++i) {
-        if (IsBye(l, round, i)) continue;
-        const FIXTURE& f = l.Fixture[round][i];
-        LinePut(out, LeagueTeamSquadName(g, f.nHome), 4);
-        LinePutRight(out, LeagueTeamSquadName(g, f.nAway), 74);
-        LinePutCentred(out, "vs", 39);
-        LineWrite(out);
-    }
+    out.Title(Format("Fixtures for Round %d", round + 1));
+    out.Blank();
+    WriteFixtureLines(g, out, round, [](int) { return std::string("vs"); });
 }
 
-void WriteLeagueSummaryText(const Game& g, TextOutput& out)
+void WriteLeagueSummary(const Game& g, ReportOut& out)
 {
-    const LEAGUE& l = g.League;
-    const int round = l.nRound;
+    const int round = g.League.nRound;
+    LineClear(out.text());
     if (round < 0 || round >= MAX_LEAGUE_ROUNDS) return;
-    TextCentredLine(out, Format("Current Fixtures Round %d", round + 1));
-    TextNewLines(out, 1);
-    for (int i = 0; i < LeagueSlots(LeagueTeamCount(l)) && i < MAX_LEAGUE_FIXTURES; ++i) {
-        if (IsBye(l, round, i)) continue;
-        const FIXTURE& f = l.Fixture[round][i];
-        LinePut(out, LeagueTeamSquadName(g, f.nHome), 4);
-        LinePutRight(out, LeagueTeamSquadName(g, f.nAway), 74);
-        LinePutCentred(out, LeagueFixtureScore(g, round, i).c_str(), 39);
-        LineWrite(out);
-    }
+    out.Title(Format("Current Fixtures Round %d", round + 1));
+    out.Blank();
+    WriteFixtureLines(g, out, round, [&](int slot) { return LeagueFixtureScore(g, round, slot); });
 }
+
+// The catalogue's entries.
+void WriteLeagueTableReport(Game& g, ReportOut& out, const ReportParams&) { WriteLeagueTable(g, out); }
+void WriteLeagueResultsReport(Game& g, ReportOut& out, const ReportParams&) { WriteLeagueResults(g, out); }
 
 }  // namespace ovs
