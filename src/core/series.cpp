@@ -224,6 +224,8 @@ void EndSeries(Game& g)
 
     if (league && !replay) {
         RecordLeagueRubber(g);
+        // Between two rubbers no Test is in play (a position saved now resumes with the next fixture).
+        g.Current.nTest = -1;
         g.Log("Posting WM_NEWSERIES message from EndSeries ()\n");
         g.Log("Posting WM_NEWSERIES message from EndSeries ()\n");
         g.queue.Post(WM_NEWSERIES, 0);

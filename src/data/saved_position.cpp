@@ -351,7 +351,7 @@ bool LoadSavedData(Game& g)
             g.commands.Disable(id);
         g.host->CommandsChanged();
     }
-    if (leagueRunning && g.Current.nTest >= g.Series.nNumTests) {
+    if (leagueRunning && (g.Current.nTest < 0 || g.Current.nTest >= g.Series.nNumTests)) {
         g.Log("Posting WM_NEWSERIES message from LoadSavedData ()\n");
         g.queue.Post(WM_NEWSERIES, 0);
     } else {
