@@ -29,7 +29,14 @@ int CliHost::MessageBox(const std::string& text, const std::string& caption, Box
     }
     // The checks of the boxes carry an information icon but an error caption.
     bool error = icon == BoxIcon::Stop || icon == BoxIcon::Exclamation || caption.find("Error") != std::string::npos;
-    if (!echoed && (verbose_ || error)) std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    std::string detail;
+    detail.swap(detail_);
+    if (!echoed && (verbose_ || error)) {
+        if (detail.empty())
+            std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+        else
+            std::fprintf(stderr, "%s: %s (%s)\n", caption.c_str(), text.c_str(), detail.c_str());
+    }
     return answer;
 }
 

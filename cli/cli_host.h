@@ -30,6 +30,7 @@ public:
 
     int MessageBox(const std::string& text, const std::string& caption, BoxButtons buttons,
                    BoxIcon icon) override;
+    void BoxDetail(const std::string& detail) override { detail_ = detail; }
     bool RunDialog(DialogRequest&) override { return false; }
     std::string DataDir() override { return dataDir_; }
     // The network's socket is served by poll, here and in the network loop.
@@ -51,6 +52,7 @@ private:
     int socket_ = -1;
     bool wantWrite_ = false;
     std::function<void(int)> onReady_;
+    std::string detail_;   // for the next box
 };
 
 // A Game started as the program starts, with a CliHost; shut down when it goes.

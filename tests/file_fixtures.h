@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/wait.h>
+
+#include <algorithm>
+#include <csignal>
 
 #include <cstdio>
 #include <cstring>
@@ -92,6 +96,41 @@ inline void PutI16(std::string& b, std::size_t off, int v)
 inline void PutI32(std::string& b, std::size_t off, std::int32_t v)
 {
     for (int i = 0; i < 4; ++i) b[off + static_cast<std::size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+// While it lives, no file this process writes may grow beyond `bytes`: a
+// write past it fails (EFBIG) as on a full disk, and the signal it would
+// raise is ignored.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        oldSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit l = old_;
+        l.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &l);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldSignal_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
+    void (*oldSignal_)(int) = nullptr;
+};
+
+// The names in a directory.
+inline std::vector<std::string> DirNames(const std::string& dir)
+{
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 // A hash of everything a load of the database or the saved position may

@@ -302,12 +302,18 @@ TEST(FilesDatabase, FailedSaveKeepsTheOldFile)
     const std::string path = a.Path("keep.db");
     const std::string old = WriteFilledDatabase(a, path);
     FillDatabase(*a.g, 55);
-    // The temporary file cannot be created where a directory of its name stands.
-    ASSERT_EQ(mkdir((path + ".tmp").c_str(), 0755), 0);
+    // The disk fills up part way: the box says so, not that the header failed.
+    const std::vector<std::string> names = DirNames(a.host.DataDir());
     a.host.ClearRecord();
-    EXPECT_FALSE(SaveDatabase(*a.g, path));
-    ExpectOneBox(a.host, "Database file could not be created.", "Saving Error", "save");
+    {
+        FileSizeLimit full(20000);
+        EXPECT_FALSE(SaveDatabase(*a.g, path));
+    }
+    ExpectOneBox(a.host,
+                 "There is not enough room on the disk to save the Database. The copy on the disk is unchanged.",
+                 "Saving Error", "save");
     EXPECT_EQ(ReadFile(path), old);
+    EXPECT_EQ(DirNames(a.host.DataDir()), names);   // no temporary file left behind
 
     a.host.ClearRecord();
     EXPECT_FALSE(SaveDatabase(*a.g, a.Path("no such dir/x.db")));
@@ -357,11 +363,13 @@ TEST(FilesOptions, MissingFileKeepsDefaultsShortOrUncreatableFileIsAnError)
     EXPECT_EQ(t.g->options.nTeamBatAggression, 5);
 
     t.host.ClearRecord();
-    ASSERT_EQ(mkdir(t.Path("OPTION.DAT.tmp").c_str(), 0755), 0);
-    EXPECT_FALSE(SaveOptions(*t.g));
+    {
+        FileSizeLimit full(4);
+        EXPECT_FALSE(SaveOptions(*t.g));
+    }
     ASSERT_EQ(t.host.boxes.size(), 1u);
-    EXPECT_EQ(t.host.boxes[0].text, "Unable to create Option Data file.");
-    EXPECT_EQ(t.host.boxes[0].caption, "Saving Error");
+    EXPECT_EQ(t.host.boxes[0].text, "Unable to write Option Data.");
+    EXPECT_EQ(t.host.boxes[0].caption, "Writing Error");
 }
 
 TEST(FilesMail, RoundTripOfThreeBlocksAndMissingFileWithoutABox)

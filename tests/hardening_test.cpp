@@ -2,6 +2,9 @@
 // before play trusts it, and a damaged replay stream stops the replay.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -11,6 +14,7 @@
 #include "core/game.h"
 #include "core/messages.h"
 #include "core/series.h"
+#include "data/binary_io.h"
 #include "data/files.h"
 #include "file_fixtures.h"
 #include "test_host.h"
@@ -235,6 +239,116 @@ TEST(HardeningReplay, TheHeadlessReplayOfADamagedStreamSaysSoAndFails)
     EXPECT_EQ(rc, 1) << out;
     EXPECT_NE(out.find("the recording of this Test is damaged (the weather is 250)"), std::string::npos) << out;
     EXPECT_NE(out.find("ovalspin-cli replay: the recording of the 1st Test is damaged"), std::string::npos) << out;
+}
+
+// --- files that are not ours to read ----------------------------------------------
+
+TEST(HardeningFiles, OnlyRegularFilesOfAPossibleSizeAreRead)
+{
+    test::StoreGame b;
+    const std::uint64_t before = Snapshot(*b.g);
+    ASSERT_EQ(mkfifo(b.Path("fifo.db").c_str(), 0644), 0);
+    ASSERT_EQ(symlink("/dev/zero", b.Path("zero.db").c_str()), 0);
+    ASSERT_EQ(mkdir(b.Path("dir.db").c_str(), 0755), 0);
+    {
+        FILE* f = std::fopen(b.Path("huge.db").c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        ASSERT_EQ(ftruncate(fileno(f), static_cast<off_t>(kMaxDataFile + 1)), 0);   // sparse
+        std::fclose(f);
+    }
+    const struct {
+        const char* name;
+        const char* text;
+        const char* reason;
+    } cases[] = {
+        {"fifo.db", "The Database is not a file that can be read.", "not a regular file"},
+        {"zero.db", "The Database is not a file that can be read.", "not a regular file"},
+        {"dir.db", "The Database is not a file that can be read.", "Is a directory"},
+        {"huge.db", "The Database is too large to be one of Ovalspin's.", "larger than any Ovalspin file can be"},
+        {"none.db", "Database not found.", "No such file or directory"},
+    };
+    for (const auto& c : cases) {
+        b.host.ClearRecord();
+        b.logLines.clear();
+        EXPECT_FALSE(LoadDatabase(*b.g, b.Path(c.name))) << c.name;
+        test::ExpectOneBox(b.host, c.text, "Loading Error", c.name);
+        ASSERT_EQ(b.logLines.size(), 1u);
+        EXPECT_NE(b.logLines[0].find(b.Path(c.name) + ": " + c.reason), std::string::npos) << b.logLines[0];
+    }
+    EXPECT_EQ(Snapshot(*b.g), before);
+}
+
+TEST(HardeningFiles, TwoSavesAtOnceEachWriteTheirOwnTemporaryFile)
+{
+    test::TempDir dir("ovs-hard-save");
+    const std::string path = dir.File("CURRENT.DAT");
+    AtomicFile a, b;
+    ASSERT_TRUE(a.Create(path));
+    ASSERT_TRUE(b.Create(path));
+    const std::string one(5000, '1'), two(7000, '2');
+    ASSERT_TRUE(a.Write(one.data(), one.size()));
+    ASSERT_TRUE(b.Write(two.data(), two.size()));
+    ASSERT_TRUE(b.Commit());
+    EXPECT_EQ(ReadFile(path), two);
+    ASSERT_TRUE(a.Commit());
+    EXPECT_EQ(ReadFile(path), one);
+    EXPECT_EQ(test::DirNames(dir.Path()), std::vector<std::string>{"CURRENT.DAT"});
+}
+
+// --- the headless program on a data directory ----------------------------------
+
+TEST(HardeningCli, StaleTemporariesGoAndASecondCopyIsRefused)
+{
+    test::TempDir dir("ovs-hard-cli");
+    std::filesystem::copy_file(test::DefaultDatabase(), dir.File(kDefaultDatabaseName));
+    for (const char* name : {"CURRENT.DAT.ovs-tmp-Ab12Cd", "CURRENT.DAT.tmp", "notes.tmp", "CURRENT.DAT.ovs-tmp-x"})
+        WriteFile(dir.File(name), "left over");
+    int rc = -1;
+    std::string out = test::RunCli(dir.Path(), "db", &rc);
+    EXPECT_EQ(rc, 0) << out;
+    // Ours are gone; what is not ours stays.
+    EXPECT_EQ(test::DirNames(dir.Path()),
+              (std::vector<std::string>{"CURRENT.DAT.ovs-tmp-x", "DEBUG.TXT", kDefaultDatabaseName, "notes.tmp",
+                                        "ovalspin.lock"}));
+
+    // A copy running on the directory: the second says which directory and ends.
+    test::StartedGame first(1, dir.Path(), dir.File(kDefaultDatabaseName));
+    ASSERT_TRUE(first.started);
+    first.g.log.SetEnabled(true);
+    first.g.Log("A line of the first copy\n");
+    out = test::RunCli(dir.Path(), "db", &rc);
+    EXPECT_NE(rc, 0);
+    EXPECT_EQ(out, "Ovalspin: Another copy of Ovalspin is already using the data directory " + dir.Path() +
+                       ". Close it first, or give this one another data directory.\n");
+    EXPECT_NE(RunLog::ReadText(dir.File("DEBUG.TXT")).find("A line of the first copy"), std::string::npos);
+}
+
+TEST(HardeningCli, NoSavedGameNoDatabaseAndAMissingLinkEachSaySo)
+{
+    test::TempDir dir("ovs-hard-msg");
+    int rc = -1;
+    // A fresh directory is seeded; there is no saved game in it yet.
+    for (const char* cmd : {"resume", "replay 1", "db --careers --saved"}) {
+        const std::string out = test::RunCli(dir.Path(), cmd, &rc);
+        EXPECT_EQ(rc, 1) << cmd;
+        EXPECT_NE(out.find("Loading Error: There is no saved game to load. (" + dir.File(kSavedPositionName) +
+                           ": No such file or directory)"),
+                  std::string::npos)
+            << cmd << ": " << out;
+    }
+
+    // A link to nothing in the database's place is left alone and reported.
+    test::TempDir other("ovs-hard-link");
+    ASSERT_EQ(symlink(dir.File("gone.db").c_str(), other.File(kDefaultDatabaseName).c_str()), 0);
+    const std::string out = test::RunCli(other.Path(), "db", &rc);
+    EXPECT_EQ(rc, 1);
+    EXPECT_NE(out.find("Loading Error: Database not found. (" + other.File(kDefaultDatabaseName) +
+                       ": No such file or directory)"),
+              std::string::npos)
+        << out;
+    struct stat st {};
+    ASSERT_EQ(lstat(other.File(kDefaultDatabaseName).c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
 }
 
 }  // namespace

@@ -373,10 +373,14 @@ TEST(SavedPosition, FailedSaveKeepsTheOldFile)
     ASSERT_TRUE(SavePosition(*a.g));
     const std::string old = ReadFile(a.SavedPath());
     FillPosition(*a.g, 2, 0);
-    ASSERT_EQ(mkdir((a.SavedPath() + ".tmp").c_str(), 0755), 0);
     a.host.ClearRecord();
-    EXPECT_FALSE(SavePosition(*a.g));
-    ExpectOneBox(a.host, "Saved Data file could not be created.", "Saving Error", "save");
+    {
+        test::FileSizeLimit full(old.size() / 2);
+        EXPECT_FALSE(SavePosition(*a.g));
+    }
+    ExpectOneBox(a.host,
+                 "There is not enough room on the disk to save the Saved Data. The copy on the disk is unchanged.",
+                 "Saving Error", "save");
     EXPECT_EQ(ReadFile(a.SavedPath()), old);
 }
 
@@ -452,12 +456,12 @@ TEST(SavedPosition, ReadDataWithoutAFileResumesNothing)
 {
     TestGame b;
     EXPECT_FALSE(LoadSavedData(*b.g));
-    ASSERT_EQ(b.host.boxes.size(), 1u);
-    EXPECT_EQ(b.host.boxes[0].text, "There is no saved game to read. Write Data saves the game in play.");
-    EXPECT_EQ(b.host.boxes[0].caption, "Ovalspin - Message");
-    EXPECT_EQ(b.host.boxes[0].icon, BoxIcon::Exclamation);
+    ExpectOneBox(b.host, "There is no saved game to load.", "Loading Error", "missing");
     EXPECT_TRUE(b.g->queue.Empty());
-    EXPECT_TRUE(b.logLines.empty());
+    // The log has the box with the file's path and the system's reason.
+    ASSERT_EQ(b.logLines.size(), 1u);
+    EXPECT_EQ(b.logLines[0], "Loading Error: There is no saved game to load. (" + b.SavedPath() +
+                                 ": No such file or directory)\n");
     EXPECT_TRUE(b.g->commands.Enabled(CMD_READDATA));
 }
 

@@ -18,6 +18,7 @@
 #include "core/host.h"
 #include "core/log.h"
 #include "core/match.h"
+#include "core/paths.h"
 #include "core/queue.h"
 #include "core/random.h"
 #include "data/league.h"
@@ -105,6 +106,8 @@ struct Game {
     std::string replayFault;
     bool replayBroken = false;
     std::unique_ptr<TEST> replayBackup;
+    // This program's hold on its data directory, from start-up to shut-down.
+    DataDirLock dataLock;
 
     // Recompute pTest and pInnings from Current.nTest and Current.nInnings.
     void SelectTestAndInnings();

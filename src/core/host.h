@@ -85,6 +85,11 @@ public:
     virtual int MessageBox(const std::string& text, const std::string& caption,
                            BoxButtons buttons = BoxButtons::Ok, BoxIcon icon = BoxIcon::None) = 0;
 
+    // What lies behind the box that follows (the file's path and the system's
+    // reason), for a host that can show more than the box's own text. The
+    // desktop keeps its boxes to their texts; the headless program prints it.
+    virtual void BoxDetail(const std::string& /*detail*/) {}
+
     // Run a choice dialog; false when this host leaves the choice to the computer.
     virtual bool RunDialog(DialogRequest& /*request*/) { return false; }
 

@@ -22,8 +22,31 @@ std::string FindShippedDatabase();
 
 // Create `dir` (and its parents) when missing, then copy the shipped default
 // database into it unless it already has one; an existing database is never
-// overwritten. False with `error` set when the directory cannot be created
-// (a missing shipped database is not an error: the loader reports it).
-bool PrepareDataDir(const std::string& dir, std::string* error = nullptr);
+// overwritten. False with `error` set when the directory cannot be created.
+// When the directory has no database and none could be put there, `seedError`
+// says why (start-up reports it when that database is the one to load).
+bool PrepareDataDir(const std::string& dir, std::string* error = nullptr, std::string* seedError = nullptr);
+bool CreateDataDir(const std::string& dir, std::string* error);
+void SeedDataDir(const std::string& dir, std::string* seedError);
+
+// One copy of the program per data directory: an exclusive lock on
+// "<dir>/ovalspin.lock", held until Release or destruction. Games of one
+// process share their directory's lock (tests run several); another process
+// is refused.
+class DataDirLock {
+public:
+    DataDirLock() = default;
+    ~DataDirLock() { Release(); }
+    DataDirLock(const DataDirLock&) = delete;
+    DataDirLock& operator=(const DataDirLock&) = delete;
+
+    // False with `error` set when another copy holds the directory or the
+    // lock file cannot be made.
+    bool Take(const std::string& dir, std::string* error);
+    void Release();
+
+private:
+    std::string key_;   // the lock file's device and inode, while held
+};
 
 }  // namespace ovs

@@ -1,12 +1,15 @@
 // Start-up and shut-down of the engine.
 #include "core/startup.h"
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 
 #include "core/flow.h"
 #include "core/game.h"
 #include "core/menu.h"
 #include "core/paths.h"
+#include "data/binary_io.h"
 #include "data/files.h"
 #include "data/league.h"
 #include "data/records.h"
@@ -59,16 +62,27 @@ void LogRecordSizes(Game& g)
 bool Startup(Game& g, const StartupOptions& opts)
 {
     const std::string dataDir = g.host->DataDir();
-    if (opts.prepareDataDir) {
-        std::string error;
-        if (!PrepareDataDir(dataDir, &error)) {
-            g.host->MessageBox(error, "Ovalspin", BoxButtons::Ok, BoxIcon::Stop);
-            return false;
-        }
+    std::string error;
+    if (opts.prepareDataDir && !CreateDataDir(dataDir, &error)) {
+        g.host->MessageBox(error, "Ovalspin", BoxButtons::Ok, BoxIcon::Stop);
+        return false;
     }
+    // One copy per data directory, before anything in it is touched: a
+    // second copy emptying DEBUG.TXT would pull the pages from under the
+    // first one's mapping of it.
+    if (opts.lockDataDir && !g.dataLock.Take(dataDir, &error)) {
+        g.host->MessageBox(error, "Ovalspin", BoxButtons::Ok, BoxIcon::Stop);
+        return false;
+    }
+    RemoveStaleTemporaries(dataDir);
+    std::string seedError;
+    if (opts.prepareDataDir) SeedDataDir(dataDir, &seedError);
 
-    if (!g.log.Create(dataDir + "/DEBUG.TXT")) {
+    const std::string logPath = dataDir + "/DEBUG.TXT";
+    if (!g.log.Create(logPath)) {
+        g.host->BoxDetail(logPath + ": " + std::strerror(errno));
         g.host->MessageBox("Can not open or create DEBUG.TXT", "Ovalspin", BoxButtons::Ok, BoxIcon::Stop);
+        g.dataLock.Release();
         return false;
     }
     g.Log("Started Ovalspin %s\n", kVersion);
@@ -95,6 +109,12 @@ bool Startup(Game& g, const StartupOptions& opts)
 
     SetDefaultCounts(g.db.numbers);
     g.dbPath = opts.dbPath.empty() ? dataDir + "/" + kDefaultDatabaseName : opts.dbPath;
+    if (opts.dbPath.empty() && !seedError.empty()) {
+        g.Log("%s\n", seedError.c_str());
+        g.host->MessageBox(seedError, "Loading Error", BoxButtons::Ok, BoxIcon::Stop);
+        return false;
+    }
+    if (DirectoryOf(g.dbPath) != dataDir) RemoveStaleTemporaries(DirectoryOf(g.dbPath));
 
     if (!AllocateAndInitialiseStores(g)) return false;
     if (!LoadDatabase(g, g.dbPath)) {
@@ -121,6 +141,7 @@ void Shutdown(Game& g)
     FreeStores(g);
     g.Log("Exiting Ovalspin\n");
     g.log.Close();
+    g.dataLock.Release();
 }
 
 }  // namespace ovs

@@ -18,6 +18,7 @@ struct StartupOptions {
     std::optional<std::uint32_t> seed;   // seed the generator with this instead of the clock
     std::string dbPath;                  // the database to load; empty: the default in the data directory
     bool prepareDataDir = true;          // create the data directory and seed it with the shipped database
+    bool lockDataDir = true;             // refuse a data directory another copy is using
     bool showAbout = true;               // the about box (the host may decline it)
     bool showLogNotice = true;           // the box telling the user about DEBUG.TXT
     // A desktop front end creates its main window once the options are read

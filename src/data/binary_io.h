@@ -3,8 +3,8 @@
 //
 // A file is read whole into memory and taken apart with a ByteReader, which
 // never reads past the end: a short file is a failed read, never a crash. A
-// save writes "<name>.tmp", flushes it to the disk and renames it over the old
-// file, so a failed save leaves the old file as it was.
+// save writes a temporary file beside the real one, flushes it to the disk and
+// renames it over the old file, so a failed save leaves the old file as it was.
 #pragma once
 
 #include <cstddef>
@@ -15,8 +15,29 @@
 
 namespace ovs {
 
-// The bytes of a whole file; nullopt when it cannot be opened or read.
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path);
+// Why a file could not be read: missing, not a regular file (a directory,
+// FIFO or device), larger than its format allows, or unreadable; `error` is
+// the system's errno where there is one.
+struct FileProblem {
+    enum Kind { None, Missing, NotRegular, TooLarge, Unreadable } kind = None;
+    int error = 0;
+};
+
+// The largest file any of ours can be: a database of the most records the
+// 16-bit counts allow, with a saved position's blocks and full league.
+inline constexpr std::size_t kMaxDataFile = std::size_t{128} << 20;
+
+// The bytes of a whole regular file no larger than `cap`; nullopt when it
+// cannot be opened or read, or is not a regular file or is too large (then
+// `problem` says which). A FIFO in its place cannot make the open wait.
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, std::size_t cap = kMaxDataFile,
+                                                       FileProblem* problem = nullptr);
+
+// The system's words for a problem ("No such file or directory", "not a regular file", ...).
+std::string ProblemText(const FileProblem& p);
+
+// Remove the temporary files a killed save of ours left in `dir`.
+void RemoveStaleTemporaries(const std::string& dir);
 
 // The directory part of a path ("." for a bare file name) and a file name joined to a directory.
 std::string DirectoryOf(const std::string& path);
@@ -48,8 +69,11 @@ private:
     std::size_t pos_ = 0;
 };
 
-// Writes a file under a temporary name and renames it over the real one on
-// Commit. Destroyed without a Commit, it removes the temporary file.
+// Writes a file under a temporary name of its own in the same directory
+// ("<name>.ovs-tmp-XXXXXX", so that two saves at once never share one),
+// flushes it to the disk and renames it over the real one on Commit, then
+// flushes the directory. Destroyed without a Commit, it removes the
+// temporary file. Error() is the errno of the first failure.
 class AtomicFile {
 public:
     AtomicFile() = default;
@@ -57,7 +81,7 @@ public:
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
-    // Create "<path>.tmp" for writing, with the permission bits `mode`
+    // Create the temporary file for writing, with the permission bits `mode`
     // (0600 for a file holding a password); false when it cannot be created.
     bool Create(const std::string& path, unsigned mode = 0644);
     // Write all n bytes; false on any failure.
@@ -70,11 +94,17 @@ public:
     // Flush to the disk, close and rename over the real file; false on failure
     // (the real file is then untouched).
     bool Commit();
+    // The errno of the first failure (0 none), and whether it was a full disk or quota.
+    int Error() const { return error_; }
+    const std::string& Path() const { return path_; }
+    bool DiskFull() const;
 
 private:
     void Discard();
+    bool Fail();
 
     int fd_ = -1;
+    int error_ = 0;
     std::string path_;
     std::string tmp_;
 };

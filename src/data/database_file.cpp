@@ -85,9 +85,39 @@ bool WriteStore(AtomicFile& out, const std::vector<T>& store, int count, int siz
 
 }  // namespace
 
-void FileErrorBox(Game& g, const std::string& text, const char* caption)
+void FileErrorBox(Game& g, const std::string& text, const char* caption, const std::string& detail)
 {
+    if (!detail.empty()) {
+        g.Log("%s: %s (%s)\n", caption, text.c_str(), detail.c_str());
+        g.host->BoxDetail(detail);
+    }
     g.host->MessageBox(text, caption, BoxButtons::Ok, BoxIcon::Stop);
+}
+
+void ReadProblemBox(Game& g, const std::string& path, const FileProblem& p, const char* fileWord,
+                    const char* missingText)
+{
+    char text[160];
+    switch (p.kind) {
+    case FileProblem::Missing: FormatTo(text, sizeof text, "%s", missingText); break;
+    case FileProblem::NotRegular: FormatTo(text, sizeof text, "The %s is not a file that can be read.", fileWord); break;
+    case FileProblem::TooLarge: FormatTo(text, sizeof text, "The %s is too large to be one of Ovalspin's.", fileWord); break;
+    default: FormatTo(text, sizeof text, "The %s could not be read.", fileWord); break;
+    }
+    FileErrorBox(g, text, "Loading Error", path + ": " + ProblemText(p));
+}
+
+void SaveErrorBox(Game& g, const AtomicFile& out, const char* text, const char* fileWord)
+{
+    const std::string detail = out.Path() + ": " + (out.Error() ? std::strerror(out.Error()) : "write failed");
+    if (out.DiskFull()) {
+        char full[200];
+        FormatTo(full, sizeof full,
+                 "There is not enough room on the disk to save the %s. The copy on the disk is unchanged.", fileWord);
+        FileErrorBox(g, full, "Saving Error", detail);
+        return;
+    }
+    FileErrorBox(g, text, "Saving Error", detail);
 }
 
 void InitDatabaseHeader(DBHEADER& h, const std::string& name)
@@ -226,37 +256,29 @@ void TakeDatabaseImage(Game& g, LoadedDatabase& img)
     g.db.numbers = img.db.numbers;
 }
 
-bool WriteDatabaseImage(Game& g, AtomicFile& out, const DBHEADER& h, const Stores& db)
+bool WriteDatabaseImage(Game& g, AtomicFile& out, const DBHEADER& h, const Stores& db, const char* fileWord)
 {
-    const char* caption = "Saving Error";
     DBHEADER written = h;
     written.nPlayerSize = static_cast<std::int16_t>(StoredSize(h.nPlayerSize, sizeof(PLAYER)));
     written.nSquadSize = static_cast<std::int16_t>(StoredSize(h.nSquadSize, sizeof(SQUAD)));
     written.nGroundSize = static_cast<std::int16_t>(StoredSize(h.nGroundSize, sizeof(GROUND)));
     written.nRecordsSize = static_cast<std::int16_t>(StoredSize(h.nRecordsSize, sizeof(RECORDS)));
     written.nCountrySize = static_cast<std::int16_t>(StoredSize(h.nCountrySize, sizeof(COUNTRY)));
-    if (!out.WriteWhole(written)) {
-        FileErrorBox(g, "Unable to write Database Header to Database.", caption);
-        return false;
-    }
-    if (!out.WriteWhole(db.numbers)) {
-        FileErrorBox(g, "Unable to write Number Structure to Database.", caption);
-        return false;
-    }
-    if (!WriteStore(out, db.players, db.NumPlayers(), written.nPlayerSize)) {
-        FileErrorBox(g, "Unable to write Player Structure to Database.", caption);
-        return false;
-    }
-    if (!WriteStore(out, db.squads, db.NumSquads(), written.nSquadSize)) {
-        FileErrorBox(g, "Unable to write Squad Structure to Database.", caption);
-        return false;
-    }
-    if (!WriteStore(out, db.grounds, db.NumGrounds(), written.nGroundSize)) {
-        FileErrorBox(g, "Unable to write Ground Structure to Database.", caption);
-        return false;
-    }
-    if (!WriteStore(out, db.records, db.NumRecords(), written.nRecordsSize)) {
-        FileErrorBox(g, "Unable to write Records Structure to Database.", caption);
+    const char* failed = nullptr;
+    if (!out.WriteWhole(written))
+        failed = "Unable to write Database Header to Database.";
+    else if (!out.WriteWhole(db.numbers))
+        failed = "Unable to write Number Structure to Database.";
+    else if (!WriteStore(out, db.players, db.NumPlayers(), written.nPlayerSize))
+        failed = "Unable to write Player Structure to Database.";
+    else if (!WriteStore(out, db.squads, db.NumSquads(), written.nSquadSize))
+        failed = "Unable to write Squad Structure to Database.";
+    else if (!WriteStore(out, db.grounds, db.NumGrounds(), written.nGroundSize))
+        failed = "Unable to write Ground Structure to Database.";
+    else if (!WriteStore(out, db.records, db.NumRecords(), written.nRecordsSize))
+        failed = "Unable to write Records Structure to Database.";
+    if (failed) {
+        SaveErrorBox(g, out, failed, fileWord);
         return false;
     }
     return true;
@@ -264,9 +286,10 @@ bool WriteDatabaseImage(Game& g, AtomicFile& out, const DBHEADER& h, const Store
 
 bool LoadDatabase(Game& g, const std::string& path)
 {
-    const auto bytes = ReadWholeFile(path);
+    FileProblem problem;
+    const auto bytes = ReadWholeFile(path, kMaxDataFile, &problem);
     if (!bytes) {
-        FileErrorBox(g, "Database not found.", "Loading Error");
+        ReadProblemBox(g, path, problem, "Database", "Database not found.");
         return false;
     }
     ByteReader in(*bytes);
@@ -296,12 +319,12 @@ bool SaveDatabase(Game& g, const std::string& path)
 {
     AtomicFile out;
     if (!out.Create(path)) {
-        FileErrorBox(g, "Database file could not be created.", "Saving Error");
+        SaveErrorBox(g, out, "Database file could not be created.", "Database");
         return false;
     }
-    if (!WriteDatabaseImage(g, out, g.dbHeader, g.db)) return false;
+    if (!WriteDatabaseImage(g, out, g.dbHeader, g.db, "Database")) return false;
     if (!out.Commit()) {
-        FileErrorBox(g, "Database file could not be created.", "Saving Error");
+        SaveErrorBox(g, out, "Database file could not be created.", "Database");
         return false;
     }
     return true;

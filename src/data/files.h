@@ -24,6 +24,9 @@ inline constexpr const char* kSavedPositionName = "CURRENT.DAT";
 inline constexpr const char* kOptionsName = "OPTION.DAT";
 inline constexpr const char* kMailName = "MAIL.DAT";
 
+// What loading a saved position says when there is none.
+inline constexpr const char* kNoSavedGameText = "There is no saved game to load.";
+
 bool LoadDatabase(Game& g, const std::string& path);
 bool SaveDatabase(Game& g, const std::string& path);
 
@@ -49,6 +52,7 @@ ToolbarState& Toolbar(Game& g);
 
 class ByteReader;
 class AtomicFile;
+struct FileProblem;
 
 // The texts of one kind of file that holds a database image.
 struct DatabaseTexts {
@@ -81,11 +85,23 @@ bool ReadDatabaseImage(Game& g, ByteReader& in, const DatabaseTexts& texts, Load
 void TakeDatabaseImage(Game& g, LoadedDatabase& img);
 // Write DBHEADER, NUMBERS and the four stores in the header's record sizes;
 // on failure show the box (caption "Saving Error") and return false.
-bool WriteDatabaseImage(Game& g, AtomicFile& out, const DBHEADER& h, const Stores& db);
+// `fileWord` names the file in a full-disk box.
+bool WriteDatabaseImage(Game& g, AtomicFile& out, const DBHEADER& h, const Stores& db, const char* fileWord);
 // The record size written for a store: the header's when it is 1..current, else the current.
 int StoredSize(int headerSize, int currentSize);
 
-// Show a stop box.
-void FileErrorBox(Game& g, const std::string& text, const char* caption);
+// Show a stop box. A `detail` (the file's path and the system's reason) goes
+// to the log and to a host that shows more than the box.
+void FileErrorBox(Game& g, const std::string& text, const char* caption, const std::string& detail = "");
+
+// The box of a file that could not be read (caption "Loading Error"):
+// `missingText` when it is not there, else what kept it from being read.
+// `fileWord` is "Database" or "Saved Data".
+void ReadProblemBox(Game& g, const std::string& path, const FileProblem& p, const char* fileWord,
+                    const char* missingText);
+
+// The box of a failed save (caption "Saving Error"): a full disk says so,
+// whatever part was being written; any other failure shows `text`.
+void SaveErrorBox(Game& g, const AtomicFile& out, const char* text, const char* fileWord);
 
 }  // namespace ovs

@@ -246,12 +246,12 @@ bool ImportOldDatabase(Game& g)
 
     AtomicFile out;
     if (!out.Create(path)) {
-        FileErrorBox(g, "Database file could not be created.", "Saving Error");
+        SaveErrorBox(g, out, "Database file could not be created.", "Database");
         return false;
     }
-    if (!WriteDatabaseImage(g, out, img->header, img->db)) return false;
+    if (!WriteDatabaseImage(g, out, img->header, img->db, "Database")) return false;
     if (!out.Commit()) {
-        FileErrorBox(g, "Database file could not be created.", "Saving Error");
+        SaveErrorBox(g, out, "Database file could not be created.", "Database");
         return false;
     }
 

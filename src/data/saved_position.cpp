@@ -3,7 +3,6 @@
 // series, each match-state block behind its BLOCKHEADER.
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -216,17 +215,10 @@ ToolbarState& Toolbar(Game& g) { return g.toolbar; }
 bool LoadSavedPosition(Game& g)
 {
     const std::string path = SavedPositionPath(g);
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) {
-        // Nothing is damaged: no game has been written yet (a warning, so the
-        // headless program says so on its error stream).
-        g.host->MessageBox("There is no saved game to read. Write Data saves the game in play.",
-                           "Ovalspin - Message", BoxButtons::Ok, BoxIcon::Exclamation);
-        return false;
-    }
-    const auto bytes = ReadWholeFile(path);
+    FileProblem problem;
+    const auto bytes = ReadWholeFile(path, kMaxDataFile, &problem);
     if (!bytes) {
-        FileErrorBox(g, "Database not found.", kLoading);
+        ReadProblemBox(g, path, problem, "Saved Data", kNoSavedGameText);
         return false;
     }
     ByteReader in(*bytes);
@@ -271,25 +263,25 @@ bool SavePosition(Game& g)
 {
     AtomicFile out;
     if (!out.Create(SavedPositionPath(g))) {
-        FileErrorBox(g, "Saved Data file could not be created.", kSaving);
+        SaveErrorBox(g, out, "Saved Data file could not be created.", "Saved Data");
         return false;
     }
-    if (!WriteDatabaseImage(g, out, g.dbHeader, g.db)) return false;
+    if (!WriteDatabaseImage(g, out, g.dbHeader, g.db, "Saved Data")) return false;
     if (!WriteBlock(out, g.Series)) {
-        FileErrorBox(g, "Unable to write Series Structure to Saved Data.", kSaving);
+        SaveErrorBox(g, out, "Unable to write Series Structure to Saved Data.", "Saved Data");
         return false;
     }
     if (!WriteBlock(out, g.Current)) {
-        FileErrorBox(g, "Unable to write Current Structure to Saved Data.", kSaving);
+        SaveErrorBox(g, out, "Unable to write Current Structure to Saved Data.", "Saved Data");
         return false;
     }
     StoreToolbar(g);
     if (!out.Write(Toolbar(g).data(), sizeof(TOOLBAR) * TOOLBAR_RECORDS)) {
-        FileErrorBox(g, "Unable to write Toolbar Structure to Saved Data.", kSaving);
+        SaveErrorBox(g, out, "Unable to write Toolbar Structure to Saved Data.", "Saved Data");
         return false;
     }
     if (!WriteBlock(out, g.League)) {
-        FileErrorBox(g, "Unable to write League Structure to Saved Data.", kSaving);
+        SaveErrorBox(g, out, "Unable to write League Structure to Saved Data.", "Saved Data");
         return false;
     }
     BLOCKHEADER bh{};
@@ -300,11 +292,11 @@ bool SavePosition(Game& g)
     for (int i = 0; ok && i < n; ++i)
         for (int j = 0; ok && j < n; ++j) ok = out.WriteWhole(g.db.LeagueSeries(i, j));
     if (!ok) {
-        FileErrorBox(g, "Unable to write League Series Structure to Saved Data.", kSaving);
+        SaveErrorBox(g, out, "Unable to write League Series Structure to Saved Data.", "Saved Data");
         return false;
     }
     if (!out.Commit()) {
-        FileErrorBox(g, "Saved Data file could not be created.", kSaving);
+        SaveErrorBox(g, out, "Saved Data file could not be created.", "Saved Data");
         return false;
     }
     return true;

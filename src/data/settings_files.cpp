@@ -12,6 +12,9 @@ namespace {
 
 std::string SettingsPath(Game& g, const char* name) { return JoinPath(g.host->DataDir(), name); }
 
+// The settings files are a few hundred bytes; anything far larger is not one.
+constexpr std::size_t kSettingsCap = 64 * 1024;
+
 std::int8_t ClampAggression(int v) { return static_cast<std::int8_t>(v < 0 ? 0 : (v > 10 ? 10 : v)); }
 
 }  // namespace
@@ -19,8 +22,14 @@ std::int8_t ClampAggression(int v) { return static_cast<std::int8_t>(v < 0 ? 0 :
 bool LoadOptions(Game& g)
 {
     // A missing file leaves the defaults as they are, without a word.
-    const auto bytes = ReadWholeFile(SettingsPath(g, kOptionsName));
-    if (!bytes) return true;
+    const std::string path = SettingsPath(g, kOptionsName);
+    FileProblem problem;
+    const auto bytes = ReadWholeFile(path, kSettingsCap, &problem);
+    if (!bytes) {
+        if (problem.kind == FileProblem::Missing) return true;
+        FileErrorBox(g, "Error loading Option Data.", "Loading Error", path + ": " + ProblemText(problem));
+        return false;
+    }
     ByteReader in(*bytes);
     OPTIONS o{};
     if (!in.ReadWhole(o)) {
@@ -52,7 +61,7 @@ bool SaveOptions(Game& g)
 void LoadMail(Game& g)
 {
     MAILDATA m{};
-    const auto bytes = ReadWholeFile(SettingsPath(g, kMailName));
+    const auto bytes = ReadWholeFile(SettingsPath(g, kMailName), kSettingsCap);
     if (bytes && !bytes->empty()) {
         // Whatever whole or partial blocks are there; each text ends inside its block.
         std::memcpy(&m, bytes->data(), std::min(bytes->size(), sizeof m));
