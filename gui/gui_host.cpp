@@ -4,6 +4,7 @@
 
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QTimer>
 
 #include "core/game.h"
@@ -53,12 +54,20 @@ int FromQt(int button, ovs::BoxButtons b)
     return b == ovs::BoxButtons::Ok ? ovs::IDOK : ovs::IDCANCEL;
 }
 
-void ShowAbout(QWidget* parent)
+void ShowAbout(QWidget* parent, const QString& dataDir)
 {
     QMessageBox box(parent);
+    box.setObjectName("AboutBox");
     box.setWindowTitle("About Ovalspin");
-    box.setIconPixmap(QIcon(":/icons/ovalspin.svg").pixmap(64, 64));
-    box.setText(QString("<b>Ovalspin</b> %1<br><br>Test cricket, ball by ball.").arg(ovs::kVersion));
+    box.setIconPixmap(QPixmap(":/icons/ovalspin-64.png"));
+    box.setText(QString("<b>Ovalspin</b> %1").arg(ovs::kVersion));
+    box.setInformativeText(
+        QString("Test cricket, ball by ball. Captain a side against the computer, a friend or a player on "
+                "another machine, or watch the computer play both sides.<br><br>"
+                "Your database, saved games, automatic save, options, ball-by-ball files and the log "
+                "DEBUG.TXT are kept in:<br><b>%1</b><br><br>Press F1 for help. Free software under the MIT "
+                "licence.")
+            .arg(dataDir.toHtmlEscaped()));
     box.exec();
 }
 
@@ -88,7 +97,7 @@ bool GuiHost::RunDialog(ovs::DialogRequest& req)
     if (!game_) return false;
     QWidget* parent = window_;
     if (req.id == ovs::Dialog::About) {
-        ShowAbout(parent);
+        ShowAbout(parent, QString::fromStdString(dataDir_));
         return true;
     }
     return RunPlayDialog(parent, *game_, req);

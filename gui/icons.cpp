@@ -313,16 +313,10 @@ std::pair<QString, QString> BallPictures(ovs::Game& g, int code)
 
 QIcon ProgramIcon()
 {
-    QPixmap pm(64, 64);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 128, 0));
-    p.drawEllipse(QRectF(2, 8, 60, 48));
-    p.scale(2, 2);
-    CricketBall(p, QPointF(16, 16), 9, QColor(200, 25, 25));
-    return QIcon(pm);
+    // The installed icon's own pictures (res/icons).
+    QIcon icon;
+    for (int size : {32, 64, 128}) icon.addFile(QString(":/icons/ovalspin-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 }  // namespace gui

@@ -14,6 +14,23 @@
 
 int main(int argc, char** argv)
 {
+    // Answered before Qt starts, so they work without a display.
+    for (int i = 1; i < argc; ++i) {
+        const QString a = QString::fromLocal8Bit(argv[i]);
+        if (a == "--version") {
+            std::printf("ovalspin (Ovalspin) %s\n", ovs::kVersion);
+            return 0;
+        }
+        if (a == "--help" || a == "-h") {
+            std::printf("usage: ovalspin [--data DIR] [--print-pdf NAME FILE] [--version] [--help]\n"
+                        "Ovalspin, the desktop game: Test cricket ball by ball. Press F1 in the game for help.\n"
+                        "  --data DIR  the data directory (else $OVALSPIN_DATA, else $XDG_DATA_HOME/ovalspin,\n"
+                        "              else ~/.local/share/ovalspin)\n"
+                        "  --print-pdf NAME FILE  print the report NAME (see ovalspin-cli report --list) to a PDF\n"
+                        "The headless program is ovalspin-cli.\n");
+            return 0;
+        }
+    }
     // --print-pdf NAME FILE prints a report to a PDF file and ends, with no
     // display needed.
     bool printPdf = false;

@@ -201,4 +201,39 @@ TEST(CliFiles, BallByBallFilesAreNamed)
     EXPECT_EQ(ovs::test::ReadFile(path).rfind("Ovalspin Ball by Ball Scorecard", 0), 0u) << path;
 }
 
+// The README's examples, run in order on an empty data directory, all
+// succeed, and together they show every command of the help.
+TEST(CliReadme, ExamplesRunAndShowEveryCommand)
+{
+    TempDir dir("ovs-cli");
+    int rc = -1;
+    const std::vector<std::string> commands = HelpCommands(RunCli(dir.Path(), "--help", &rc));
+    const std::vector<std::string> examples = Lines(ReadmeBlock("<!-- examples -->"));
+    ASSERT_GE(examples.size(), 5u);
+    for (const std::string& c : commands) {
+        bool shown = false;
+        for (const std::string& e : examples)
+            shown = shown || e.find(" " + c + " ") != std::string::npos || e.ends_with(" " + c);
+        EXPECT_TRUE(shown) << "no README example of " << c;
+    }
+    const std::string data = dir.Path() + "/data";
+    for (const std::string& e : examples) {
+        ASSERT_EQ(e.rfind("ovalspin-cli ", 0), 0u) << e;
+        const std::string out = RunCli(data, e.substr(13), &rc);
+        EXPECT_EQ(rc, 0) << e << ":\n" << out;
+    }
+}
+
+// CI runs the line after the test-command marker (.ci/run): it is the full test command.
+TEST(CliReadme, TheTestCommandIsWhereCiFindsIt)
+{
+    const std::string command = ReadmeBlock("<!-- command: test -->");
+    EXPECT_EQ(Lines(command).size(), 1u) << command;
+    EXPECT_EQ(command.rfind("apt-get update && apt-get install -y ", 0), 0u) << command;
+    EXPECT_NE(command.find("desktop-file-utils"), std::string::npos) << command;
+    EXPECT_NE(command.find("ctest --test-dir"), std::string::npos) << command;
+    const std::string build = ReadmeBlock("<!-- command: build-and-run -->");
+    EXPECT_NE(build.find("./build/ovalspin"), std::string::npos) << build;
+}
+
 }  // namespace
