@@ -66,6 +66,9 @@ void MainWindow::Command(int id)
     case ovs::CMD_EXIT:
         close();
         return;
+    case ovs::CMD_READDATA:
+        ReadData();
+        break;
     default:
         ovs::RunCommand(g_, id);
         break;
@@ -93,6 +96,7 @@ void MainWindow::PumpStep()
     pumping_ = true;
     ovs::PumpOne(g_);
     pumping_ = false;
+    AfterStep();
     KickPump();
 }
 
@@ -122,6 +126,7 @@ void MainWindow::closeEvent(QCloseEvent* e)
         quitting_ = true;
         emit quitRequested();
     }
+    SaveOnExit();
     pump_.stop();
     if (help_) help_->close();
     e->accept();

@@ -11,6 +11,7 @@
 #include "core/host.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 
 namespace ovs {
@@ -89,6 +90,13 @@ private:
     void PumpStep();
     void LayoutPanes();
     void ShowHelp(const QString& page);
+    // After each step of play: the automatic save when a Test has ended, the
+    // ball-by-ball file in the menu bar's corner.
+    void AfterStep();
+    void SaveOnExit();
+    // Read Data, offering the automatic save when it is the newer.
+    void ReadData();
+    void UpdateBallByBallStatus();
     void DisplayOptions();
     void AggressionOptions();
 
@@ -104,6 +112,10 @@ private:
     int charWidth_ = 8;
     int lineHeight_ = 16;
     HelpWindow* help_ = nullptr;
+    QLabel* bbbStatus_ = nullptr;
+    int finishedTests_ = 0;    // Tests of the series with a result, at the last step
+    bool played_ = false;      // a step of play ran: exit writes the automatic save
+    bool exitSaved_ = false;
 };
 
 }  // namespace gui

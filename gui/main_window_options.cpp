@@ -10,7 +10,11 @@ namespace gui {
 void MainWindow::DisplayOptions()
 {
     ovs::OPTIONS o = g_.options;
-    if (!RunDisplayOptionsBox(this, o)) return;
+    bool ballByBall = g_.ballByBallNextSeries || g_.Series.bBallByBall == 1;
+    if (!RunDisplayOptionsBox(this, o, &ballByBall)) return;
+    // For the series in play (from its next Test) and the series after it.
+    g_.ballByBallNextSeries = ballByBall;
+    if (g_.Series.nNumTests > 0) g_.Series.bBallByBall = ballByBall ? 1 : 0;
     const bool resized = o.nResolution != g_.options.nResolution;
     g_.options = o;
     ovs::SaveOptions(g_);

@@ -49,7 +49,7 @@ QDialogButtonBox* OkCancel(QDialog& box)
 
 }  // namespace
 
-bool RunDisplayOptionsBox(QWidget* parent, ovs::OPTIONS& options)
+bool RunDisplayOptionsBox(QWidget* parent, ovs::OPTIONS& options, bool* ballByBall)
 {
     QDialog box(parent);
     box.setObjectName("OptionsDisplayBox");
@@ -92,9 +92,16 @@ bool RunDisplayOptionsBox(QWidget* parent, ovs::OPTIONS& options)
         playBoxes.emplace_back(c, b.bit);
     }
     layout->addWidget(play);
+    auto* bbb = new QCheckBox("Write a ball-by-ball file of each Test of this series");
+    bbb->setObjectName("ballByBall");
+    bbb->setToolTip("A text scorecard of every ball, one file per Test, in the data directory");
+    bbb->setChecked(ballByBall && *ballByBall);
+    bbb->setVisible(ballByBall != nullptr);
+    layout->addWidget(bbb);
     layout->addWidget(OkCancel(box));
 
     if (box.exec() != QDialog::Accepted) return false;
+    if (ballByBall) *ballByBall = bbb->isChecked();
     options.nResolution = static_cast<std::uint8_t>(size->currentIndex());
     unsigned show = options.wShowMessages;
     for (auto& [c, bit] : messageBoxes) show = c->isChecked() ? (show | bit) : (show & ~bit);

@@ -11,7 +11,8 @@ namespace gui {
 
 // "Display Options": the window size, the optional message boxes and the
 // play options. True on OK, with `options` changed.
-bool RunDisplayOptionsBox(QWidget* parent, ovs::OPTIONS& options);
+// `ballByBall`: write a ball-by-ball file of each Test of the series.
+bool RunDisplayOptionsBox(QWidget* parent, ovs::OPTIONS& options, bool* ballByBall = nullptr);
 
 // "Aggression Options": the four default aggressions and whether the
 // aggression dialogs open by themselves. True on OK, with `options` changed.

@@ -126,6 +126,22 @@ TEST(CliErrors, RefusalsExitOneAndKeepTheGamesOwnText)
     EXPECT_EQ(rc, 1);
 }
 
+// Every command that reads the saved position says plainly when there is none.
+TEST(CliErrors, NoSavedPositionIsSaidPlainly)
+{
+    TempDir dir("ovs-cli");
+    for (const char* args : {"resume", "replay 1", "db --careers --saved", "report most-runs --saved",
+                             "view most-runs --saved"}) {
+        int rc = -1;
+        const std::string out = RunCli(dir.Path(), args, &rc);
+        EXPECT_EQ(rc, 1) << args;
+        EXPECT_EQ(Lines(out).size(), 1u) << args << ":\n" << out;
+        EXPECT_NE(out.find(": there is no saved position (" + dir.File("CURRENT.DAT") + "); save one with play --save"),
+                  std::string::npos)
+            << args << ":\n" << out;
+    }
+}
+
 // `db` numbers the squads from 1; `play 1 2` is the first squad at home to the second.
 TEST(CliSquads, PlayTakesTheNumbersDbShows)
 {
@@ -216,10 +232,11 @@ TEST(CliReadme, ExamplesRunAndShowEveryCommand)
             shown = shown || e.find(" " + c + " ") != std::string::npos || e.ends_with(" " + c);
         EXPECT_TRUE(shown) << "no README example of " << c;
     }
+    // Run from the temporary directory, so files named in the examples go there.
     const std::string data = dir.Path() + "/data";
     for (const std::string& e : examples) {
         ASSERT_EQ(e.rfind("ovalspin-cli ", 0), 0u) << e;
-        const std::string out = RunCli(data, e.substr(13), &rc);
+        const std::string out = RunCli(data, e.substr(13), &rc, dir.Path());
         EXPECT_EQ(rc, 0) << e << ":\n" << out;
     }
 }

@@ -186,10 +186,12 @@ inline std::vector<std::string> Lines(const std::string& text)
     return out;
 }
 
-// Run ovalspin-cli on a data directory; its output (stdout and stderr) and exit status.
-inline std::string RunCli(const std::string& dataDir, const std::string& args, int* rc)
+// Run ovalspin-cli on a data directory (in directory `cwd` when given); its
+// output (stdout and stderr) and exit status.
+inline std::string RunCli(const std::string& dataDir, const std::string& args, int* rc, const std::string& cwd = "")
 {
     std::string cmd = std::string("'") + OVALSPIN_CLI_PATH + "' --data '" + dataDir + "' " + args + " 2>&1";
+    if (!cwd.empty()) cmd = "cd '" + cwd + "' && " + cmd;
     std::string out;
     FILE* p = popen(cmd.c_str(), "r");
     if (!p) return out;

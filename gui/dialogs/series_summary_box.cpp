@@ -5,9 +5,11 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 #include <QVBoxLayout>
 #include <cstring>
 
+#include "core/ballbyball.h"
 #include "core/game.h"
 #include "core/innings.h"
 #include "core/series.h"
@@ -142,6 +144,17 @@ bool RunSeriesSummaryBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
     auto* standing = new QLabel(Q(ovs::SeriesStandingText(g)), &d);
     standing->setObjectName("ctl800");
     top->addWidget(standing);
+    QStringList files;
+    for (int t = 0; t < s.nNumTests && t < ovs::MAX_TESTS; ++t) {
+        const std::string file = ovs::BbbFilePath(g, t);
+        if (!file.empty()) files << QString("%1 Test: %2").arg(Q(Ordinal(t + 1)), Q(file));
+    }
+    if (!files.isEmpty()) {
+        auto* bbb = new QLabel("Ball by ball files:\n" + files.join("\n"), &d);
+        bbb->setObjectName("ballByBallFiles");
+        bbb->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        top->addWidget(bbb);
+    }
 
     const bool begun = !StartsWith(s.Test[0].szResult, "Not yet") && !StartsWith(s.Test[0].szResult, "In prog");
     auto* averages = new QHBoxLayout;

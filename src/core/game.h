@@ -55,6 +55,9 @@ struct Game {
 
     // Settings (OPTION.DAT, MAIL.DAT) and the loaded database's header and path.
     OPTIONS options{};
+    // Display Options' "ball-by-ball file" for series set up from now on
+    // (the series itself keeps its own flag, bBallByBall).
+    bool ballByBallNextSeries = false;
     MAILDATA mail{};
     DBHEADER dbHeader{};
     std::string dbPath;

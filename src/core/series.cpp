@@ -86,6 +86,7 @@ void ApplyNewSeries(Game& g, int homeSquad, int awaySquad, int numTests, bool hu
 {
     SERIES& s = g.Series;
     InitSeries(s);
+    s.bBallByBall = g.ballByBallNextSeries ? 1 : 0;
     s.nSquad[0] = homeSquad;
     s.nSquad[1] = awaySquad;
     s.nNumTests = numTests;

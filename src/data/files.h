@@ -31,6 +31,12 @@ bool LoadDatabase(Game& g, const std::string& path);
 bool SaveDatabase(Game& g, const std::string& path);
 
 bool LoadSavedPosition(Game& g);   // CURRENT.DAT beside the database
+// The same for a file of the same layout elsewhere (the automatic save).
+bool LoadSavedPositionFrom(Game& g, const std::string& path);
+bool SavePositionTo(Game& g, const std::string& path);
+bool LoadSavedDataFrom(Game& g, const std::string& path);
+// CURRENT.DAT beside the database (in the data directory when none is loaded).
+std::string SavedPositionPath(const Game& g);
 bool SavePosition(Game& g);        // "Write Data"
 bool LoadSavedData(Game& g);       // "Read Data": load and resume play
 

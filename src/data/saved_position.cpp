@@ -188,7 +188,7 @@ std::string CheckPosition(const Stores& db, const LoadedPosition& p)
     return fault;
 }
 
-std::string SavedPositionPath(Game& g)
+std::string SavedPositionPathOf(const Game& g)
 {
     const std::string dir = g.dbPath.empty() ? g.host->DataDir() : DirectoryOf(g.dbPath);
     return JoinPath(dir, kSavedPositionName);
@@ -212,9 +212,12 @@ void ContinueBallByBall(Game& g) { BbbContinue(g); }
 
 ToolbarState& Toolbar(Game& g) { return g.toolbar; }
 
-bool LoadSavedPosition(Game& g)
+std::string SavedPositionPath(const Game& g) { return SavedPositionPathOf(g); }
+
+bool LoadSavedPosition(Game& g) { return LoadSavedPositionFrom(g, SavedPositionPath(g)); }
+
+bool LoadSavedPositionFrom(Game& g, const std::string& path)
 {
-    const std::string path = SavedPositionPath(g);
     FileProblem problem;
     const auto bytes = ReadWholeFile(path, kMaxDataFile, &problem);
     if (!bytes) {
@@ -259,10 +262,12 @@ bool LoadSavedPosition(Game& g)
     return true;
 }
 
-bool SavePosition(Game& g)
+bool SavePosition(Game& g) { return SavePositionTo(g, SavedPositionPath(g)); }
+
+bool SavePositionTo(Game& g, const std::string& path)
 {
     AtomicFile out;
-    if (!out.Create(SavedPositionPath(g))) {
+    if (!out.Create(path)) {
         SaveErrorBox(g, out, "Saved Data file could not be created.", "Saved Data");
         return false;
     }
@@ -302,9 +307,11 @@ bool SavePosition(Game& g)
     return true;
 }
 
-bool LoadSavedData(Game& g)
+bool LoadSavedData(Game& g) { return LoadSavedDataFrom(g, SavedPositionPath(g)); }
+
+bool LoadSavedDataFrom(Game& g, const std::string& path)
 {
-    if (!LoadSavedPosition(g)) return false;
+    if (!LoadSavedPositionFrom(g, path)) return false;
 
     // Menu commands for the loaded state.
     g.commands.Disable(CMD_READDATA);

@@ -2,6 +2,10 @@
 // about box says what the game is and where its data lives, and the README's
 // picture of a Test in play.
 #include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -10,7 +14,11 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include "core/ballbyball.h"
 #include "core/game.h"
+#include "core/series.h"
+#include "data/autosave.h"
+#include "data/files.h"
 #include "core/menu.h"
 #include "gui_session.h"
 
@@ -38,6 +46,8 @@ private slots:
     void helpCoversEveryMenuCommandAndKey();
     void aboutBoxSaysWhatAndWhere();
     void screenshotForTheReadme();
+    void automaticSaveAfterATestAndAtExitIsOfferedByReadData();
+    void ballByBallFromDisplayOptions();
 };
 
 void FirstHourTest::helpCoversEveryMenuCommandAndKey()
@@ -105,6 +115,92 @@ void FirstHourTest::screenshotForTheReadme()
     QVERIFY(s.StartWatchedSeries(0, 1, 1, false));
     QVERIFY(s.PlayOversUntil([&] { return g.pInnings && g.pInnings->nTotalBalls >= 6 * 32; }));
     QVERIFY(!s.Screenshot("readme").isEmpty());
+}
+
+// Nothing played is lost: a Test that ends leaves the automatic save (CURRENT.DAT
+// untouched), exiting writes it again, and Read Data in the next run offers it.
+void FirstHourTest::automaticSaveAfterATestAndAtExitIsOfferedByReadData()
+{
+    QTemporaryDir dir;
+    const QString data = dir.path();
+    const QString current = data + "/CURRENT.DAT";
+    const QString autoSave = data + "/AUTOSAVE.DAT";
+    {
+        GuiSession s(false, 1, data);
+        QVERIFY(s.Started());
+        Game& g = s.g();
+        // Written by the user before the series: it must stay as it is.
+        QVERIFY(SavePosition(g));
+        QVERIFY(QFile::exists(current));
+        const QByteArray written = [&] {
+            QFile f(current);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        std::string refusal;
+        QVERIFY(SetUpComputerSeries(g, 0, 1, 2, false, refusal));
+        s.window().Command(CMD_PREPAREDSERIES);
+        // Unwatched, the first Test runs to its end; the save follows at once.
+        for (int i = 0; i < 2000000 && FinishedTests(g) < 1; ++i) QCoreApplication::processEvents();
+        QCOMPARE(FinishedTests(g), 1);
+        QCoreApplication::processEvents();
+        QVERIFY(QFile::exists(autoSave));
+        QVERIFY(!QFile::exists(autoSave + ".tmp"));
+        QFile f(current);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), written);
+        // Exit (the box answered Yes) writes it again, after the second Test.
+        QVERIFY(s.RunUntilIdle());
+        QFile::remove(autoSave);
+        QVERIFY(s.window().close());
+        QVERIFY(QFile::exists(autoSave));
+        QCOMPARE(s.host().boxes.back().text, std::string("Are you sure you want to Exit?"));
+        QCOMPARE(s.host().boxes.back().caption, std::string("Exit Ovalspin"));
+    }
+    // The automatic save is newer than CURRENT.DAT: Read Data offers it, and Yes loads it.
+    GuiSession s(false, 1, data);
+    QVERIFY(s.Started());
+    QVERIFY(AutoSaveIsNewer(s.g()));
+    s.host().boxes.clear();
+    s.window().Command(CMD_READDATA);
+    QVERIFY(!s.host().boxes.empty());
+    QVERIFY(QString::fromStdString(s.host().boxes.front().text).contains("Load the automatic save?"));
+    QCOMPARE(int(s.g().Series.nNumTests), 2);
+    QCOMPARE(FinishedTests(s.g()), 2);
+}
+
+// Display Options turns the ball-by-ball file on for the series; its name is
+// shown while it is written and listed in the series summary.
+void FirstHourTest::ballByBallFromDisplayOptions()
+{
+    GuiSession s(true, 1);
+    QVERIFY(s.Started());
+    Game& g = s.g();
+    guitest::OnDialog("OptionsDisplayBox", [](QDialog* d) {
+        auto* box = d->findChild<QCheckBox*>("ballByBall");
+        QVERIFY(box);
+        box->setChecked(true);
+        d->accept();
+    });
+    s.window().Command(CMD_DISPLAYOPTIONS);
+    QVERIFY(g.ballByBallNextSeries);
+    s.host().dialogAnswer = [](DialogRequest&) { return 0; };
+    QVERIFY(s.StartWatchedSeries(0, 1, 1, false));
+    QVERIFY(s.RunUntilPaused());
+    QCOMPARE(int(g.Series.bBallByBall), 1);
+    const QString path = QString::fromStdString(BbbFilePath(g, 0));
+    QVERIFY(QFile::exists(path));
+    auto* status = s.window().findChild<QLabel*>("BallByBallStatus");
+    QVERIFY(status && status->isVisible());
+    QCOMPARE(status->text(), "Ball by ball: " + QFileInfo(path).fileName());
+
+    QString listed;
+    guitest::OnDialog("SeriesSummaryBox", [&](QDialog* d) {
+        if (auto* l = d->findChild<QLabel*>("ballByBallFiles")) listed = l->text();
+        d->accept();
+    });
+    s.host().dialogAnswer = nullptr;
+    s.window().Command(CMD_RESULTS);
+    QVERIFY2(listed.contains(path), qPrintable(listed));
 }
 
 QTEST_MAIN(FirstHourTest)
