@@ -13,7 +13,6 @@
 #include "data/stores.h"
 #include "data/texts.h"
 #include "play_common.h"
-#include "resume.h"
 
 namespace ovs::cli {
 
@@ -201,7 +200,7 @@ int CmdCareers(const CliOptions& opts, bool saved)
     CliSession session(opts);
     if (!session.Start()) return 1;
     Game& g = session.game();
-    if (saved && !LoadSavedOrRefuse(g, "db --careers --saved")) return 1;
+    if (saved && !LoadSavedPosition(g)) return 1;
 
     std::printf("Career tables of %s\n", saved ? "the saved position" : g.dbPath.c_str());
     BattingTable(g, CareerTable::RunsTests, "Most Runs in Tests", true);

@@ -60,7 +60,7 @@ int CmdReplay(const CliOptions& opts, const Parsed& args)
     CliSession session(opts);
     if (!session.Start()) return 1;
     Game& g = session.game();
-    if (!LoadSavedOrRefuse(g, "replay")) return 1;
+    if (!LoadSavedPosition(g)) return 1;
 
     const SERIES& s = g.Series;
     if (shown < 1 || shown > s.nNumTests || shown > MAX_TESTS) {

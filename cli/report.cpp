@@ -8,7 +8,6 @@
 #include "data/files.h"
 #include "data/texts.h"
 #include "play_common.h"
-#include "resume.h"
 #include "report/catalogue.h"
 
 namespace ovs::cli {
@@ -50,7 +49,7 @@ int CmdReport(const CliOptions& opts, const Parsed& args)
     CliSession session(opts);
     if (!session.Start()) return 1;
     Game& g = session.game();
-    if (saved && !LoadSavedOrRefuse(g, "report --saved")) return 1;
+    if (saved && !LoadSavedPosition(g)) return 1;
 
     ReportParams p;
     p.test = test;

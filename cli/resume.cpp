@@ -89,17 +89,6 @@ void PrintSeriesResults(Game& g)
 
 std::string SavedPositionFile(const Game& g) { return SavedPositionPath(g); }
 
-bool LoadSavedOrRefuse(Game& g, const char* command)
-{
-    const std::string file = SavedPositionFile(g);
-    if (!std::filesystem::exists(file)) {
-        Refuse(std::string(command) + ": there is no saved position (" + file +
-               "); save one with play --save or the game's Write Data");
-        return false;
-    }
-    return LoadSavedPosition(g);
-}
-
 bool SavePositionAndSay(Game& g, const char* command)
 {
     if (!SavePosition(g)) {
@@ -141,7 +130,7 @@ int CmdResume(const CliOptions& opts, const Parsed& args)
     Game& g = session.game();
 
     // Look first: a position saved after its series ended has nothing to play.
-    if (!LoadSavedOrRefuse(g, "resume")) return 1;
+    if (!LoadSavedPosition(g)) return 1;
     if (SeriesOver(g)) {
         PrintSeriesResults(g);
         std::printf("The saved series has no Test in progress.\n");

@@ -44,9 +44,6 @@ std::string SavedPositionFile(const Game& g);
 // progress, which `resume` finishes. Returns an exit code.
 int StartFromSaved(Game& g, const char* command);
 
-// Load CURRENT.DAT; when there is none, say so (exit 1) and what makes one.
-bool LoadSavedOrRefuse(Game& g, const char* command);
-
 // Has the series in the game ended (no Test in progress and none to come)?
 bool SeriesOver(const Game& g);
 

@@ -7,7 +7,6 @@
 #include "data/files.h"
 #include "data/texts.h"
 #include "play_common.h"
-#include "resume.h"
 #include "report/view_tables.h"
 
 namespace ovs::cli {
@@ -91,7 +90,7 @@ int CmdView(const CliOptions& opts, const Parsed& args)
     CliSession session(opts);
     if (!session.Start()) return kExitRefused;
     Game& g = session.game();
-    if (args.Has("--saved") && !LoadSavedOrRefuse(g, "view --saved")) return kExitRefused;
+    if (args.Has("--saved") && !LoadSavedPosition(g)) return kExitRefused;
 
     const int given = GivenArg(g, *info, args);
     if (given == -2) return Refuse(std::string("no such ") + (ArgOption(info->arg) + 2) + ": " + args.Value(ArgOption(info->arg)));

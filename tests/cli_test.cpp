@@ -136,7 +136,7 @@ TEST(CliErrors, NoSavedPositionIsSaidPlainly)
         const std::string out = RunCli(dir.Path(), args, &rc);
         EXPECT_EQ(rc, 1) << args;
         EXPECT_EQ(Lines(out).size(), 1u) << args << ":\n" << out;
-        EXPECT_NE(out.find(": there is no saved position (" + dir.File("CURRENT.DAT") + "); save one with play --save"),
+        EXPECT_NE(out.find("Loading Error: There is no saved game to load. (" + dir.File("CURRENT.DAT")),
                   std::string::npos)
             << args << ":\n" << out;
     }
@@ -241,16 +241,22 @@ TEST(CliReadme, ExamplesRunAndShowEveryCommand)
     }
 }
 
-// CI runs the line after the test-command marker (.ci/run): it is the full test command.
-TEST(CliReadme, TheTestCommandIsWhereCiFindsIt)
+// The README starts with the two commands, and CI runs its third line (.ci/run):
+// the full test command, with every package the tests need.
+TEST(CliReadme, StartsWithTheTwoCommandsAndCiRunsTheTests)
 {
-    const std::string command = ReadmeBlock("<!-- command: test -->");
-    EXPECT_EQ(Lines(command).size(), 1u) << command;
+    const std::vector<std::string> lines =
+        Lines(ovs::test::ReadFile(std::string(OVALSPIN_SOURCE_DIR) + "/README.md"));
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "```sh");
+    EXPECT_EQ(lines[3], "```");
+    const std::string& build = lines[1];
+    const std::string& command = lines[2];
+    EXPECT_EQ(build.rfind("apt-get update && apt-get install -y ", 0), 0u) << build;
+    EXPECT_TRUE(build.ends_with("&& ./build/ovalspin")) << build;
     EXPECT_EQ(command.rfind("apt-get update && apt-get install -y ", 0), 0u) << command;
     EXPECT_NE(command.find("desktop-file-utils"), std::string::npos) << command;
     EXPECT_NE(command.find("ctest --test-dir"), std::string::npos) << command;
-    const std::string build = ReadmeBlock("<!-- command: build-and-run -->");
-    EXPECT_NE(build.find("./build/ovalspin"), std::string::npos) << build;
 }
 
 }  // namespace
