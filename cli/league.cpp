@@ -3,6 +3,7 @@
 // saved in CURRENT.DAT.
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "report/league_text.h"
 #include "report/report_out.h"
 #include "report/text_lines.h"
+#include "report/turn_files.h"
 #include "resume.h"
 
 namespace ovs::cli {
@@ -56,6 +58,21 @@ bool PlayRubbers(Game& g, long rubbers, long limit)
     return false;
 }
 
+// Every turn file of a play-by-mail league there is so far, one line per squad.
+void PrintTurnFiles(const Game& g)
+{
+    if (!(g.League.wFlags & LEAGUE_PLAYBYMAIL)) return;
+    for (int team = 0; team < LeagueTeamCount(g.League); ++team) {
+        std::string line;
+        for (int turn = 0; turn < 100; ++turn) {
+            const std::string path = TurnFilePath(g, team, turn);
+            if (!std::filesystem::exists(path)) break;
+            line += (line.empty() ? "Turn files: " : ", ") + path;
+        }
+        if (!line.empty()) std::printf("%s\n", line.c_str());
+    }
+}
+
 }  // namespace
 
 int CmdLeague(const CliOptions& opts, const Parsed& args)
@@ -90,6 +107,12 @@ int CmdLeague(const CliOptions& opts, const Parsed& args)
         }
         if (!LoadSavedData(g)) return 1;
     } else {
+        if (args.Has("--from-saved")) {
+            const int code = StartFromSaved(g, "league");
+            if (code != kExitDone) return code;
+            if (LeagueSetUp(g.League) && !LeagueComplete(g.League))
+                return Refuse("league --from-saved: the saved league is not over; play it on with league --resume");
+        }
         std::vector<int> squads;
         for (const std::string& name : names) {
             const int s = FindSquad(g, name);
@@ -114,6 +137,7 @@ int CmdLeague(const CliOptions& opts, const Parsed& args)
         return Refuse("league: the league did not end");
     }
     PrintLeague(g);
+    PrintTurnFiles(g);
     const bool stopped = saveAfterOvers >= 0 || saveAfterRubbers > 0;
     if (stopped && !LeagueComplete(g.League))
         std::printf("League stopped in round %d, fixture %d.\n", g.League.nRound + 1, g.League.nFixture + 1);

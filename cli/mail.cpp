@@ -8,6 +8,8 @@
 #include <string>
 
 #include "commands.h"
+#include "data/binary_io.h"
+#include "data/files.h"
 #include "report/catalogue.h"
 #include "report/mail.h"
 
@@ -62,6 +64,8 @@ int CmdMail(const CliOptions& opts, const Parsed& args)
         g.mail = m;
         ConfirmMailSettings(g);
         if (!SaveMailConnection(g, c)) return kExitRefused;
+        std::printf("Settings saved to %s and %s\n", JoinPath(g.host->DataDir(), kMailName).c_str(),
+                    JoinPath(g.host->DataDir(), kMailServerName).c_str());
     }
     std::printf("server   %s\naddress  %s\nname     %s\nport     %d\nsecurity %s\nuser     %s\npassword %s\n"
                 "cafile   %s\ntimeout  %d\n",

@@ -3,6 +3,7 @@
 // refusal exit status 1, and squads are numbered as `db` shows them.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -172,7 +173,7 @@ long CareerTests(const std::string& dir, bool saved)
     return tests;
 }
 
-// play --from-saved --save, run after run: each series adds its Tests to the careers.
+// play (and league) --from-saved --save, run after run: each series adds its Tests to the careers.
 TEST(CliCareers, PlayFromSavedBuildsCareersRunAfterRun)
 {
     TempDir dir("ovs-cli");
@@ -195,6 +196,17 @@ TEST(CliCareers, PlayFromSavedBuildsCareersRunAfterRun)
     EXPECT_EQ(CareerTests(dir.Path(), true) - first, 44);
     EXPECT_EQ(CareerTests(dir.Path(), false), shipped);   // the database itself is left as shipped
 
+    // A league carries on from them too: two squads, two one-Test rubbers.
+    const long second = CareerTests(dir.Path(), true);
+    out = RunCli(dir.Path(), "--seed 24 league --tests 1 --from-saved --save 1 2", &rc);
+    ASSERT_EQ(rc, 0) << out;
+    EXPECT_EQ(CareerTests(dir.Path(), true) - second, 44);
+    out = RunCli(dir.Path(), "--seed 25 league --tests 1 --save-after-rubbers 1 1 2 3", &rc);
+    ASSERT_EQ(rc, 0) << out;
+    out = RunCli(dir.Path(), "league --from-saved 1 2", &rc);
+    EXPECT_EQ(rc, 1);
+    EXPECT_NE(out.find("the saved league is not over; play it on with league --resume"), std::string::npos) << out;
+
     // A series stopped in mid-Test is finished by resume, not dropped by a new one.
     out = RunCli(dir.Path(), "--seed 23 play --tests 1 --save-after-overs 5 1 2", &rc);
     ASSERT_EQ(rc, 0) << out;
@@ -215,6 +227,20 @@ TEST(CliFiles, BallByBallFilesAreNamed)
         if (l.rfind("1st Test ball by ball: ", 0) == 0) path = l.substr(l.find(": ") + 2);
     EXPECT_EQ(path.rfind(dir.Path() + "/", 0), 0u) << out;
     EXPECT_EQ(ovs::test::ReadFile(path).rfind("Ovalspin Ball by Ball Scorecard", 0), 0u) << path;
+
+    // A play-by-mail league names every turn file, each squad on its line.
+    const std::string league = RunCli(dir.Path(), "--seed 6 league --tests 1 --pbm 1 2", &rc);
+    ASSERT_EQ(rc, 0) << league;
+    int named = 0;
+    for (const std::string& l : Lines(league)) {
+        if (l.rfind("Turn files: ", 0) != 0) continue;
+        for (std::size_t at = l.find(dir.Path() + "/"); at != std::string::npos; at = l.find(dir.Path() + "/", at + 1)) {
+            const std::string file = l.substr(at, l.find(',', at) - at);
+            EXPECT_TRUE(std::filesystem::exists(file)) << file;
+            ++named;
+        }
+    }
+    EXPECT_EQ(named, 6) << league;   // the starting details and two rounds, for each of two squads
 }
 
 // The README's examples, run in order on an empty data directory, all

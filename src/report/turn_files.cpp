@@ -65,16 +65,7 @@ struct KeptPlay {
 // A turn file is written under a temporary name and renamed when complete,
 // so a file that could not be finished never stands in for a whole one.
 struct TurnFile {
-    TurnFile(const Game& g, int team, int turn)
-    {
-        std::string name = FieldText(g.db.squads[g.League.nSquad[team]].szShort);
-        for (char& ch : name)
-            if (ch == '/' || ch == '\\') ch = '_';
-        if (name.empty()) name = Format("Team%d", team + 1);
-        const std::string dir = g.dbPath.empty() ? g.host->DataDir() : DirectoryOf(g.dbPath);
-        path = JoinPath(dir, Format("%s-%02d.ovs", name.c_str(), turn));
-        TextFileOpen(out, path + ".tmp");
-    }
+    TurnFile(const Game& g, int team, int turn) : path(TurnFilePath(g, team, turn)) { TextFileOpen(out, path + ".tmp"); }
     ~TurnFile()
     {
         const bool written = TextFileIsOpen(out) && std::ferror(out.file) == 0;
@@ -207,6 +198,16 @@ void WriteRoundTurnFiles(Game& g, int round)
             WriteTurnFile(g, team, round, slot);
         }
     }
+}
+
+std::string TurnFilePath(const Game& g, int team, int turn)
+{
+    std::string name = FieldText(g.db.squads[g.League.nSquad[team]].szShort);
+    for (char& ch : name)
+        if (ch == '/' || ch == '\\') ch = '_';
+    if (name.empty()) name = Format("Team%d", team + 1);
+    const std::string dir = g.dbPath.empty() ? g.host->DataDir() : DirectoryOf(g.dbPath);
+    return JoinPath(dir, Format("%s-%02d.ovs", name.c_str(), turn));
 }
 
 }  // namespace ovs

@@ -14,5 +14,7 @@ struct Game;
 void WriteStartingDetails(Game& g);
 // The turn files of round `round` (from 0): one for each side of each of its fixtures.
 void WriteRoundTurnFiles(Game& g, int round);
+// Where team `team`'s turn file `turn` (0: the starting details) goes.
+std::string TurnFilePath(const Game& g, int team, int turn);
 
 }  // namespace ovs
