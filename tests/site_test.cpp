@@ -95,7 +95,12 @@ TEST(Site, ASeededSeriesGivesLinkedPagesThatNeedNothingFromOutside)
     EXPECT_GT(links, 100);
     const std::string index = ReadFile(dir / "site" / "index.html");
     EXPECT_NE(index.find("<a href=\"test-2.html\">2nd Test at "), std::string::npos);
-    EXPECT_NE(ReadFile(dir / "site" / "test-1.html").find("<th>Batsman</th>"), std::string::npos);
+    const std::string scorecard = ReadFile(dir / "site" / "test-1.html");
+    EXPECT_NE(scorecard.find("<th>Batsman</th>"), std::string::npos);
+    // The charts stand inline: the worm and a Manhattan of each innings.
+    EXPECT_NE(scorecard.find("<figure class=\"chart\">\n<svg "), std::string::npos);
+    EXPECT_NE(scorecard.find("Worm: runs by overs"), std::string::npos);
+    EXPECT_NE(scorecard.find("Manhattan: "), std::string::npos);
 
     // tidy reports no errors on any page.
     if (std::system("tidy -v > /dev/null 2>&1") == 0) {

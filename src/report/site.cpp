@@ -12,6 +12,7 @@
 #include "core/innings.h"
 #include "core/series.h"
 #include "core/setup.h"
+#include "report/charts.h"
 #include "data/texts.h"
 #include "report/report_table.h"
 #include "report/scoreboard_text.h"
@@ -45,7 +46,9 @@ const char* const kStyle =
     ".num { text-align: right; font-variant-numeric: tabular-nums; }\n"
     ".result { font-weight: 600; }\n"
     "ul.tests { padding-left: 1.2rem; }\n"
-    "footer { font-size: .85rem; }\n";
+    "footer { font-size: .85rem; }\n"
+    "figure.chart { margin: .8rem 0; }\n"
+    "figure.chart svg { display: block; max-width: 100%; height: auto; border: 1px solid var(--pale); }\n";
 
 std::string E(const std::string& s) { return HtmlEscape(s); }
 
@@ -189,6 +192,17 @@ std::string ScorecardPage(Game& g, int t)
         p << "</tbody>\n</table></div>\n";
     }
     p << "<p class=\"result\">" + E(Field(s.Test[t].szResult, sizeof s.Test[t].szResult)) + "</p>\n";
+    // The charts view's own SVG, inline; HTML gives an svg element its namespace.
+    TestFigures f;
+    if (BuildTestFigures(g, t, f)) {
+        p << "<h2 id=\"charts\">Charts</h2>\n";
+        for (const Chart& c : TestCharts(f)) {
+            std::string svg = c.svg;
+            const std::string ns = " xmlns=\"http://www.w3.org/2000/svg\"";
+            if (const std::size_t at = svg.find(ns); at != std::string::npos) svg.erase(at, ns.size());
+            p << "<figure class=\"chart\">\n" + svg + "</figure>\n";
+        }
+    }
     return p.Finish();
 }
 
