@@ -12,6 +12,7 @@
 #include "core/menu.h"
 #include "dialog_kit.h"
 #include "gui_host.h"
+#include "help_topics.h"
 #include "help_window.h"
 #include "icons.h"
 #include "panes/panes.h"
@@ -27,6 +28,8 @@ MainWindow::MainWindow(ovs::Game& g, GuiHost& host) : g_(g), host_(host)
     client_ = new ClientArea(*this);
     setCentralWidget(client_);
     BuildMenus();
+    SetMenuHelpTopics(menuBar());
+    qApp->installEventFilter(new HelpKey(this, [this](const QString& topic, QWidget* box) { ShowHelp(topic, box); }));
     pump_.setSingleShot(true);
     pump_.setInterval(0);
     connect(&pump_, &QTimer::timeout, this, &MainWindow::PumpStep);

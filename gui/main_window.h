@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QMap>
+#include <QPointer>
 #include <QTimer>
 #include <array>
 
@@ -89,7 +90,9 @@ private:
     QAction* AddCommand(QMenu* menu, int id, const QString& text, const QList<QKeySequence>& keys = {});
     void PumpStep();
     void LayoutPanes();
-    void ShowHelp(const QString& page);
+    // The help at `page`; over a box (F1 there) the help window belongs to the
+    // box while it is open, so it can be used beside it.
+    void ShowHelp(const QString& page, QWidget* over = nullptr);
     // After each step of play: the automatic save when a Test has ended, the
     // ball-by-ball file in the menu bar's corner.
     void AfterStep();
@@ -111,7 +114,7 @@ private:
     bool panesShown_ = false;
     int charWidth_ = 8;
     int lineHeight_ = 16;
-    HelpWindow* help_ = nullptr;
+    QPointer<HelpWindow> help_;
     QLabel* bbbStatus_ = nullptr;
     int finishedTests_ = 0;    // Tests of the series with a result, at the last step
     bool played_ = false;      // a step of play ran: exit writes the automatic save

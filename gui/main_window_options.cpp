@@ -1,4 +1,6 @@
 // The main window's own commands: the options boxes and the help window.
+#include <QDialog>
+
 #include "core/game.h"
 #include "data/files.h"
 #include "help_window.h"
@@ -30,9 +32,23 @@ void MainWindow::AggressionOptions()
     ovs::SaveOptions(g_);
 }
 
-void MainWindow::ShowHelp(const QString& page)
+void MainWindow::ShowHelp(const QString& page, QWidget* over)
 {
     if (!help_) help_ = new HelpWindow(this);
+    // A modal box blocks every window but its own: over one, the help is the
+    // box's, and comes back to the main window when the box closes.
+    auto* box = qobject_cast<QDialog*>(over);
+    if (box && help_->parentWidget() != box) {
+        help_->setParent(box, Qt::Window);
+        connect(
+            box, &QDialog::finished, help_,
+            [this] {
+                const bool shown = help_->isVisible();
+                help_->setParent(this, Qt::Window);
+                if (shown) help_->show();
+            },
+            Qt::SingleShotConnection);
+    }
     help_->ShowPage(page);
 }
 

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "core/ballbyball.h"
 #include "core/game.h"
@@ -21,6 +22,8 @@
 #include "data/files.h"
 #include "core/menu.h"
 #include "gui_session.h"
+#include "help_topics.h"
+#include "help_window.h"
 
 using namespace ovs;
 using guitest::GuiSession;
@@ -38,12 +41,34 @@ QString HelpPage(const QString& name)
     return text.simplified();
 }
 
+// The text of the section of `topic` ("menus.html#records"): from its
+// anchor to the next heading; the whole page without an anchor. Empty when
+// the page or the anchor is missing.
+QString HelpSection(const QString& topic)
+{
+    const QString page = topic.section('#', 0, 0), anchor = topic.section('#', 1);
+    QFile f(":/help/" + page);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    QString html = QString::fromUtf8(f.readAll());
+    if (!anchor.isEmpty()) {
+        const qsizetype at = html.indexOf("name=\"" + anchor + "\"");
+        if (at < 0) return {};
+        const qsizetype end = html.indexOf("<h2", at);
+        html = html.mid(at, end < 0 ? -1 : end - at);
+    }
+    html.remove(QRegularExpression("<[^>]*>"));
+    html.replace("&amp;", "&");
+    return html.simplified();
+}
+
 }  // namespace
 
 class FirstHourTest : public QObject {
     Q_OBJECT
 private slots:
     void helpCoversEveryMenuCommandAndKey();
+    void everyCommandAndBoxHasItsSection();
+    void f1OpensTheHelpAtTheBoxOrTheCommand();
     void aboutBoxSaysWhatAndWhere();
     void screenshotForTheReadme();
     void automaticSaveAfterATestAndAtExitIsOfferedByReadData();
@@ -91,6 +116,60 @@ void FirstHourTest::helpCoversEveryMenuCommandAndKey()
         }
     }
     QVERIFY(commands >= 60);
+}
+
+// Every menu command is described in its own menu's section, and every box
+// the game names has a section the F1 key can open.
+void FirstHourTest::everyCommandAndBoxHasItsSection()
+{
+    GuiSession s;
+    QVERIFY(s.Started());
+    int commands = 0;
+    for (QAction* a : s.window().findChildren<QAction*>()) {
+        if (!a->data().isValid() || a->isSeparator()) continue;
+        const QString topic = a->property("helpTopic").toString();
+        const QString text = QString(a->text()).replace("&&", "\x01").remove('&').replace("\x01", "&");
+        QVERIFY2(topic.startsWith("menus.html#"), qPrintable(text + ": no help topic"));
+        QVERIFY2(HelpSection(topic).contains(text), qPrintable(text + " is not in " + topic));
+        ++commands;
+    }
+    QVERIFY(commands >= 60);
+    for (const auto& [name, topic] : gui::BoxHelpTopics())
+        QVERIFY2(!HelpSection(topic).isEmpty(), qPrintable(name + ": no section " + topic));
+    QCOMPARE(gui::HelpTopicForBox("NoSuchBox", "Exit Ovalspin"), QString("boxes.html#exit"));
+}
+
+// F1 in a box opens the help at that box, usable beside it while the box is
+// open; F1 on a highlighted menu command opens its menu's section.
+void FirstHourTest::f1OpensTheHelpAtTheBoxOrTheCommand()
+{
+    GuiSession s;
+    QVERIFY(s.Started());
+    QString shown;
+    bool ownedByBox = false;
+    guitest::OnDialog("OptionsDisplayBox", [&](QDialog* d) {
+        QTest::keyClick(d, Qt::Key_F1);
+        auto* help = d->findChild<gui::HelpWindow*>();
+        if (help) {
+            ownedByBox = help->isVisible() && help->isWindow();
+            shown = help->Browser()->source().toString();
+        }
+        d->reject();
+    });
+    s.window().Command(CMD_DISPLAYOPTIONS);
+    QCOMPARE(shown, QString("qrc:/help/options.html#display"));
+    QVERIFY(ownedByBox);
+    auto* help = s.window().findChild<gui::HelpWindow*>();
+    QVERIFY(help && help->parentWidget() == &s.window() && help->isVisible());
+
+    QMenu* records = s.window().menuBar()->findChild<QMenu*>("RecordsMenu");
+    QVERIFY(records);
+    records->popup(QPoint(10, 10));
+    QVERIFY(QTest::qWaitForWindowExposed(records));
+    records->setActiveAction(records->actions().first());
+    QTest::keyClick(records, Qt::Key_F1);
+    QCOMPARE(help->Browser()->source().toString(), QString("qrc:/help/menus.html#records"));
+    QVERIFY(!records->isVisible());
 }
 
 void FirstHourTest::aboutBoxSaysWhatAndWhere()
