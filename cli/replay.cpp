@@ -70,7 +70,8 @@ int CmdReplay(const CliOptions& opts, const Parsed& args)
     }
     const int t = shown - 1;
     if (!Finished(s.Test[t])) {
-        return Refuse("replay: the " + TestOrdinal(shown) + " Test of the saved series has not been finished");
+        return Refuse("replay: the " + TestOrdinal(shown) + " Test of the saved series has not been finished" +
+                      (SeriesOver(g) ? "" : "; resume --save plays the series out and saves it"));
     }
 
     // As the series summary asks for a replay of one of its Tests.

@@ -213,6 +213,10 @@ TEST(CliCareers, PlayFromSavedBuildsCareersRunAfterRun)
     out = RunCli(dir.Path(), "play --from-saved 1 2", &rc);
     EXPECT_EQ(rc, 1);
     EXPECT_NE(out.find("has a Test in progress; finish it with resume"), std::string::npos) << out;
+    out = RunCli(dir.Path(), "replay 1", &rc);
+    EXPECT_EQ(rc, 1);
+    EXPECT_NE(out.find("has not been finished; resume --save plays the series out and saves it"), std::string::npos)
+        << out;
 }
 
 // Each file a command writes is named in its output.
