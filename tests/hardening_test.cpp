@@ -149,7 +149,8 @@ TEST(HardeningSavedPosition, BadSidesSlotsAndBowlingOrdersAreRefused)
         {current + offsetof(CURRENT, nStriker), 11, "the striker is 11"},
         {current + offsetof(CURRENT, nBowler), 0x7fff, "the bowler is 32767"},
         {current + offsetof(CURRENT, nBatSide), 2, "the batting side is 2"},
-        {current + offsetof(CURRENT, nTest), 6, "the current Test is 6"},
+        {current + offsetof(CURRENT, nTest), 7, "the current Test is 7"},
+        {current + offsetof(CURRENT, nTest), 3, "the number of Tests of the series is 2; it must lie between 3"},
         {series + offsetof(SERIES, nSquad) + 2, 0x8000 - 0x10000, "side 1's squad is -32768"},
         {series + offsetof(SERIES, nNumTests), 9, "the number of Tests of the series is 9"},
         {series + offsetof(SERIES, Test) + offsetof(TEST, nPlayer) + 4 * 3, 30, "slot 3's member is 30"},
@@ -158,6 +159,63 @@ TEST(HardeningSavedPosition, BadSidesSlotsAndBowlingOrdersAreRefused)
         std::string bad = saved.file;
         PutI16(bad, c.at, c.value);
         ExpectRefused(bad, c.part);
+    }
+}
+
+// The queue is not saved, so a loaded position must work out its next step
+// from the match state, wherever it was written: mid-over, between innings,
+// with a Test decided, between Tests, with the series' end to come, or after
+// it. Each resumes (or, after the end, waits) and plays the series out once.
+TEST(HardeningResume, APositionSavedBetweenAnyTwoStepsPlaysOnToTheEnd)
+{
+    test::TempDir dir("ovs-hard-resume");
+    std::filesystem::copy_file(test::DefaultDatabase(), dir.File(kDefaultDatabaseName));
+    struct Saved {
+        std::uint32_t next;   // the message that was queued, and should be again
+        std::string file;
+    };
+    std::vector<Saved> saved;
+    {
+        test::StartedGame a(21, dir.Path(), dir.File(kDefaultDatabaseName));
+        ASSERT_TRUE(a.StartComputerSeries(0, 1, 2));
+        long overs = 0;
+        auto saveBefore = [&](std::uint32_t next) {
+            for (const Saved& s : saved)
+                if (s.next == next) return;
+            ASSERT_TRUE(SavePosition(a.g));
+            saved.push_back({next, ReadFile(dir.File(kSavedPositionName))});
+        };
+        ASSERT_TRUE(a.PumpToEnd([&](std::uint32_t msg, std::int32_t) {
+            if (msg == WM_ENDOVER) ++overs;
+            if (overs < 100) return;   // from the first Test's second innings on
+            if (a.g.queue.Size() != 1) return;
+            for (std::uint32_t next : {WM_NEWOVER, WM_NEWINNINGS, WM_ENDTEST, WM_NEWTEST, WM_ENDSERIES})
+                if (a.g.queue.Peek(next)) saveBefore(next);
+        }));
+        saveBefore(0);
+    }
+    ASSERT_EQ(saved.size(), 6u);
+    for (const Saved& s : saved) {
+        const std::uint32_t resumed = s.next == WM_NEWOVER ? WM_CONTINNINGS : s.next;
+        SCOPED_TRACE(s.next ? MessageName(resumed) : "after the series");
+        WriteFile(dir.File(kSavedPositionName), s.file);
+        test::StartedGame b(7, dir.Path(), dir.File(kDefaultDatabaseName));
+        ASSERT_TRUE(LoadSavedData(b.g));
+        EXPECT_TRUE(b.host.boxes.empty());
+        if (s.next == 0) {
+            EXPECT_TRUE(b.g.queue.Empty());
+            for (int id : {CMD_NEWSERIES, CMD_READDATA, CMD_RESULTS}) EXPECT_TRUE(b.g.commands.Enabled(id)) << id;
+            continue;
+        }
+        ASSERT_EQ(b.g.queue.Size(), 1u);
+        EXPECT_TRUE(b.g.queue.Peek(resumed));
+        ASSERT_TRUE(b.PumpToEnd());
+        // Each Test decided once, and the series closed.
+        const SERIES& r = b.g.Series;
+        EXPECT_EQ(r.nPlayed, 2);
+        EXPECT_EQ(r.nHomeWins + r.nAwayWins + r.nDraws + r.nTies, 2);
+        EXPECT_EQ(b.g.Current.nTest, -1);
+        for (int t = 0; t < 2; ++t) EXPECT_EQ(std::string(r.Test[t].szResult).find("In progress"), std::string::npos);
     }
 }
 

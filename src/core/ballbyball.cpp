@@ -345,10 +345,10 @@ void CloseBallByBall(Game& g, const char* line)
     BbbForget(g);
 }
 
-void BbbContinue(Game& g)
+void BbbContinue(Game& g, bool testBegun)
 {
     CloseBallByBall(g, "Abandonned Current Position\n");
-    if (g.Series.bBallByBall != 1) return;
+    if (g.Series.bBallByBall != 1 || !testBegun) return;
     const int t = g.Current.nTest;
     const std::string name = t >= 0 && t < MAX_TESTS ? Field(g.Series.szBallByBall[t]) : std::string();
     if (name.empty() || !TextFileOpen(g.bbb.out, FilePath(g, name), "at")) {

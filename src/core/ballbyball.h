@@ -90,7 +90,8 @@ void BbbEndTest(Game& g, int test);
 // A new Test starts with no file open (an open one is closed without more).
 void BbbForget(Game& g);
 // A saved position was loaded: an open file is abandoned, and when the series
-// keeps ball-by-ball files the current Test's file is reopened for appending.
-void BbbContinue(Game& g);
+// keeps ball-by-ball files and a Test is under way (`testBegun`) that Test's
+// file is reopened for appending.
+void BbbContinue(Game& g, bool testBegun = true);
 
 }  // namespace ovs

@@ -199,6 +199,22 @@ void StartNewSeries(Game& g, int wParam)
     g.queue.Post(WM_NEWTEST, 0);
 }
 
+ResumeStep PositionResumeStep(const SERIES& s, const CURRENT& c, bool leagueToPlay)
+{
+    const int t = c.nTest;
+    if (t < 0) return leagueToPlay ? ResumeStep{WM_NEWSERIES, 0} : ResumeStep{};
+    if (t >= s.nNumTests || t >= MAX_TESTS) return {WM_ENDSERIES, 0};
+    const TEST& test = s.Test[t];
+    if (test.Innings[0].nStatus == INNINGS_NOTSTARTED) return {WM_NEWTEST, t};
+    const int n = c.nInnings;
+    if (n < 0 || n >= MAX_INNINGS) return {WM_ENDTEST, 0};
+    if (n > 0 && (test.Innings[n - 1].nStatus & (INNINGS_RESULT | INNINGS_DRAWN))) return {WM_ENDTEST, 0};
+    if (test.Innings[n].nStatus == INNINGS_NOTSTARTED) return {WM_NEWINNINGS, n};
+    // An innings in play, or one that ended while its end was still queued:
+    // the break between overs leads on to either.
+    return {WM_CONTINNINGS, n};
+}
+
 void SetReplayFlag(Game& g, int value) { g.wReplayFlag = static_cast<std::int16_t>(value); }
 
 void EndSeries(Game& g)

@@ -2,7 +2,10 @@
 // series with its snapshots, and the end of a series.
 #pragma once
 
+#include <cstdint>
 #include <string>
+
+#include "core/match.h"
 
 namespace ovs {
 
@@ -40,6 +43,19 @@ std::string SeriesStandingText(const Game& g);
 // The replay flag word (Game::wReplayFlag): 1 for a replay of a Test of the
 // series in play, 16385 for one started from a league result, 0 otherwise.
 void SetReplayFlag(Game& g, int value);
+
+// The step that carries a loaded position on from wherever it was saved
+// (the queue is not saved, so it is worked out from the match state):
+// mid-innings WM_CONTINNINGS with the innings; between two innings
+// WM_NEWINNINGS; a Test chosen but not begun WM_NEWTEST; a Test decided,
+// WM_ENDTEST; every Test played, WM_ENDSERIES; between two league rubbers
+// WM_NEWSERIES. `msg` 0 when nothing is in play: the series, or the league,
+// is over. The state must have passed the saved position's checks.
+struct ResumeStep {
+    std::uint32_t msg = 0;
+    int wParam = 0;
+};
+ResumeStep PositionResumeStep(const SERIES& s, const CURRENT& c, bool leagueToPlay);
 
 // WM_NEWSERIES and WM_ENDSERIES (declared also in flow_steps.h).
 void StartNewSeries(Game& g, int wParam);

@@ -12,6 +12,7 @@
 #include "core/game.h"
 #include "core/menu.h"
 #include "core/messages.h"
+#include "core/series.h"
 #include "core/toolbar.h"
 #include "data/binary_io.h"
 #include "data/files.h"
@@ -203,10 +204,6 @@ bool WriteBlock(AtomicFile& out, const T& rec)
     return out.WriteWhole(bh) && out.WriteWhole(rec);
 }
 
-// Until the Game carries the toolbar itself, each game's toolbar lives here.
-// The ball-by-ball file of the Test in play when a position is resumed: an
-// open file is abandoned, the current Test's file reopened for appending.
-void ContinueBallByBall(Game& g) { BbbContinue(g); }
 
 }  // namespace
 
@@ -338,24 +335,31 @@ bool LoadSavedDataFrom(Game& g, const std::string& path)
     g.SelectTestAndInnings();
     if (g.pInnings && g.pInnings->nKeeperPos == -1) g.pInnings->nKeeperPos = 0;
 
-    ContinueBallByBall(g);
-
-    g.Log("Loaded saved position\nCalling MoveChildWindowsTest ()\n");
     // A league in progress keeps its start command grey, so that the end of
     // each rubber leads to the next fixture; saved between two rubbers, the
     // next one starts now.
     const bool leagueRunning = league && !LeagueComplete(g.League);
+    const ResumeStep step = PositionResumeStep(g.Series, g.Current, leagueRunning);
+
+    // The ball-by-ball file of a Test under way goes on; one not begun starts its own.
+    BbbContinue(g, step.msg == WM_CONTINNINGS || step.msg == WM_NEWINNINGS || step.msg == WM_ENDTEST);
+
+    g.Log("Loaded saved position\nCalling MoveChildWindowsTest ()\n");
     if (leagueRunning) {
         for (int id : {CMD_NEWLEAGUE, CMD_NEWSERIES, CMD_NETINFO, CMD_NETSERVER, CMD_NETCLIENT})
             g.commands.Disable(id);
         g.host->CommandsChanged();
     }
-    if (leagueRunning && (g.Current.nTest < 0 || g.Current.nTest >= g.Series.nNumTests)) {
-        g.Log("Posting WM_NEWSERIES message from LoadSavedData ()\n");
-        g.queue.Post(WM_NEWSERIES, 0);
+    if (step.msg == 0) {
+        // Saved after its series (or league) ended: nothing to play on. The
+        // series can be looked at, and another begun or loaded.
+        g.Log("The saved position has no Test in play\n");
+        CommandsIdle(g);
+        g.commands.Enable(CMD_RESULTS, g.Series.nNumTests > 0);
+        g.host->CommandsChanged();
     } else {
-        g.Log("Posting WM_CONTINNINGS message from LoadSavedData ()\n");
-        g.queue.Post(WM_CONTINNINGS, g.Current.nInnings);
+        g.Log("Posting %s message from LoadSavedData ()\n", MessageName(step.msg));
+        g.queue.Post(step.msg, step.wParam);
     }
     g.host->Refresh(PANE_ALL);
     return true;

@@ -254,14 +254,17 @@ std::string CheckSeries(const Stores& db, const SERIES& s, const char* what)
 std::string CheckPositionState(const Stores& db, const SERIES& s, const CURRENT& c)
 {
     Check k("Saved Data");
-    const bool inTest = c.nTest >= 0;
-    k.Range(c.nTest, 0, MAX_TESTS - 1, kNone, "the current Test");
-    if (inTest) {
-        // A Test in play needs its series: both squads and a Test count that includes it.
-        k.Range(s.nNumTests, c.nTest + 1, MAX_TESTS, "the number of Tests of the series");
+    // -1 between series; the number of Tests once every Test is played and
+    // the end of the series is still to come.
+    const bool inSeries = c.nTest >= 0;
+    const bool inTest = inSeries && c.nTest < s.nNumTests;
+    k.Range(c.nTest, 0, MAX_TESTS, kNone, "the current Test");
+    if (inSeries) {
+        // A series in play needs both squads and a Test count that reaches the current Test.
+        k.Range(s.nNumTests, c.nTest == 0 ? 1 : static_cast<int>(c.nTest), MAX_TESTS, "the number of Tests of the series");
         for (int side = 0; side < 2; ++side)
             k.Range(s.nSquad[side], 0, db.NumSquads() - 1, k.Name("the series side %d's squad", side));
-        for (int side = 0; side < 2 && k.Ok(); ++side) {
+        for (int side = 0; side < 2 && inTest && k.Ok(); ++side) {
             const SQUAD& sq = db.squads[static_cast<std::size_t>(s.nSquad[side])];
             const TEST& t = s.Test[c.nTest];
             for (int slot = 0; slot < MAX_ELEVEN; ++slot)
