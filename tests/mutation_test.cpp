@@ -1,0 +1,290 @@
+// A sweep of damaged files: for each kind of file, a few hundred seeded
+// mutants of a real one (truncations at its block boundaries, bit flips,
+// index fields set to -1, a store's size, 0x7fff or 0x8000) are loaded, and
+// those that load are played on (a database: a one-Test series; a saved
+// position: to the end of its series; a replay stream: its Test replayed).
+// None may crash, trip a sanitizer or run without end.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/flow.h"
+#include "core/game.h"
+#include "core/messages.h"
+#include "core/series.h"
+#include "data/files.h"
+#include "file_fixtures.h"
+#include "test_host.h"
+
+namespace ovs {
+namespace {
+
+using test::I16At;
+using test::PutI16;
+using test::ReadFile;
+using test::WriteFile;
+
+constexpr int kMutantsPerKind = 300;
+constexpr long kMessageLimit = 2'000'000;   // far beyond any series of two Tests
+
+constexpr std::size_t kHeader = sizeof(DBHEADER) + sizeof(NUMBERS);
+
+// The layout of a database image: where each store starts, and its count.
+struct Layout {
+    std::size_t players, squads, grounds, records, end;
+    int nPlayers, nSquads, nGrounds;
+    explicit Layout(const std::string& f)
+    {
+        nPlayers = I16At(f, sizeof(DBHEADER));
+        nSquads = I16At(f, sizeof(DBHEADER) + 2);
+        nGrounds = I16At(f, sizeof(DBHEADER) + 4);
+        players = kHeader;
+        squads = players + sizeof(PLAYER) * static_cast<std::size_t>(nPlayers);
+        grounds = squads + sizeof(SQUAD) * static_cast<std::size_t>(nSquads);
+        records = grounds + sizeof(GROUND) * static_cast<std::size_t>(nGrounds);
+        end = records + sizeof(RECORDS) * static_cast<std::size_t>(I16At(f, sizeof(DBHEADER) + 6));
+    }
+};
+
+// A saved position of a computer series of two Tests, taken mid-Test or
+// after the first Test, in a data directory of its own.
+std::string MakeSavedPosition(const test::TempDir& dir, bool midTest)
+{
+    test::StartedGame a(21, dir.Path(), dir.File(kDefaultDatabaseName));
+    EXPECT_TRUE(a.started);
+    EXPECT_TRUE(a.StartComputerSeries(0, 1, 2));
+    long overs = 0;
+    EXPECT_TRUE(a.PumpToEnd([&](std::uint32_t msg, std::int32_t) {
+        if (msg == WM_ENDOVER) ++overs;
+        const bool stop = midTest ? overs == 120 : a.g.Current.nTest == 1;
+        if (stop && a.g.queue.Size() == 1 && a.g.queue.Peek(WM_NEWOVER)) {
+            EXPECT_TRUE(SavePosition(a.g));
+            a.g.queue.Clear();
+        }
+    }));
+    return ReadFile(dir.File(kSavedPositionName));
+}
+
+struct Tally {
+    int mutants = 0, refused = 0, accepted = 0;
+};
+
+// Makes the mutants of one file from its boundaries and index fields.
+class Mutator {
+public:
+    Mutator(std::uint32_t seed, std::vector<std::size_t> boundaries, std::vector<std::size_t> fields,
+            std::vector<int> sizes)
+        : rng_(seed), boundaries_(std::move(boundaries)), fields_(std::move(fields)), sizes_(std::move(sizes))
+    {
+    }
+
+    std::string Next(const std::string& good, std::size_t flipFrom, std::size_t flipTo)
+    {
+        std::string f = good;
+        const unsigned kind = Below(10);
+        if (kind < 2) {
+            // A truncation at a block boundary, or a byte either side of one.
+            const std::size_t at = boundaries_[Below(boundaries_.size())] + Below(3);
+            f.resize(std::min(f.size(), at > 0 ? at - 1 : 0));
+        } else if (kind < 5) {
+            // One to three bits flipped in the part that matters most.
+            for (unsigned n = 1 + Below(3); n > 0; --n) {
+                const std::size_t at = flipFrom + Below(flipTo - flipFrom);
+                f[at] = static_cast<char>(f[at] ^ (1 << Below(8)));
+            }
+        } else {
+            // An index field set to a value at or past an edge.
+            const std::size_t at = fields_[Below(fields_.size())];
+            const int values[] = {-1, sizes_[Below(sizes_.size())], 0x7fff, -0x8000};
+            PutI16(f, at, values[Below(4)]);
+        }
+        return f;
+    }
+
+private:
+    unsigned Below(std::size_t n) { return static_cast<unsigned>(rng_() % n); }
+    std::mt19937 rng_;
+    std::vector<std::size_t> boundaries_, fields_;
+    std::vector<int> sizes_;
+};
+
+// Pumps the flow to its end; false when it does not end within the limit.
+bool PlayOn(test::StartedGame& s) { return s.PumpToEnd([](std::uint32_t, std::int32_t) {}, kMessageLimit); }
+
+void Report(const char* kind, const Tally& t)
+{
+    std::printf("[ sweep    ] %-16s %d mutants: %d refused, %d accepted and played, 0 crashes\n", kind, t.mutants,
+                t.refused, t.accepted);
+}
+
+TEST(MutationSweep, DatabasesLoadOrAreRefusedAndPlayWithoutFault)
+{
+    test::TempDir dir("ovs-sweep-db");
+    const std::string good = ReadFile(test::DefaultDatabase());
+    const Layout l(good);
+    std::vector<std::size_t> boundaries = {0, sizeof(DBHEADER), kHeader, l.squads, l.grounds, l.records, l.end};
+    for (std::size_t i = 0; i < 4; ++i) boundaries.push_back(l.squads + i * sizeof(SQUAD));
+    std::vector<std::size_t> fields;
+    for (int s = 0; s < l.nSquads; ++s) {
+        const std::size_t at = l.squads + static_cast<std::size_t>(s) * sizeof(SQUAD);
+        fields.push_back(at + offsetof(SQUAD, nMembers));
+        fields.push_back(at + offsetof(SQUAD, nGrounds));
+        for (int k = 0; k < MAX_SQUAD; ++k) fields.push_back(at + offsetof(SQUAD, nPlayer) + 2 * static_cast<std::size_t>(k));
+        for (int k = 0; k < MAX_HOME_GROUNDS; ++k) fields.push_back(at + offsetof(SQUAD, nGround) + 2 * static_cast<std::size_t>(k));
+    }
+    for (int p = 0; p < l.nPlayers; p += 7) fields.push_back(l.players + static_cast<std::size_t>(p) * sizeof(PLAYER) + offsetof(PLAYER, nBowlType) - 1);
+    for (std::size_t r = l.records; r + 2 <= l.end; r += 38) fields.push_back(r);
+    for (std::size_t at = sizeof(DBHEADER); at < kHeader; at += 2) fields.push_back(at);
+    Mutator m(1401, boundaries, fields, {l.nPlayers, l.nSquads, l.nGrounds, MAX_SQUAD});
+
+    Tally t;
+    for (int i = 0; i < kMutantsPerKind; ++i) {
+        const std::string bad = m.Next(good, l.players, l.records);
+        WriteFile(dir.File("mutant.db"), bad);
+        test::StartedGame s(static_cast<std::uint32_t>(i), dir.Path(), test::DefaultDatabase());
+        ASSERT_TRUE(s.started);
+        ++t.mutants;
+        if (!LoadDatabase(s.g, dir.File("mutant.db"))) {
+            ++t.refused;
+            continue;
+        }
+        ++t.accepted;
+        std::string refusal;
+        if (!SetUpComputerSeries(s.g, 0, 1, 1, true, refusal)) continue;
+        ControlMenu(s.g, CMD_PREPAREDSERIES);
+        ASSERT_TRUE(PlayOn(s)) << "database mutant " << i << " played without end";
+    }
+    Report("database", t);
+    EXPECT_GT(t.refused, 0);
+    EXPECT_GT(t.accepted, 0);
+}
+
+// The offsets of the match-state index fields of a saved position.
+std::vector<std::size_t> PositionFields(const std::string& file)
+{
+    const Layout l(file);
+    const std::size_t series = l.end + sizeof(BLOCKHEADER);
+    const std::size_t current = series + sizeof(SERIES) + sizeof(BLOCKHEADER);
+    const std::size_t league = current + sizeof(CURRENT) + sizeof(TOOLBAR) * TOOLBAR_RECORDS + sizeof(BLOCKHEADER);
+    std::vector<std::size_t> fields;
+    for (std::size_t at = series; at < series + offsetof(SERIES, Test); at += 2) fields.push_back(at);
+    for (int t = 0; t < 2; ++t) {
+        const std::size_t test = series + offsetof(SERIES, Test) + static_cast<std::size_t>(t) * sizeof(TEST);
+        for (std::size_t at = test; at < test + offsetof(TEST, nBatPoints); at += 2) fields.push_back(at);
+        for (int n = 0; n < MAX_INNINGS; ++n) {
+            const std::size_t in = test + offsetof(TEST, Innings) + static_cast<std::size_t>(n) * sizeof(INNINGS);
+            for (std::size_t at = in; at < in + offsetof(INNINGS, Bat); at += 2) fields.push_back(at);
+        }
+        fields.push_back(test + offsetof(TEST, Replay));
+        fields.push_back(test + offsetof(TEST, Replay) + 2);
+    }
+    for (std::size_t at = series + offsetof(SERIES, nNumTests); at < series + offsetof(SERIES, bBallByBall); at += 2)
+        fields.push_back(at);
+    for (std::size_t at = series + offsetof(SERIES, Squad); at < series + offsetof(SERIES, Player); at += 2)
+        fields.push_back(at);
+    for (std::size_t at = current; at < current + offsetof(CURRENT, nBatAggression); at += 2) fields.push_back(at);
+    for (std::size_t at = current + offsetof(CURRENT, nBowlOrder); at < current + offsetof(CURRENT, nBatVsBowl); at += 2)
+        fields.push_back(at);
+    for (std::size_t at = league; at < league + 84; at += 2) fields.push_back(at);
+    return fields;
+}
+
+std::vector<std::size_t> PositionBoundaries(const std::string& file)
+{
+    const Layout l(file);
+    const std::size_t series = l.end + sizeof(BLOCKHEADER);
+    const std::size_t current = series + sizeof(SERIES) + sizeof(BLOCKHEADER);
+    const std::size_t toolbar = current + sizeof(CURRENT);
+    const std::size_t league = toolbar + sizeof(TOOLBAR) * TOOLBAR_RECORDS + sizeof(BLOCKHEADER);
+    return {0,       sizeof(DBHEADER), kHeader, l.squads, l.grounds,        l.records,
+            l.end,   series,           current - sizeof(BLOCKHEADER), current, toolbar,
+            league - sizeof(BLOCKHEADER), league, league + sizeof(LEAGUE), file.size()};
+}
+
+TEST(MutationSweep, SavedPositionsLoadOrAreRefusedAndPlayOnWithoutFault)
+{
+    test::TempDir dir("ovs-sweep-pos");
+    std::filesystem::copy_file(test::DefaultDatabase(), dir.File(kDefaultDatabaseName));
+    const std::string good = MakeSavedPosition(dir, true);
+    const Layout l(good);
+    const std::size_t series = l.end + sizeof(BLOCKHEADER);
+    Mutator m(1402, PositionBoundaries(good), PositionFields(good), {l.nPlayers, l.nSquads, l.nGrounds, 11, 30, 2, 6});
+
+    Tally t;
+    for (int i = 0; i < kMutantsPerKind; ++i) {
+        // Flips fall in the series (not its replay streams) and the match state.
+        const std::string bad = m.Next(good, series, series + sizeof(SERIES) + sizeof(BLOCKHEADER) + sizeof(CURRENT));
+        WriteFile(dir.File(kSavedPositionName), bad);
+        test::StartedGame s(static_cast<std::uint32_t>(i), dir.Path(), dir.File(kDefaultDatabaseName));
+        ASSERT_TRUE(s.started);
+        ++t.mutants;
+        if (!LoadSavedData(s.g)) {
+            ++t.refused;
+            continue;
+        }
+        ++t.accepted;
+        ASSERT_TRUE(PlayOn(s)) << "saved position mutant " << i << " played without end";
+    }
+    Report("saved position", t);
+    EXPECT_GT(t.refused, 0);
+    EXPECT_GT(t.accepted, 0);
+}
+
+TEST(MutationSweep, DamagedReplayStreamsReplayOrStopWithoutFault)
+{
+    test::TempDir dir("ovs-sweep-replay");
+    std::filesystem::copy_file(test::DefaultDatabase(), dir.File(kDefaultDatabaseName));
+    const std::string good = MakeSavedPosition(dir, false);
+    const Layout l(good);
+    const std::size_t stream = l.end + sizeof(BLOCKHEADER) + offsetof(SERIES, Test) + offsetof(TEST, Replay);
+    const std::size_t data = stream + offsetof(REPLAY, Data);
+    const std::size_t length = static_cast<std::size_t>(I16At(good, stream) & 0xFFFF);
+    ASSERT_GT(length, 1000u);
+    std::vector<std::size_t> boundaries;
+    for (std::size_t at = 0; at < length; at += length / 16) boundaries.push_back(at);
+    std::vector<std::size_t> fields = {stream, stream + 2};
+    for (std::size_t at = data; at + 2 <= data + 40; at += 1) fields.push_back(at);
+    Mutator m(1403, {stream}, fields, {static_cast<int>(length), static_cast<int>(length) + 1, REPLAY_DATA, 11});
+
+    Tally t;
+    int stopped = 0;
+    std::mt19937 cut(1404);
+    for (int i = 0; i < kMutantsPerKind; ++i) {
+        std::string bad;
+        if (i % 5 == 0) {
+            // The stream ended early: its length cut back.
+            bad = good;
+            PutI16(bad, stream, static_cast<int>(cut() % length));
+        } else {
+            bad = m.Next(good, data, data + length);
+            if (bad.size() != good.size()) {
+                // A cut file belongs to the saved position's sweep: here a byte of 255 instead.
+                bad = good;
+                bad[data + cut() % length] = static_cast<char>(0xFF);
+            }
+        }
+        WriteFile(dir.File(kSavedPositionName), bad);
+        test::StartedGame s(3, dir.Path(), dir.File(kDefaultDatabaseName));
+        ASSERT_TRUE(s.started);
+        ++t.mutants;
+        if (!LoadSavedPosition(s.g)) {
+            ++t.refused;
+            continue;
+        }
+        ++t.accepted;
+        SetReplayFlag(s.g, 1);
+        s.g.queue.Post(WM_REPLAYTEST, 0);
+        ASSERT_TRUE(PlayOn(s)) << "replay mutant " << i << " ran without end";
+        if (!s.g.replayFault.empty()) ++stopped;
+    }
+    Report("replay stream", t);
+    std::printf("[ sweep    ] replay stream    %d of the replays stopped at a damaged value\n", stopped);
+    EXPECT_GT(stopped, 0);
+}
+
+}  // namespace
+}  // namespace ovs
