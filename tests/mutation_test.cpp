@@ -4,9 +4,13 @@
 // those that load are played on (a database: a one-Test series; a saved
 // position: to the end of its series; a replay stream: its Test replayed).
 // None may crash, trip a sanitizer or run without end.
+//
+// CI makes a few score of each kind; OVALSPIN_SWEEP_MUTANTS=N makes N of
+// each (a long sweep to run by hand, best in the sanitized build).
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -28,7 +32,12 @@ using test::PutI16;
 using test::ReadFile;
 using test::WriteFile;
 
-constexpr int kMutantsPerKind = 300;
+int MutantsPerKind()
+{
+    const char* n = std::getenv("OVALSPIN_SWEEP_MUTANTS");
+    const int wanted = n ? std::atoi(n) : 0;
+    return wanted > 0 ? wanted : 120;
+}
 constexpr long kMessageLimit = 2'000'000;   // far beyond any series of two Tests
 
 constexpr std::size_t kHeader = sizeof(DBHEADER) + sizeof(NUMBERS);
@@ -142,7 +151,7 @@ TEST(MutationSweep, DatabasesLoadOrAreRefusedAndPlayWithoutFault)
     Mutator m(1401, boundaries, fields, {l.nPlayers, l.nSquads, l.nGrounds, MAX_SQUAD});
 
     Tally t;
-    for (int i = 0; i < kMutantsPerKind; ++i) {
+    for (int i = 0; i < MutantsPerKind(); ++i) {
         const std::string bad = m.Next(good, l.players, l.records);
         WriteFile(dir.File("mutant.db"), bad);
         test::StartedGame s(static_cast<std::uint32_t>(i), dir.Path(), test::DefaultDatabase());
@@ -215,7 +224,7 @@ TEST(MutationSweep, SavedPositionsLoadOrAreRefusedAndPlayOnWithoutFault)
     Mutator m(1402, PositionBoundaries(good), PositionFields(good), {l.nPlayers, l.nSquads, l.nGrounds, 11, 30, 2, 6});
 
     Tally t;
-    for (int i = 0; i < kMutantsPerKind; ++i) {
+    for (int i = 0; i < MutantsPerKind(); ++i) {
         // Flips fall in the series (not its replay streams) and the match state.
         const std::string bad = m.Next(good, series, series + sizeof(SERIES) + sizeof(BLOCKHEADER) + sizeof(CURRENT));
         WriteFile(dir.File(kSavedPositionName), bad);
@@ -253,7 +262,7 @@ TEST(MutationSweep, DamagedReplayStreamsReplayOrStopWithoutFault)
     Tally t;
     int stopped = 0;
     std::mt19937 cut(1404);
-    for (int i = 0; i < kMutantsPerKind; ++i) {
+    for (int i = 0; i < MutantsPerKind(); ++i) {
         std::string bad;
         if (i % 5 == 0) {
             // The stream ended early: its length cut back.
