@@ -37,6 +37,9 @@ int RunGetGroundBox(QWidget* parent, ovs::Game& g, int current);
 // with `arg` as the view takes it; a details view given -1 shows its first
 // entry and offers the others in its combo box.
 void RunViewBox(QWidget* parent, ovs::Game& g, const std::string& name, int arg);
+// "Charts": the worm, Manhattans and partnerships of Test `test` of the
+// series (-1: the Test in play, else the last one begun).
+void RunChartsBox(QWidget* parent, ovs::Game& g, int test);
 // "Pick Team" for req.side: fills the side's eleven in the match state.
 bool RunPickTeamBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
 // The away side's call: result 0 heads, 1 tails.

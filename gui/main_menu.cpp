@@ -8,6 +8,7 @@
 #include "report/view_tables.h"
 #include "main_window.h"
 #include "panes/panes.h"
+#include "dialogs.h"
 #include "report_files.h"
 
 namespace gui {
@@ -48,6 +49,12 @@ void MainWindow::BuildMenus()
     AddCommand(series, CMD_BOWLAVERAGES, "B&owling Averages");
     AddCommand(series, CMD_POINTSAVERAGES, "&Points Averages");
     AddCommand(series, CMD_RESULTS, "&Results");
+    // The charts of the Test in play and the series' other Tests: the front end's own command.
+    QAction* charts = series->addAction("&Charts");
+    charts->setObjectName("Charts");
+    charts->setShortcut(QKeySequence(Qt::Key_8));
+    connect(charts, &QAction::triggered, this, [this] { RunChartsBox(this, g_, -1); });
+    addAction(charts);
 
     QMenu* test = bar->addMenu("&Test");
     AddCommand(test, CMD_BATAGGRESSION, "&Batting Aggression", {QKeySequence(Qt::Key_1)});

@@ -389,12 +389,13 @@ std::string ManhattanSvg(const TestFigures& f, int innings)
     int most = 1;
     for (const OverFigures& o : in.overs) most = std::max(most, o.runs + 2 * o.wickets);
     const int overs = static_cast<int>(in.overs.size());
-    const int xStep = TickStep(overs, 10), yStep = TickStep(most, 8);
-    p.xMax = overs;
+    // A few overs keep the width of ten, so that a bar still looks like one.
+    p.xMax = std::max(overs, 10);
+    const int xStep = TickStep(p.xMax, 10), yStep = TickStep(most, 8);
     p.yMax = (most + yStep - 1) / yStep * yStep;
     s += Axes(p, xStep, yStep, "Overs", "Runs in the over", 0);
 
-    const double slot = (p.right - p.left) / overs;
+    const double slot = (p.right - p.left) / p.xMax;
     const double width = std::max(slot * 0.8, 0.6);
     for (int o = 0; o < overs; ++o) {
         const OverFigures& ov = in.overs[o];
