@@ -3,6 +3,8 @@
 // family of the desktop, and keeps the PrintStop box live between pages.
 #include "report_print.h"
 
+#include "chart_view.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
@@ -106,6 +108,14 @@ public:
         painter_.drawText(left, y + fm.ascent(), t);
     }
 
+    void Chart(double col, double row, double cols, double rows, const std::string& svg) override
+    {
+        if (!painter_.isActive()) return;
+        const QRectF area(geo_.left + col * geo_.cellWidth, geo_.top + row * geo_.lineHeight, cols * geo_.cellWidth,
+                          rows * geo_.lineHeight);
+        DrawChart(painter_, area, svg);
+    }
+
     bool EndPage() override
     {
         Pump();
@@ -181,6 +191,11 @@ public:
     {
         w_.NextPageIfDue();
         w_.Text(col, row, f, a, t);
+    }
+    void Chart(double col, double row, double cols, double rows, const std::string& svg) override
+    {
+        w_.NextPageIfDue();
+        w_.Chart(col, row, cols, rows, svg);
     }
     bool EndPage() override { return w_.EndPage(); }
     bool EndDoc() override { return w_.EndDoc(); }

@@ -8,6 +8,7 @@
 
 #include "file_fixtures.h"
 #include "report/catalogue.h"
+#include "report/charts.h"
 #include "report/print.h"
 #include "report/report_out.h"
 
@@ -39,6 +40,10 @@ public:
     {
         texts.push_back({col, row, f, a, t, pages});
     }
+    void Chart(double col, double row, double width, double height, const std::string& svg) override
+    {
+        charts.push_back({col, row, width, height, svg, pages});
+    }
     bool EndPage() override
     {
         ++pages;
@@ -60,6 +65,12 @@ public:
     int columns = 0, rows = 0, pages = 0, cancelAtPage = 1000;
     bool ended = false;
     std::vector<Placed> texts;
+    struct PlacedChart {
+        double col, row, cols, rows;
+        std::string svg;
+        int page;
+    };
+    std::vector<PlacedChart> charts;
 };
 
 TEST(PrintGrid, CellsFontsAndSpoolerTexts)
@@ -152,6 +163,47 @@ TEST(PrintReport, LongReportsBreakIntoPagesAndACancelStopsThem)
     EXPECT_FALSE(PrintReport(g, cancelled, longOne, {}));
     EXPECT_FALSE(cancelled.ended);
     EXPECT_EQ(cancelled.Find("250"), nullptr);
+}
+
+TEST(PrintReport, TheScoreboardAndSeriesSummaryEndWithTheirCharts)
+{
+    StartedGame game(31u);
+    ASSERT_TRUE(game.started);
+    ASSERT_TRUE(game.StartComputerSeries(0, 1, 2));
+    ASSERT_TRUE(game.PumpToEnd());
+    Game& g = game.g;
+
+    RecordingWriter board;
+    ReportParams p;
+    p.test = 1;
+    ASSERT_TRUE(PrintReport(g, board, *FindReport("scoreboard"), p));
+    TestFigures f;
+    ASSERT_TRUE(BuildTestFigures(g, 1, f));
+    // The worm and each innings' Manhattan, two to a page after the text, within the grid.
+    ASSERT_EQ(board.charts.size(), 1 + f.innings.size());
+    EXPECT_EQ(board.charts[0].svg, WormSvg(f));
+    EXPECT_EQ(board.charts[1].svg, ManhattanSvg(f, 0));
+    const int firstChartPage = board.charts[0].page;
+    EXPECT_GT(firstChartPage, 0);
+    for (const Placed& t : board.texts) EXPECT_LT(t.page, firstChartPage);
+    for (std::size_t k = 0; k < board.charts.size(); ++k) {
+        const auto& c = board.charts[k];
+        EXPECT_EQ(c.page, firstChartPage + static_cast<int>(k / 2));
+        EXPECT_GE(c.col, 0);
+        EXPECT_LE(c.col + c.cols, board.columns);
+        EXPECT_LE(c.row + c.rows, board.rows);
+    }
+    EXPECT_EQ(board.pages, firstChartPage + static_cast<int>((board.charts.size() + 1) / 2));
+
+    RecordingWriter summary;
+    ASSERT_TRUE(PrintReport(g, summary, *FindReport("series-summary"), {}));
+    ASSERT_EQ(summary.charts.size(), 2u);
+    EXPECT_EQ(summary.charts[1].svg, WormSvg(f));
+
+    // Other reports have none.
+    RecordingWriter records;
+    ASSERT_TRUE(PrintReport(g, records, *FindReport("most-runs"), {}));
+    EXPECT_TRUE(records.charts.empty());
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "report/catalogue.h"
+#include "report/charts.h"
 #include "report/report_out.h"
 #include "report/text_lines.h"
 
@@ -173,6 +174,41 @@ int PrintFontHeight(PrintFont f, int lineHeight)
     }
 }
 
+namespace {
+
+// The charts printed after a report: the scoreboard's Test's worm and
+// Manhattans, the worm of each Test of the series summary.
+std::vector<std::string> PrintedCharts(const Game& g, const ReportEntry& r, const ReportParams& p)
+{
+    std::vector<std::string> charts;
+    const std::string name = r.name;
+    if (name != "scoreboard" && name != "series-summary") return charts;
+    const std::vector<int> tests = ChartTests(g);
+    for (int t : tests) {
+        if (name == "scoreboard" && t != p.test) continue;
+        TestFigures f;
+        if (!BuildTestFigures(g, t, f)) continue;
+        charts.push_back(WormSvg(f));
+        if (name == "scoreboard")
+            for (std::size_t i = 0; i < f.innings.size(); ++i) charts.push_back(ManhattanSvg(f, static_cast<int>(i)));
+    }
+    return charts;
+}
+
+// Two charts to a page, each the width of the text and as high as its proportions make it.
+bool PrintChartPages(PrintWriter& w, const PrintLayout& layout, const std::vector<std::string>& charts)
+{
+    const double cols = LINE_WIDTH, left = (layout.columns - LINE_WIDTH) / 2.0;
+    const double rows = (layout.rows - 3) / 2.0;
+    for (std::size_t k = 0; k < charts.size(); ++k) {
+        w.Chart(left, 1 + (k % 2) * (rows + 1), cols, rows, charts[k]);
+        if ((k % 2 == 1 || k + 1 == charts.size()) && !w.EndPage()) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 bool PrintReport(Game& g, PrintWriter& w, const ReportEntry& r, const ReportParams& p)
 {
     const PrintLayout layout = PrintLayoutOf(r);
@@ -215,7 +251,7 @@ bool PrintReport(Game& g, PrintWriter& w, const ReportEntry& r, const ReportPara
         }
         row += 1;
     }
-    return w.EndPage() && w.EndDoc();
+    return w.EndPage() && PrintChartPages(w, layout, PrintedCharts(g, r, p)) && w.EndDoc();
 }
 
 const char* PrintErrorText(int code)

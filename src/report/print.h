@@ -32,6 +32,10 @@ public:
     // A text at a grid point (fractional rows step by part of a line),
     // top-aligned: from the point, ending at it, or centred on it.
     virtual void Text(double col, double row, PrintFont font, PrintAlign align, const std::string& text) = 0;
+    // A chart (SVG text from report/charts.h) drawn into the box of the grid
+    // from (col, row), `cols` wide and `rows` high, at its own proportions; a
+    // printer that cannot draw one leaves the box empty.
+    virtual void Chart(double /*col*/, double /*row*/, double /*cols*/, double /*rows*/, const std::string& /*svg*/) {}
     // Ends the page; false when the job was cancelled or failed.
     virtual bool EndPage() = 0;
     // Ends the document; false when it failed.
@@ -59,7 +63,9 @@ PrintGeometry PrintGeometryOf(int width, int height, int columns, int rows);
 // narrowed to four fifths of a cell).
 int PrintFontHeight(PrintFont f, int lineHeight);
 
-// Draws the report on the writer: StartDoc, the pages, EndDoc. False when the
+// Draws the report on the writer: StartDoc, the pages, EndDoc. The scoreboard
+// is followed by pages of its Test's worm and Manhattans, the series summary
+// by the worm of every Test begun, two charts to a page. False when the
 // printer failed or the job was cancelled (the writer has said so).
 bool PrintReport(Game& g, PrintWriter& w, const ReportEntry& r, const ReportParams& p);
 

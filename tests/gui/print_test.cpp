@@ -63,6 +63,10 @@ void PrintTest::headlessPdfOfScoreboardRecordsAndSquad()
     QVERIFY(text.contains("1st Innings"));
     QVERIFY(text.contains("Fall of Wkt"));
     QVERIFY(text.contains(" won by ") || text.contains("drawn") || text.contains("Drawn"));
+    // The worm and the Manhattans follow on pages of their own: drawings, no text.
+    const QStringList pages = text.split('\f');
+    QVERIFY(pages.size() >= 3);
+    QVERIFY(pages[pages.size() - 2].trimmed().isEmpty());
 
     const QString squad = data.filePath("squad.pdf");
     QCOMPARE(Run(ovalspin, {"--data", data.path(), "--print-pdf", "squad-details", squad}, &out), 0);
