@@ -4,6 +4,7 @@
 #include <string>
 
 #include "commands.h"
+#include "data/files.h"
 #include "data/records.h"
 #include "data/stores.h"
 #include "data/texts.h"
@@ -35,6 +36,10 @@ int CmdDb(const CliOptions& opts, const Parsed& args)
     CliSession session(opts);
     if (!session.Start()) return 1;
     Game& g = session.game();
+    if (args.Has("--import")) {
+        if (!ImportOldDatabase(g)) return 1;
+        std::printf("Imported the old database files into %s\n", g.dbPath.c_str());
+    }
     const Stores& db = g.db;
 
     std::printf("Data directory: %s\n", g.host->DataDir().c_str());

@@ -40,7 +40,12 @@ const std::vector<CommandSpec>& Commands()
         {"db", CmdDb, "print the database: counts, squads (numbered as every command takes them), grounds",
          {{"--careers", nullptr, "the career tables and the first ranks of the record tables instead"},
           {"--saved", nullptr, "the figures in the saved position CURRENT.DAT instead of the database's", 0, 0,
-           nullptr, "--careers"}}},
+           nullptr, "--careers"},
+          {"--import", nullptr,
+           "first make the database anew from the old files NUMBERSW.DAT, PLAYERSW.DAT, SQUADSW.DAT, GROUNDSW.DAT "
+           "and RECORDSW.DAT in the data directory"}},
+         {},
+         {{"--import", "--careers"}}},
         {"play", CmdPlay, "the computer plays a series between two squads",
          {{"--tests", "N", "the number of Tests (default: one at each of HOME's grounds)", 1, MAX_TESTS},
           {"--no-weather", nullptr, "no rain, bad light or weather changes"},

@@ -11,6 +11,7 @@
 #include "core/format.h"
 #include "data/binary_io.h"
 #include "data/files.h"
+#include "data/validate.h"
 
 namespace ovs {
 
@@ -67,20 +68,20 @@ const OldFile kNumbersFile = {"NUMBERSW.DAT", "No Number Data found.", "Error lo
 const OldFile kPlayersFile = {"PLAYERSW.DAT", "No Player Data found.", "Error loading Player Data."};
 const OldFile kSquadsFile = {"SQUADSW.DAT", "No Squad Data found.", "Error loading Squad Data."};
 const OldFile kGroundsFile = {"GROUNDSW.DAT", "No Ground Data found.", "Error loading Ground Data."};
+// The old records are optional: without them the tables start empty.
+const OldFile kRecordsFile = {"RECORDSW.DAT", nullptr, "Error loading Record Data."};
 
 // Read an old file whole: nullopt (after the box) when it is missing or
-// cannot be read. A directory opens but does not read.
-std::optional<std::vector<std::uint8_t>> ReadOldFile(Game& g, const std::string& dir, const OldFile& f)
+// cannot be read (a directory, FIFO or device, or too large for its records).
+std::optional<std::vector<std::uint8_t>> ReadOldFile(Game& g, const std::string& dir, const OldFile& f,
+                                                     std::size_t recordSize)
 {
     const std::string path = JoinPath(dir, f.name);
-    std::FILE* probe = std::fopen(path.c_str(), "rb");
-    if (!probe) {
-        FileErrorBox(g, f.missing, kLoading);
-        return std::nullopt;
-    }
-    std::fclose(probe);
-    auto bytes = ReadWholeFile(path);
-    if (!bytes) FileErrorBox(g, f.failed, kLoading);
+    FileProblem problem;
+    auto bytes = ReadWholeFile(path, recordSize * 32767, &problem);
+    if (!bytes)
+        FileErrorBox(g, problem.kind == FileProblem::Missing ? f.missing : f.failed, kLoading,
+                     path + ": " + ProblemText(problem));
     return bytes;
 }
 
@@ -184,7 +185,7 @@ bool ImportOldDatabase(Game& g)
 {
     const std::string dir = g.dbPath.empty() ? g.host->DataDir() : DirectoryOf(g.dbPath);
 
-    const auto numbersFile = ReadOldFile(g, dir, kNumbersFile);
+    const auto numbersFile = ReadOldFile(g, dir, kNumbersFile, kOldNumbersSize);
     if (!numbersFile) return false;
     NUMBERS numbers{};
     if (numbersFile->size() < kOldNumbersSize) {
@@ -197,28 +198,24 @@ bool ImportOldDatabase(Game& g)
         return false;
     }
 
-    const auto playersFile = ReadOldFile(g, dir, kPlayersFile);
+    const auto playersFile = ReadOldFile(g, dir, kPlayersFile, kOldPlayerSize);
     int players = 0;
     if (!playersFile || !RecordCount(g, *playersFile, kOldPlayerSize, SPARE_PLAYERS, kPlayersFile, players))
         return false;
-    const auto squadsFile = ReadOldFile(g, dir, kSquadsFile);
+    const auto squadsFile = ReadOldFile(g, dir, kSquadsFile, kOldSquadSize);
     int squads = 0;
     if (!squadsFile || !RecordCount(g, *squadsFile, kOldSquadSize, SPARE_SQUADS, kSquadsFile, squads))
         return false;
-    const auto groundsFile = ReadOldFile(g, dir, kGroundsFile);
+    const auto groundsFile = ReadOldFile(g, dir, kGroundsFile, kOldGroundSize);
     int grounds = 0;
     if (!groundsFile || !RecordCount(g, *groundsFile, kOldGroundSize, SPARE_GROUNDS, kGroundsFile, grounds))
         return false;
-    // The old records are optional: without them the tables start empty.
     std::optional<std::vector<std::uint8_t>> recordsFile;
-    const std::string recordsPath = JoinPath(dir, "RECORDSW.DAT");
-    if (std::FILE* probe = std::fopen(recordsPath.c_str(), "rb")) {
-        std::fclose(probe);
-        recordsFile = ReadWholeFile(recordsPath);
-        if (!recordsFile) {
-            FileErrorBox(g, "Error loading Record Data.", kLoading);
-            return false;
-        }
+    FileProblem problem;
+    recordsFile = ReadWholeFile(JoinPath(dir, kRecordsFile.name), kOldRecordsSize * 32767, &problem);
+    if (!recordsFile && problem.kind != FileProblem::Missing) {
+        FileErrorBox(g, kRecordsFile.failed, kLoading, JoinPath(dir, kRecordsFile.name) + ": " + ProblemText(problem));
+        return false;
     }
 
     // The stores are sized for the records the files hold.
@@ -239,6 +236,11 @@ bool ImportOldDatabase(Game& g)
     TakeOldSquads(*squadsFile, squads, img->db);
     TakeOldGrounds(*groundsFile, grounds, img->db);
     if (recordsFile) TakeOldRecords(*recordsFile, img->db);
+    // The old files are checked as a loaded database is, before anything is written.
+    if (const std::string fault = CheckDatabaseImage(img->db, "old Database"); !fault.empty()) {
+        FileErrorBox(g, fault, kLoading);
+        return false;
+    }
 
     const std::string path = JoinPath(dir, kDefaultDatabaseName);
     InitDatabaseHeader(img->header, "Converted OVS Database");
