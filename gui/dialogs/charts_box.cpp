@@ -4,15 +4,15 @@
 // with the wait cursor up); nothing of the box is kept. Page Up and Page
 // Down step through the charts, Escape or OK closes it.
 #include <QComboBox>
-#include <algorithm>
-#include <cstring>
-#include <functional>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QKeyEvent>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <functional>
+#include <string>
 
 #include "chart_view.h"
 #include "core/game.h"
@@ -110,11 +110,8 @@ void RunChartsBox(QWidget* parent, ovs::Game& g, int test)
     auto* row = new QHBoxLayout;
     row->addWidget(new QLabel("Page Up / Page Down: the other charts", &d));
     row->addStretch(1);
-    auto* ok = new QPushButton("OK", &d);
-    ok->setObjectName("ctl150");
+    QPushButton* ok = AddOkButton(d, row)->button(QDialogButtonBox::Ok);
     ok->setDefault(true);
-    QObject::connect(ok, &QPushButton::clicked, &d, &QDialog::accept);
-    row->addWidget(ok);
     top->addLayout(row);
 
     std::vector<ovs::Chart> charts;

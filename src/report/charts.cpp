@@ -371,12 +371,29 @@ std::string WormSvg(const TestFigures& f)
     return s + "</svg>\n";
 }
 
+namespace {
+
+// The opening of a chart of one innings, captioned with the innings and its
+// score; null (and the chart closed with a message) when there is no such innings.
+const InningsFigures* OpenInnings(const TestFigures& f, int innings, const std::string& caption, std::string& s)
+{
+    if (innings < 0 || innings >= static_cast<int>(f.innings.size())) {
+        s = NoInnings(Open(f.title, caption));
+        return nullptr;
+    }
+    const InningsFigures& in = f.innings[innings];
+    s = Open(f.title, caption + ": " + in.label + " " + in.ScoreText());
+    return &in;
+}
+
+}  // namespace
+
 std::string ManhattanSvg(const TestFigures& f, int innings)
 {
-    if (innings < 0 || innings >= static_cast<int>(f.innings.size()))
-        return NoInnings(Open(f.title, "Manhattan: runs per over"));
-    const InningsFigures& in = f.innings[innings];
-    std::string s = Open(f.title, "Manhattan: " + in.label + " " + in.ScoreText());
+    std::string s;
+    const InningsFigures* chosen = OpenInnings(f, innings, "Manhattan", s);
+    if (!chosen) return s;
+    const InningsFigures& in = *chosen;
     const char* colour = kSideColour[in.batSide];
     s += Rect(70, 48, 12, 10, colour);
     s += Text(88, 57, "runs in the over", 11);
@@ -413,10 +430,10 @@ std::string ManhattanSvg(const TestFigures& f, int innings)
 
 std::string PartnershipsSvg(const TestFigures& f, int innings)
 {
-    if (innings < 0 || innings >= static_cast<int>(f.innings.size()))
-        return NoInnings(Open(f.title, "Partnerships"));
-    const InningsFigures& in = f.innings[innings];
-    std::string s = Open(f.title, "Partnerships: " + in.label + " " + in.ScoreText());
+    std::string s;
+    const InningsFigures* chosen = OpenInnings(f, innings, "Partnerships", s);
+    if (!chosen) return s;
+    const InningsFigures& in = *chosen;
     if (in.stands.empty()) return NoInnings(s);
     int most = 1;
     for (const StandFigures& st : in.stands) most = std::max(most, st.runs);
