@@ -31,6 +31,7 @@ const std::vector<std::pair<QString, QString>>& BoxHelpTopics()
             {"ScoreboardBox", "boxes.html#scoreboard"},
             {"TestRatingBox", "boxes.html#points"},
             {"SeriesSummaryBox", "boxes.html#summary"},
+            {"ChartsBox", "boxes.html#charts"},
             {"NewLeagueBox", "leagues.html#start"},
             {"LeagueTableBox", "leagues.html#following"},
             {"LeagueResultsBox", "leagues.html#following"},

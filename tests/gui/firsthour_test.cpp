@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QFile>
@@ -95,6 +96,18 @@ void FirstHourTest::helpCoversEveryMenuCommandAndKey()
         ++pages;
     }
     QVERIFY(pages >= 6);
+    // Every link between the pages leads to a page and an anchor that are there.
+    for (const QString& page : QDir(":/help").entryList({"*.html"})) {
+        QFile f(":/help/" + page);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(f.readAll());
+        QRegularExpressionMatchIterator hrefs = QRegularExpression("href=\"([^\"]*)\"").globalMatch(html);
+        while (hrefs.hasNext()) {
+            QString target = hrefs.next().captured(1);
+            if (target.startsWith('#')) target = page + target;
+            QVERIFY2(!HelpSection(target).isEmpty(), qPrintable(page + " links to " + target + ", which is not there"));
+        }
+    }
 
     // Every command of every menu is described, and every key is listed.
     // Submenus too (the Records menu's groups): their titles and every command in them.
