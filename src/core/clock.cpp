@@ -9,6 +9,7 @@
 #include "core/ballbyball.h"
 #include "core/clock_internal.h"
 #include "core/conditions.h"
+#include "core/flow.h"
 #include "core/format.h"
 #include "core/game.h"
 #include "core/highlights.h"
@@ -233,7 +234,10 @@ int CheckClock(Game& g, int& bStopped, int nMinutes)
     c.nOversToday = 0;
     c.nOversRequired = 90;
     c.nTime = tt.nDayStart;
-    c.nOutfield = static_cast<std::int16_t>(std::clamp(c.nOutfield + g.rng.Below(151) - 50, 0, 499));
+    {
+        SharedDraws shared(g);
+        c.nOutfield = static_cast<std::int16_t>(std::clamp(c.nOutfield + g.rng.Below(151) - 50, 0, 499));
+    }
     DailyWeather(g);
     RestBowlers(g, 100);
     if (ComputerSide(g, c.nBowlSide) && c.nBall == 0) StartingBowlers(g, 0);

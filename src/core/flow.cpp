@@ -99,7 +99,6 @@ void MainWndProc(Game& g, std::uint32_t msg, std::int32_t wParam, std::int64_t l
         if (NetworkClient(g)) {
             g.nPostedOver = static_cast<std::int16_t>(wParam);
         } else {
-            if (NetworkServer(g)) NetworkOverStarts(g);
             NewOver(g, wParam);
         }
         break;

@@ -73,9 +73,56 @@ void NetworkOpeningBowlers(Game& g);
 int NetworkNextBatsman(Game& g);     // the batting copy's choice of slot
 bool NetworkFollowOn(Game& g, int a);// side a's copy decides
 void NetworkInningsSync(Game& g);    // both copies have seen the innings end
-void NetworkOverStarts(Game& g);     // server: the client starts the over too
-void NetworkBallStarts(Game& g);     // server: a new ball's draws begin
-void NetworkBallDone(Game& g);       // server: the client may bowl the ball
+void NetworkOverStarts(Game& g);     // server: the client starts the over too (NM_STARTOVER)
+void NetworkBallStarts(Game& g);     // server: a new ball, its delivery queue empty
+void NetworkBallDone(Game& g);       // server: the client bowls the ball with its values
+
+// What the server produced and the client takes at the same point of its
+// flow instead of drawing: the conditions of a Test's start, every weather
+// value, the roller between innings. The client stores them in Current; the
+// caller books them in the replay stream on both copies. Take is false when
+// the connection was lost.
+void NetworkSendConditions(Game& g);  // NM_STARTCONDITIONS
+void NetworkSendWeather(Game& g);     // NM_WEATHER
+void NetworkSendRoller(Game& g);      // NM_INNINGSROLLER
+bool NetworkTakeConditions(Game& g);
+bool NetworkTakeWeather(Game& g);
+bool NetworkTakeRoller(Game& g);
+// The over's set-up: the server sends its bowler (NM_OVERBOWLER) and the
+// three packed aggression bytes (NM_OVERAGGRESSION); the client pops them
+// from its delivery queue (into nBowler; false when lost or refused).
+void NetworkSendOverBowler(Game& g);
+void NetworkSendOverAggression(Game& g, const int (&bytes)[3]);
+bool NetworkTakeOverBowler(Game& g);
+bool NetworkTakeOverAggression(Game& g, int (&bytes)[3]);
+// A ball's values: the server pushes each as it books it, a short (wide) or
+// a byte; the client pops them in the same order. Pop is false when lost.
+void NetworkPushBall(Game& g, int v, bool wide);
+bool NetworkPopBall(Game& g, int& v, bool wide);
+// A value from the server that play cannot take: refused like a lost peer.
+void NetworkRefuse(Game& g, const char* what);
+
+// Draws the protocol has no message for (the outfield overnight, injuries
+// between Tests): inside this scope the server sends the values it draws and
+// the client takes them instead of drawing.
+void NetworkSharedDraws(Game& g, bool begin);
+class SharedDraws {
+public:
+    explicit SharedDraws(Game& g) : g_(g), on_(NetworkPlay(g))
+    {
+        if (on_) NetworkSharedDraws(g_, true);
+    }
+    ~SharedDraws()
+    {
+        if (on_) NetworkSharedDraws(g_, false);
+    }
+    SharedDraws(const SharedDraws&) = delete;
+    SharedDraws& operator=(const SharedDraws&) = delete;
+
+private:
+    Game& g_;
+    bool on_;
+};
 
 // --- Other steps the dispatcher and the menu reach ---------------------------
 

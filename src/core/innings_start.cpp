@@ -5,6 +5,7 @@
 
 #include "core/ballbyball.h"
 #include "core/clock.h"
+#include "core/flow.h"
 #include "core/highlights.h"
 #include "core/innings.h"
 #include "core/innings_internal.h"
@@ -115,8 +116,13 @@ void StartInnings(Game& g, int n)
             c.nPitch = ReplayWordIn(g, 0, 0x7FFF, "the pitch");
             c.nBounce = ReplayWordIn(g, 0, 0x7FFF, "the bounce");
         } else {
-            c.nPitch = std::max(0, c.nPitch - (30 + g.rng.Below(40)));
-            c.nBounce = std::max(0, c.nBounce - (25 + g.rng.Below(30)));
+            if (NetworkClient(g)) {
+                NetworkTakeRoller(g);
+            } else {
+                c.nPitch = std::max(0, c.nPitch - (30 + g.rng.Below(40)));
+                c.nBounce = std::max(0, c.nBounce - (25 + g.rng.Below(30)));
+                NetworkSendRoller(g);
+            }
             ReplayAppendWord(g, c.nPitch);
             ReplayAppendWord(g, c.nBounce);
         }

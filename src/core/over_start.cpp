@@ -34,6 +34,10 @@ void NewOver(Game& g, int nOver)
     }
 
     if (Replaying(g) && ReplayTakeByteIf(g, 255)) in.nStatus = INNINGS_DECLARED;
+    // The server starts the client's over at once when it will not be
+    // bowled; otherwise once its bowler and aggression have gone.
+    const bool bowled = in.nStatus == INNINGS_INPROGRESS && c.nWeather < kNoPlayWeather;
+    if (!bowled) NetworkOverStarts(g);
     if (in.nStatus != INNINGS_INPROGRESS) return PostEndInnings(g);
 
     if (c.nWeather >= kNoPlayWeather) {
@@ -88,24 +92,38 @@ void NewOver(Game& g, int nOver)
 
         int pa = c.nPartnerA, pb = c.nPartnerB;
         if (ValidSlot(pa) && ValidSlot(pb)) {
+            // The three bytes as this copy has them; a replay reads them
+            // back and a network client takes the server's, and both set
+            // them as the live copy had them.
+            int bytes[3] = {(c.nBatVsBowl[pa][b] & 15) * 16 + (c.nBatVsBowl[pb][b] & 15),
+                            (c.nBowlVsBat[b][pa] & 15) * 16 + (c.nBowlVsBat[b][pb] & 15),
+                            (c.nTeamAggression[c.nBowlSide] & 15) * 16 + (c.nTeamAggression[c.nBatSide] & 15)};
+            const bool client = NetworkClient(g);
             if (Replaying(g)) {
-                const int x = ReplayAggressionPair(g, "a batting aggression");
-                const int y = ReplayAggressionPair(g, "a bowling aggression");
-                const int z = ReplayAggressionPair(g, "a team aggression");
-                c.nBatVsBowl[pa][b] = (x >> 4) & 15;
-                c.nBatVsBowl[pb][b] = x & 15;
-                c.nBowlVsBat[b][pa] = (y >> 4) & 15;
-                c.nBowlVsBat[b][pb] = y & 15;
-                c.nTeamAggression[c.nBowlSide] = (z >> 4) & 15;
-                c.nTeamAggression[c.nBatSide] = z & 15;
+                bytes[0] = ReplayAggressionPair(g, "a batting aggression");
+                bytes[1] = ReplayAggressionPair(g, "a bowling aggression");
+                bytes[2] = ReplayAggressionPair(g, "a team aggression");
             } else {
-                ReplayAppendByte(g, (c.nBatVsBowl[pa][b] & 15) * 16 + (c.nBatVsBowl[pb][b] & 15));
-                ReplayAppendByte(g, (c.nBowlVsBat[b][pa] & 15) * 16 + (c.nBowlVsBat[b][pb] & 15));
-                ReplayAppendByte(g, (c.nTeamAggression[c.nBowlSide] & 15) * 16 + (c.nTeamAggression[c.nBatSide] & 15));
+                if (client) NetworkTakeOverAggression(g, bytes);
+                for (int x : bytes) ReplayAppendByte(g, x);
+                if (!client) NetworkSendOverAggression(g, bytes);
+            }
+            if (Replaying(g) || client) {
+                // On the client a nibble of 15 is a pairing the server had not set.
+                auto value = [client](int nibble) {
+                    return static_cast<std::uint16_t>(client && nibble == 15 ? 0xFFFF : nibble);
+                };
+                c.nBatVsBowl[pa][b] = value((bytes[0] >> 4) & 15);
+                c.nBatVsBowl[pb][b] = value(bytes[0] & 15);
+                c.nBowlVsBat[b][pa] = value((bytes[1] >> 4) & 15);
+                c.nBowlVsBat[b][pb] = value(bytes[1] & 15);
+                c.nTeamAggression[c.nBowlSide] = static_cast<std::int16_t>((bytes[2] >> 4) & 15);
+                c.nTeamAggression[c.nBatSide] = static_cast<std::int16_t>(bytes[2] & 15);
             }
         }
     }
     if (shown && g.nMainWidth >= 800) g.host->Refresh(PANE_AGGRESSION);
+    NetworkOverStarts(g);
 
     // A network client bowls each ball when the server's NM_STARTDELIVERY says so.
     if (!NetworkClient(g)) PostNextStep(g, WM_NEXTBALL, c.nOver);

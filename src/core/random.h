@@ -2,8 +2,9 @@
 //
 // Every draw of the game goes through one Random. It is seeded once per run
 // (from the calendar time, or from --seed), so a seed fixes a whole series.
-// A source can be plugged in ahead of the generator: the network client takes
-// the server's values from its delivery queue that way instead of drawing.
+// A source can be plugged in ahead of the generator: where no message carries
+// the outcome of a draw, the network client takes the server's drawn values
+// from its delivery queue that way instead of drawing.
 #pragma once
 
 #include <cstdint>

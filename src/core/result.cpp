@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "core/ballbyball.h"
+#include "core/flow.h"
 #include "core/format.h"
 #include "core/game.h"
 #include "core/highlights.h"
@@ -40,6 +41,7 @@ bool FollowOn(const TEST& t)
 // only be injured while more than 12 are fit.
 void Injuries(Game& g)
 {
+    SharedDraws shared(g);
     for (int side = 0; side < 2; ++side) {
         SQUAD& squad = SideSquad(g, side);
         const int members = std::min<int>(squad.nMembers, MAX_SQUAD);

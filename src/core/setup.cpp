@@ -126,9 +126,14 @@ void StartNewTest(Game& g, int t)
 
     DailyWeather(g);
     CURRENT& c = g.Current;
-    const GROUND* ground = TestGround(g);
-    c.nTime = ground ? static_cast<int>(ground->nStart) : 1100;
-    DrawConditions(g);
+    if (NetworkClient(g)) {
+        NetworkTakeConditions(g);
+    } else {
+        const GROUND* ground = TestGround(g);
+        c.nTime = ground ? static_cast<int>(ground->nStart) : 1100;
+        DrawConditions(g);
+        NetworkSendConditions(g);
+    }
     ReplayAppendWord(g, c.nTime);
     ReplayAppendWord(g, c.nPitch);
     ReplayAppendWord(g, c.nOutfield);

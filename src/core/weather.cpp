@@ -9,6 +9,7 @@
 #include "core/ballbyball.h"
 #include "core/clock_internal.h"
 #include "core/conditions.h"
+#include "core/flow.h"
 #include "core/format.h"
 #include "core/game.h"
 #include "core/highlights.h"
@@ -53,6 +54,12 @@ void DailyWeather(Game& g)
         g.Current.nWeather = static_cast<std::int16_t>(ReplayByteIn(g, 0, 5 * WEATHER_RAIN + 4, "the weather"));
         return;
     }
+    // A network client's weather is the server's.
+    if (NetworkClient(g)) {
+        NetworkTakeWeather(g);
+        ReplayAppendByte(g, g.Current.nWeather);
+        return;
+    }
     const GROUND* gr = TestGround(g);
     bool allow = g.Series.bAllowWeather == 1;
     int w[9];
@@ -88,6 +95,7 @@ void DailyWeather(Game& g)
     }
     g.Current.nWeather = static_cast<std::int16_t>(category * 5 + intensity);
     ReplayAppendByte(g, g.Current.nWeather);
+    NetworkSendWeather(g);
 }
 
 void WeatherChange(Game& g)
@@ -104,6 +112,11 @@ void WeatherChange(Game& g)
     // A replay reads the new weather back instead of drawing it.
     if (Replaying(g)) {
         c.nWeather = static_cast<std::int16_t>(ReplayByteIn(g, 0, 5 * WEATHER_RAIN + 4, "the weather"));
+        return;
+    }
+    if (NetworkClient(g)) {
+        NetworkTakeWeather(g);
+        ReplayAppendByte(g, c.nWeather);
         return;
     }
 
@@ -151,6 +164,7 @@ void WeatherChange(Game& g)
         }
     }
     ReplayAppendByte(g, c.nWeather);
+    NetworkSendWeather(g);
 }
 
 }  // namespace ovs
@@ -255,7 +269,10 @@ int WeatherStoppage(Game& g)
             c.nOversRequired = 90;
             c.nTime = tt.nDayStart;
             DailyWeather(g);
-            c.nOutfield = static_cast<std::int16_t>(std::clamp(c.nOutfield + g.rng.Below(151) - 25, 0, 499));
+            {
+                SharedDraws shared(g);
+                c.nOutfield = static_cast<std::int16_t>(std::clamp(c.nOutfield + g.rng.Below(151) - 25, 0, 499));
+            }
             RestBowlers(g, 100);
             if (c.nDay == 5) test.bLastHour = 0;
             BbbPrintf(g, "** Stumps - End of Day %d **\n", c.nDay - 1);

@@ -3,8 +3,10 @@
 //
 // Each copy makes the choices of its own side (in its box, or by the
 // computer when its front end leaves the choice to it) and sends them; the
-// other copy waits for them. Draws made for a copy's own choices are its own
-// (LocalDraws); every other draw is the server's, sent to the client.
+// other copy waits for them. What is left to chance the server alone draws:
+// the client takes the values its simulation produced (the conditions, the
+// weather, the over's bowler and aggression, each ball's outcome and the
+// values that go with it) and books them as a replay does.
 #include <algorithm>
 #include <cstring>
 
@@ -27,7 +29,6 @@ namespace ovs {
 
 using innings_detail::ValidSlot;
 using net::BoxCommand;
-using net::LocalDraws;
 using net::MessageWriter;
 using net::Session;
 
@@ -234,7 +235,6 @@ void NetworkToss(Game& g, int& call, int& coin)
     if (!s) return;
     // The away copy calls and tosses the coin; the home copy learns both.
     if (s->side == 1) {
-        LocalDraws own(g);
         DialogRequest req;
         req.id = Dialog::TossCall;
         req.side = 1;
@@ -258,7 +258,6 @@ int NetworkTossChoice(Game& g, int winner)
     Session* s = g.net.get();
     if (!s) return 0;
     if (OwnSide(g, winner)) {
-        LocalDraws own(g);
         DialogRequest req;
         req.id = Dialog::TossChoice;
         req.side = winner;
@@ -281,13 +280,10 @@ void NetworkPickTeams(Game& g)
     DialogRequest req;
     req.id = Dialog::PickTeam;
     req.side = own;
-    {
-        LocalDraws mine(g);
-        if (g.host->RunDialog(req))
-            CompleteTeamSelection(g, own, false, true);
-        else
-            SelectComputerTeam(g, own);
-    }
+    if (g.host->RunDialog(req))
+        CompleteTeamSelection(g, own, false, true);
+    else
+        SelectComputerTeam(g, own);
     g.LogLine("Sending %s Team data.\n", s->name.c_str());
     const TEST& t = *g.pTest;
     const CURRENT& c = g.Current;
@@ -443,14 +439,144 @@ void NetworkOverStarts(Game& g)
 
 void NetworkBallStarts(Game& g)
 {
-    if (!g.net || !NetworkServer(g)) return;
-    g.net->SendDeliveryData();
-    g.net->NewBall();
+    if (g.net && NetworkServer(g)) g.net->NewBall();
 }
 
 void NetworkBallDone(Game& g)
 {
     if (g.net && NetworkServer(g)) g.net->StartClientBall();
+}
+
+void NetworkSendConditions(Game& g)
+{
+    const CURRENT& c = g.Current;
+    if (!g.net || !NetworkServer(g)) return;
+    g.net->Send(net::NM_STARTCONDITIONS, [&](MessageWriter& w) {
+        w.PushShort(c.nTime);
+        w.PushShort(c.nPitch);
+        w.PushShort(c.nOutfield);
+        w.PushShort(c.nBounce);
+    });
+}
+
+void NetworkSendWeather(Game& g)
+{
+    if (g.net && NetworkServer(g)) SendShort(*g.net, net::NM_WEATHER, g.Current.nWeather);
+}
+
+void NetworkSendRoller(Game& g)
+{
+    const CURRENT& c = g.Current;
+    if (!g.net || !NetworkServer(g)) return;
+    g.net->Send(net::NM_INNINGSROLLER, [&](MessageWriter& w) {
+        w.PushShort(c.nPitch);
+        w.PushShort(c.nBounce);
+    });
+}
+
+bool NetworkTakeConditions(Game& g)
+{
+    int v[4];
+    if (!g.net || !g.net->TakeValues(net::NM_STARTCONDITIONS, v, 4)) return false;
+    CURRENT& c = g.Current;
+    c.nTime = static_cast<std::int16_t>(v[0]);
+    c.nPitch = static_cast<std::int16_t>(v[1]);
+    c.nOutfield = static_cast<std::int16_t>(v[2]);
+    c.nBounce = static_cast<std::int16_t>(v[3]);
+    return true;
+}
+
+bool NetworkTakeWeather(Game& g)
+{
+    int v = 0;
+    if (!g.net || !g.net->TakeValues(net::NM_WEATHER, &v, 1)) return false;
+    g.Current.nWeather = static_cast<std::int16_t>(v);
+    return true;
+}
+
+bool NetworkTakeRoller(Game& g)
+{
+    int v[2];
+    if (!g.net || !g.net->TakeValues(net::NM_INNINGSROLLER, v, 2)) return false;
+    g.Current.nPitch = static_cast<std::int16_t>(v[0]);
+    g.Current.nBounce = static_cast<std::int16_t>(v[1]);
+    return true;
+}
+
+void NetworkSendOverBowler(Game& g)
+{
+    if (!g.net || !NetworkServer(g)) return;
+    g.LogLine("%s: Bowler Data %d\n", g.net->name.c_str(), static_cast<int>(g.Current.nBowler));
+    SendShort(*g.net, net::NM_OVERBOWLER, g.Current.nBowler);
+}
+
+void NetworkSendOverAggression(Game& g, const int (&bytes)[3])
+{
+    if (!g.net || !NetworkServer(g)) return;
+    g.net->Send(net::NM_OVERAGGRESSION, [&](MessageWriter& w) {
+        for (int b : bytes) w.PushByte(b);
+    });
+}
+
+bool NetworkTakeOverBowler(Game& g)
+{
+    if (!g.net) return false;
+    g.LogLine("%s: Accessed Bowler Data\n", g.net->name.c_str());
+    int b = 0;
+    if (!NetworkPopBall(g, b, true)) return false;
+    if (!ValidSlot(b)) {
+        NetworkRefuse(g, "the bowler of the over");
+        return false;
+    }
+    g.Current.nBowler = static_cast<std::int16_t>(b);
+    return true;
+}
+
+bool NetworkTakeOverAggression(Game& g, int (&bytes)[3])
+{
+    for (int& b : bytes)
+        if (!NetworkPopBall(g, b, false)) return false;
+    return true;
+}
+
+void NetworkPushBall(Game& g, int v, bool wide)
+{
+    if (!g.net || !NetworkServer(g)) return;
+    net::DeliveryQueue& q = g.net->delivery;
+    const bool pushed = wide ? q.PushShort(v) : q.PushByte(v);
+    if (wide)
+        g.Log("Pushed short %d onto Queue.  Queue now %d bytes.\n", v, q.Length());
+    else
+        g.Log("Pushed Byte %d onto Queue.  Queue now %d bytes.\n", v, q.Length());
+    if (!pushed) g.net->Lose("the delivery data of one ball outgrew its queue");
+}
+
+bool NetworkPopBall(Game& g, int& v, bool wide)
+{
+    if (!g.net || g.net->Lost()) return false;
+    if (!g.net->PopDelivery(wide, v)) return false;
+    if (wide)
+        g.Log("Popped short %d from Queue.  Queue now %d bytes.\n", v, g.net->delivery.Length());
+    else
+        g.Log("Popped BYTE %d from Queue.  Queue now %d bytes.\n", v, g.net->delivery.Length());
+    return true;
+}
+
+void NetworkRefuse(Game& g, const char* what)
+{
+    if (!g.net || g.net->Lost()) return;
+    g.LogLine("%s: Refused %s from %s\n", g.net->name.c_str(), what, g.net->opponent.c_str());
+    g.net->Lose(std::string(what) + " out of range");
+}
+
+void NetworkSharedDraws(Game& g, bool begin)
+{
+    if (!g.net) return;
+    if (begin) {
+        ++g.net->sharedDraws;
+        return;
+    }
+    if (--g.net->sharedDraws == 0 && NetworkServer(g)) g.net->SendDeliveryData();
 }
 
 void NetworkToggleWait(Game& g) { g.wNetState ^= NET_WAITACK | NET_WAITDATA; }

@@ -8,6 +8,7 @@
 #include "core/flow.h"
 #include "core/messages.h"
 #include "core/replay.h"
+#include "core/weather.h"
 
 namespace ovs::net {
 
@@ -25,6 +26,10 @@ std::int64_t NowMs()
 }
 
 bool SlotOk(int v) { return v >= 0 && v < MAX_ELEVEN; }
+// A time of day hhmm.
+bool TimeOk(int v) { return v >= 0 && v < 2400 && v % 100 < 60; }
+// Weather codes: category times five plus intensity, rain the last category.
+constexpr int kMaxWeather = 5 * WEATHER_RAIN + 4;
 bool AggressionOk(int v) { return (v >= 0 && v <= 10) || v == -1; }
 
 }  // namespace
@@ -193,8 +198,6 @@ void Session::Watch()
 bool Session::Send(int id, const std::function<void(MessageWriter&)>& fill)
 {
     if (lost_ || fd_ < 0) return false;
-    // What the server drew before this message reaches the client before it.
-    if (NetworkServer(g_) && id != NM_GETDELIVERY) SendDeliveryData();
     MessageWriter w;
     w.Begin(id);
     g_.LogLine("%s: Sending message %s\n", name.c_str(), MessageName(id));
@@ -248,20 +251,30 @@ void Session::SendDeliveryData()
 
 void Session::StartClientBall()
 {
-    if (ballStarted_ || !NetworkServer(g_)) return;
-    ballStarted_ = true;
-    Send(NM_STARTDELIVERY);
+    if (!NetworkServer(g_)) return;
+    if (!ballStarted_ && delivery.Length() > 0) {
+        ballStarted_ = true;
+        Send(NM_STARTDELIVERY);
+    }
     SendDeliveryData();
 }
 
-// --- Random values ------------------------------------------------------------------
+void Session::NewBall()
+{
+    ballStarted_ = false;
+    // Nothing is left over from the ball before: each ball's data is its own.
+    SendDeliveryData();
+    delivery.Clear();
+}
+
+// --- Shared draws ---------------------------------------------------------------------
 
 void Session::InstallRandomSource()
 {
     if (NetworkServer(g_)) {
         g_.rng.SetSource([this]() {
             const std::int32_t v = g_.rng.Draw();
-            if (localDraws == 0 && !lost_) {
+            if (sharedDraws > 0 && !lost_) {
                 if (!delivery.PushLong(v)) {
                     SendDeliveryData();
                     delivery.PushLong(v);
@@ -271,11 +284,12 @@ void Session::InstallRandomSource()
         });
     } else {
         g_.rng.SetSource([this]() {
-            if (localDraws > 0 || lost_) return g_.rng.Draw();
+            if (sharedDraws == 0 || lost_) return g_.rng.Draw();
             std::int32_t v = 0;
-            while (!delivery.PopLong(v)) {
-                g_.LogLine("%s: Accessed Delivery Data Size\n", name.c_str());
-                if (!WaitFor([this] { return delivery.Length() >= 4; })) return g_.rng.Draw();
+            if (!WaitFor([&] { return delivery.PopLong(v); })) return g_.rng.Draw();
+            if (v < 0) {
+                Refuse("a drawn value out of range", NM_GETDELIVERY);
+                return g_.rng.Draw();
             }
             return v;
         });
@@ -283,6 +297,29 @@ void Session::InstallRandomSource()
 }
 
 void Session::RemoveRandomSource() { g_.rng.SetSource({}); }
+
+bool Session::TakeValues(int id, int* out, int n)
+{
+    bool ok = true;
+    const bool got = WaitFor([&] {
+        if (values_.empty()) return false;
+        if (values_.front().id != id) {
+            ok = false;
+            return true;
+        }
+        std::copy(values_.front().v, values_.front().v + n, out);
+        values_.pop_front();
+        return true;
+    });
+    if (got && !ok) Refuse("a value sent out of turn", values_.front().id);
+    return got && ok;
+}
+
+bool Session::PopDelivery(bool wide, int& out)
+{
+    g_.LogLine("%s: Accessed Delivery Data Size\n", name.c_str());
+    return WaitFor([&] { return wide ? delivery.PopShort(out) : delivery.PopByte(out); });
+}
 
 // --- Receiving --------------------------------------------------------------------------
 
@@ -508,46 +545,45 @@ bool Session::Store(int id, PayloadReader& r)
         g_.host->Refresh(PANE_BOWLERS | PANE_SCOREBOARD | PANE_HIGHLIGHTS);
         return true;
     case NM_STARTCONDITIONS: {
-        int t[4];
-        for (int& x : t) r.PopShort(x);
-        for (int x : t)
-            if (x < 0 || x > 2400) return false;
-        c.nTime = static_cast<std::int16_t>(t[0]);
-        c.nPitch = static_cast<std::int16_t>(t[1]);
-        c.nOutfield = static_cast<std::int16_t>(t[2]);
-        c.nBounce = static_cast<std::int16_t>(t[3]);
-        for (int x : t) ReplayAppendWord(g_, x);
+        // Kept until the client's flow reaches the point where the server
+        // produced them; it stores them there and books them in its stream.
+        Values vals{id, {}};
+        for (int k = 0; k < 4; ++k) r.PopShort(vals.v[k]);
+        if (server || !TimeOk(vals.v[0])) return false;
+        for (int k = 1; k < 4; ++k)
+            if (vals.v[k] < 0 || vals.v[k] > 0x7FFF) return false;
+        values_.push_back(vals);
         return true;
     }
-    case NM_WEATHER:
-        r.PopShort(v);
-        if (v < 0 || v > 100) return false;
-        c.nWeather = static_cast<std::int16_t>(v);
-        ReplayAppendByte(g_, v & 0xFF);
+    case NM_WEATHER: {
+        Values vals{id, {}};
+        r.PopShort(vals.v[0]);
+        if (server || vals.v[0] < 0 || vals.v[0] > kMaxWeather) return false;
+        values_.push_back(vals);
         return true;
+    }
     case NM_INNINGSROLLER: {
-        int p = 0, b = 0;
-        r.PopShort(p);
-        r.PopShort(b);
-        if (p < 0 || p > 2400 || b < 0 || b > 2400) return false;
-        c.nPitch = static_cast<std::int16_t>(p);
-        c.nBounce = static_cast<std::int16_t>(b);
-        ReplayAppendWord(g_, p);
-        ReplayAppendWord(g_, b);
+        Values vals{id, {}};
+        r.PopShort(vals.v[0]);
+        r.PopShort(vals.v[1]);
+        if (server || vals.v[0] < 0 || vals.v[0] > 0x7FFF || vals.v[1] < 0 || vals.v[1] > 0x7FFF) return false;
+        values_.push_back(vals);
         return true;
     }
     case NM_OVERAGGRESSION:
         g_.LogLine("%s: Received Aggression Data\n", name.c_str());
         for (int k = 0; k < 3; ++k) {
             r.PopByte(v);
-            if ((v >> 4) > 10 || (v & 15) > 10) return false;
+            // Each nibble 0 to 10, or 15 for a pairing not set.
+            const int hi = v >> 4, lo = v & 15;
+            if (server || (hi > 10 && hi != 15) || (lo > 10 && lo != 15)) return false;
             delivery.PushByte(v);
         }
         return true;
     case NM_OVERBOWLER:
         g_.LogLine("%s: Received Bowler Data\n", name.c_str());
         r.PopShort(v);
-        if (!SlotOk(v)) return false;
+        if (server || !SlotOk(v)) return false;
         delivery.PushShort(v);
         return true;
     case NM_BATTINGAGGRESSION:

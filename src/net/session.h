@@ -67,12 +67,13 @@ public:
     // --- Sending ------------------------------------------------------------
     // Sends one message whose payload `fill` pushes; false once lost.
     bool Send(int id, const std::function<void(MessageWriter&)>& fill = {});
-    // Server: the values drawn since the last send go to the client
-    // (NM_GETDELIVERY), when there are any.
+    // Server: the values the ball produced go to the client (NM_GETDELIVERY),
+    // when there are any.
     void SendDeliveryData();
-    // Server: the client may start the ball (NM_STARTDELIVERY), once per ball.
+    // Server: the client may bowl the ball (NM_STARTDELIVERY) with what it
+    // produced so far; once per ball, later values follow on their own.
     void StartClientBall();
-    void NewBall() { ballStarted_ = false; }
+    void NewBall();
 
     // --- Receiving and waiting ------------------------------------------------
     // The socket is readable (1) or writable (2).
@@ -83,6 +84,13 @@ public:
     bool WaitFor(const std::function<bool()>& pred);
     // The first waiting command for the box in front, if any.
     bool TakeCommand(BoxCommand& out);
+    // Client: the values of the server's next NM_STARTCONDITIONS, NM_WEATHER
+    // or NM_INNINGSROLLER (n of them), taken where the server produced them;
+    // false when lost, or when the server sent another of these first.
+    bool TakeValues(int id, int* out, int n);
+    // Client: the next value of the delivery queue, a short (or a byte),
+    // waiting for it; false when lost.
+    bool PopDelivery(bool wide, int& out);
     const std::vector<std::string>& Chat() const { return chat_; }
     void AddChatLine(const std::string& line) { chat_.push_back(line); }
 
@@ -91,12 +99,13 @@ public:
     bool Lost() const { return lost_; }
     void Close();
 
-    // --- Random values --------------------------------------------------------
-    // The server pushes every value it draws; the client takes them instead
-    // of drawing. Draws for this copy's own choices are its own.
+    // --- Shared draws -----------------------------------------------------------
+    // Inside a SharedDraws scope the server pushes each value it draws onto
+    // the delivery queue and sends them when the scope ends; the client takes
+    // them instead of drawing. Elsewhere every copy draws for itself.
     void InstallRandomSource();
     void RemoveRandomSource();
-    int localDraws = 0;
+    int sharedDraws = 0;
     // Once the series has ended the other copy may go: its leaving is no loss.
     bool finished = false;
 
@@ -132,23 +141,15 @@ private:
     std::vector<std::uint8_t> out_;
     FrameReader reader_;
     std::deque<BoxCommand> box_;
+    struct Values {
+        int id;
+        int v[4];
+    };
+    std::deque<Values> values_;
     std::vector<std::string> chat_;
 };
 
 // The session of a game in network play, or nullptr.
 inline Session* SessionOf(Game& g) { return g.net.get(); }
-
-// Draws inside this scope are this copy's own (its own side's choices): the
-// server does not send them and the client draws them itself.
-class LocalDraws {
-public:
-    explicit LocalDraws(Game& g) : s_(g.net.get()) { if (s_) ++s_->localDraws; }
-    ~LocalDraws() { if (s_) --s_->localDraws; }
-    LocalDraws(const LocalDraws&) = delete;
-    LocalDraws& operator=(const LocalDraws&) = delete;
-
-private:
-    Session* s_;
-};
 
 }  // namespace ovs::net

@@ -58,7 +58,35 @@ PLAYER& Bowler(Game& g) { return SlotPlayerAt(g, g.Current.nBowlSide, g.Current.
 PLAYER& Keeper(Game& g) { return SlotPlayer(g, g.Current.nBowlSide, g.pInnings->nKeeperPos); }
 int BowlerType(Game& g) { return Bowler(g).nBowlType; }
 
-int ReadBack(Game& g) { return ReplayByteIn(g, 0, 255, "a recorded ball"); }
+namespace {
+
+int ReadFollowed(Game& g, int lo, int hi, const char* what, bool wide)
+{
+    if (!NetworkClient(g)) return ReplayByteIn(g, lo, hi, what);
+    int v = 0;
+    if (!NetworkPopBall(g, v, wide)) return lo;
+    // A short stands for one byte of the stream: -1 is 255.
+    if (v < -128 || v > 255 || (v & 0xFF) < lo || (v & 0xFF) > hi) {
+        NetworkRefuse(g, what);
+        return lo;
+    }
+    ReplayAppendByte(g, v & 0xFF);
+    return v & 0xFF;
+}
+
+}  // namespace
+
+int ReadBack(Game& g, int lo, int hi, const char* what) { return ReadFollowed(g, lo, hi, what, true); }
+int ReadBackByte(Game& g, int lo, int hi, const char* what) { return ReadFollowed(g, lo, hi, what, false); }
+
+int Refuse(Game& g, const char* what, int value)
+{
+    if (NetworkClient(g)) {
+        NetworkRefuse(g, what);
+        return 0;
+    }
+    return ReplayRefuse(g, what, value);
+}
 
 void ShowBall(Game& g)
 {
@@ -77,7 +105,6 @@ using ball::AddPoints;
 
 int DrawValue(Game& g, int n)
 {
-    // A network client's generator gives the server's values (its random source).
     return g.rng.Below(n);
 }
 
@@ -101,11 +128,12 @@ int ProtectRuns(int n, int b, bool protectedIsStriker, bool protectedIsNonStrike
 
 namespace {
 
-// The protection applies only where the runs are decided; a replay books what was recorded.
+// The protection applies only where the runs are decided; a replay or a
+// network client books what was recorded.
 int Protect(Game& g, int n)
 {
     const CURRENT& c = g.Current;
-    if (Replaying(g) || c.nProtected < 0) return n;
+    if (ball::Follows(g) || c.nProtected < 0) return n;
     return ProtectRuns(n, c.nBall, c.nProtected == c.nStriker, c.nProtected == c.nNonStriker);
 }
 

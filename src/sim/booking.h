@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/flow.h"
 #include "core/match.h"
 #include "core/replay.h"
 
@@ -17,8 +18,8 @@ namespace ovs {
 
 struct Game;
 
-// A draw below n for the delivery model. Every draw of a ball goes through
-// here, in order, so that a network client can be fed the server's values.
+// A draw below n for the delivery model: only the copy that plays the ball
+// live draws (never a replay, never a network client).
 int DrawValue(Game& g, int n);
 
 // Books a legal dot ball before anything else about the ball is decided.
@@ -60,13 +61,40 @@ PLAYER& Striker(Game& g);
 PLAYER& Bowler(Game& g);
 PLAYER& Keeper(Game& g);
 int BowlerType(Game& g);
-// Append one byte to the replay stream (a live copy only).
+// Does this copy follow a record of the ball rather than draw it? A replay
+// reads the replay stream; a network client takes the server's values from
+// its delivery queue (and books them in its own replay stream as it takes
+// them, so the two copies keep the same stream).
+inline bool Follows(const Game& g) { return Replaying(g) || NetworkClient(g); }
+// One value of the ball, booked by the copy that draws: a byte of the replay
+// stream, and on a network server a value of the delivery queue, a short
+// (RecordByte: a byte).
+inline void RecordValue(Game& g, int value, bool wide)
+{
+    ReplayAppendByte(g, value & 0xFF);
+    if (NetworkServer(g)) NetworkPushBall(g, value, wide);
+}
 inline void Record(Game& g, int value)
+{
+    if (!Follows(g)) RecordValue(g, value, true);
+}
+inline void RecordByte(Game& g, int value)
+{
+    if (!Follows(g)) RecordValue(g, value, false);
+}
+// A choice made during the ball (the new batsman, a declaration): booked in
+// the replay stream by every copy that plays, never sent with the ball.
+inline void RecordChoice(Game& g, int value)
 {
     if (!Replaying(g)) ReplayAppendByte(g, value & 0xFF);
 }
-// Read one byte of the replay stream (a replaying copy).
-int ReadBack(Game& g);
+// The next value of the ball, for a copy that follows: from the replay
+// stream, or the server's short (ReadBackByte: byte). A value outside lo..hi
+// breaks the replay or refuses the peer, and gives lo.
+int ReadBack(Game& g, int lo = 0, int hi = 255, const char* what = "a recorded ball");
+int ReadBackByte(Game& g, int lo, int hi, const char* what);
+// Refuse a value read already that play cannot take; gives 0.
+int Refuse(Game& g, const char* what, int value);
 // The over pane shows the ball's current outcome code.
 void ShowBall(Game& g);
 // The stored points are unsigned words but signed in meaning.

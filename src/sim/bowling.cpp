@@ -151,10 +151,16 @@ void BeginOver(Game& g)
 {
     CURRENT& c = g.Current;
     INNINGS& in = *g.pInnings;
-    if (Replaying(g))
+    if (Replaying(g)) {
         c.nBowler = ReplayByteIn(g, 0, MAX_ELEVEN - 1, "the bowler of the over");
-    else
+    } else if (NetworkClient(g)) {
+        // The server's bowler, whoever this copy thought would bowl.
+        NetworkTakeOverBowler(g);
         ReplayAppendByte(g, c.nBowler);
+    } else {
+        ReplayAppendByte(g, c.nBowler);
+        NetworkSendOverBowler(g);
+    }
 
     int b = c.nBowler;
     if (!ValidSlot(b)) return;

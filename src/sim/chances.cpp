@@ -47,15 +47,16 @@ std::string FielderName(const Game& g, int slot) { return ball::SlotName(g, g.Cu
 
 u16& FieldPoints(Game& g, int slot) { return g.pTest->nFieldPoints[slot][g.Current.nBowlSide]; }
 
-// A live copy draws fielder and difficulty; a replay reads them as one byte.
+// A live copy draws fielder and difficulty; a replay or a network client
+// reads them as one byte.
 void FielderAndDifficulty(Game& g, int fielders, int& f, int& d)
 {
-    if (Replaying(g)) {
+    if (ball::Follows(g)) {
         // Slots beyond the eleven stand for the keeper where the draw allows them.
-        const int v = ReplayByteIn(g, 0, 255, "a fielder and difficulty");
+        const int v = ball::ReadBackByte(g, 0, 255, "a fielder and difficulty");
         f = (v >> 4) & 15;
         d = v & 15;
-        if (f >= fielders) f = ReplayRefuse(g, "a fielder", f);
+        if (f >= fielders) f = ball::Refuse(g, "a fielder", f);
         return;
     }
     f = DrawValue(g, fielders);
@@ -68,7 +69,7 @@ int AppealLBW(Game& g)
 {
     CURRENT& c = g.Current;
     const int m = 90 - 5 * (PaceClass(ball::BowlerType(g)) - 3);
-    const int a = Replaying(g) ? ball::ReadBack(g) : DrawValue(g, m);
+    const int a = ball::Follows(g) ? ball::ReadBack(g) : DrawValue(g, m);
     const int skill = ball::Bowler(g).nBowlSkill;
     if (skill >= a) {
         c.nOutcome = 36;
@@ -93,11 +94,11 @@ int ChanceStumping(Game& g)
     if (ball::BowlerType(g) >= 3) return ChanceCatch(g);
     CURRENT& c = g.Current;
     const int keeper = g.pInnings->nKeeperPos;
-    const int a = Replaying(g) ? ball::ReadBack(g) : DrawValue(g, 80);
+    const int a = ball::Follows(g) ? ball::ReadBack(g) : DrawValue(g, 80);
     const int k = ball::Keeper(g).nBowlSkill;
     if (a <= k) {
         c.nOutcome = 37;
-        if (!Replaying(g)) {
+        if (!ball::Follows(g)) {
             ++g.pInnings->Bowl[keeper].nStumpings;
             ball::AddPoints(FieldPoints(g, keeper), 10 * a);
         }
@@ -128,7 +129,7 @@ int ChanceCatch(Game& g)
     const int s = ball::SlotPlayer(g, c.nBowlSide, f).nFieldSkill;
     if (d <= s) {
         c.nOutcome = 33;
-        if (!Replaying(g)) {
+        if (!ball::Follows(g)) {
             ++g.pInnings->Bowl[f].nCatches;
             ball::AddPoints(FieldPoints(g, f), 25 * d);
         }
@@ -139,7 +140,7 @@ int ChanceCatch(Game& g)
     ball::AddPoints(FieldPoints(g, f), isKeeper ? -10 * (15 - d) : -10 * (10 - d));
     c.nOutcome = 21;
     ball::Record(g, 21);
-    ball::Record(g, f * 16 + d);
+    ball::RecordByte(g, f * 16 + d);
     ball::ShowBall(g);
     const char* fmt = d < 4    ? "%s dropped %s, a very simple chance off\n%s."
                       : d < 6  ? "%s dropped %s, a simple chance off\n%s."
@@ -158,7 +159,7 @@ int ChanceRunOut(Game& g, int runs)
     const int s = ball::SlotPlayer(g, c.nBowlSide, f).nFieldSkill;
     if (d <= s) {
         int detail = f;
-        if (!Replaying(g)) {
+        if (!ball::Follows(g)) {
             ball::AddPoints(FieldPoints(g, f), 50 * d);
             // Even: the striker is out; odd: the non-striker, who is put on strike to be dismissed.
             if (DrawValue(g, 2) % 2 == 1) {
@@ -180,7 +181,7 @@ int ChanceRunOut(Game& g, int runs)
     // ScoreRuns leaves the stream to us: the code (23 + runs booked) always goes before the detail.
     int over = ScoreRuns(g, runs, false);
     ball::Record(g, c.nOutcome);
-    ball::Record(g, f * 16 + d);
+    ball::RecordByte(g, f * 16 + d);
     ball::ShowBall(g);
     const char* fmt = d < 4    ? "%s missed a very simple chance to run out %s."
                       : d < 6  ? "%s missed a simple chance to run out %s."

@@ -316,6 +316,18 @@ int DrawChance(Game& g)
     return ChanceRunOut(g, -1);
 }
 
+namespace {
+
+// A side played by a person attacks as its pairing with this bowler says.
+void SetBallAggression(Game& g)
+{
+    CURRENT& c = g.Current;
+    if (PersonSide(g, c.nBatSide)) c.nBatAggression[c.nStriker] = static_cast<std::int16_t>(c.nBatVsBowl[c.nStriker][c.nBowler]);
+    if (PersonSide(g, c.nBowlSide)) c.nBowlAggression[c.nBowler] = static_cast<std::int16_t>(c.nBowlVsBat[c.nBowler][c.nStriker]);
+}
+
+}  // namespace
+
 // Kept out of line: inlined into the ball loop of the flow it made the loop
 // slower (measured), though it saves a call.
 [[gnu::noinline]] bool BowlDelivery(Game& g)
@@ -323,7 +335,10 @@ int DrawChance(Game& g)
     CURRENT& c = g.Current;
     int over = 0;
 
-    if (Replaying(g)) {
+    if (ball::Follows(g)) {
+        // A network client sets the pairing's aggression as the server did,
+        // then books the server's ball as a replay would.
+        if (NetworkClient(g)) SetBallAggression(g);
         g.pTest->bBreak = 0;
         CountBall(g);
         const int code = ball::ReadBack(g);
@@ -333,8 +348,7 @@ int DrawChance(Game& g)
     }
 
     if (NetworkServer(g)) NetworkBallStarts(g);
-    if (PersonSide(g, c.nBatSide)) c.nBatAggression[c.nStriker] = static_cast<std::int16_t>(c.nBatVsBowl[c.nStriker][c.nBowler]);
-    if (PersonSide(g, c.nBowlSide)) c.nBowlAggression[c.nBowler] = static_cast<std::int16_t>(c.nBowlVsBat[c.nBowler][c.nStriker]);
+    SetBallAggression(g);
 
     g.pTest->bBreak = 0;
     CountBall(g);

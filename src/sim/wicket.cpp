@@ -83,14 +83,16 @@ int FallOfWicket(Game& g, int how, int detail, int difficulty)
     TEST& t = *g.pTest;
     const int bat = c.nBatSide, bowl = c.nBowlSide;
     const bool replay = Replaying(g);
+    // A replay and a network client read what the live copy booked.
+    const bool follows = ball::Follows(g);
     const bool fielded = how == HOWOUT_CAUGHT || how == HOWOUT_RUNOUT || how == HOWOUT_STUMPED;
     g.Log("Fall of Wicket.\n");
 
-    if (replay) {
+    if (follows) {
         // The live copy booked the fielder's credit in the chance itself.
-        detail = ReplayByteIn(g, 0, 255, "the detail of a wicket");
-        if (fielded) difficulty = ReplayByteIn(g, 0, 255, "the difficulty of a chance");
-        if (fielded && (detail & 127) >= MAX_ELEVEN) detail = ReplayRefuse(g, "the fielder of a wicket", detail);
+        detail = ball::ReadBack(g, 0, 255, "the detail of a wicket");
+        if (fielded) difficulty = ball::ReadBack(g, 0, 255, "the difficulty of a chance");
+        if (fielded && (detail & 127) >= MAX_ELEVEN) detail = ball::Refuse(g, "the fielder of a wicket", detail);
         if (how == HOWOUT_RUNOUT && (detail & 128)) {
             std::int16_t s = c.nStriker;
             c.nStriker = c.nNonStriker;
@@ -138,11 +140,12 @@ int FallOfWicket(Game& g, int how, int detail, int difficulty)
     fow.bUnbroken = 0;
 
     ball::ShowBall(g);
-    if (!replay) {
-        ball::Record(g, c.nOutcome);
-        ball::Record(g, detail);
-        if (fielded) ball::Record(g, difficulty);
-    }
+    ball::Record(g, c.nOutcome);
+    ball::Record(g, detail);
+    if (fielded) ball::Record(g, difficulty);
+    // The client bowls the ball now: it must know of the wicket before the
+    // new batsman is chosen.
+    if (NetworkServer(g)) NetworkBallDone(g);
     // The over so far goes out before the dismissal lines.
     BbbWicketBall(g);
 
@@ -157,7 +160,7 @@ int FallOfWicket(Game& g, int how, int detail, int difficulty)
 
     int next;
     if (replay) {
-        next = ball::ReadBack(g);
+        next = ReplayByteIn(g, 0, 255, "the next batsman");
         if (next == 255 || next < 0 || next >= MAX_ELEVEN) {
             in.nStatus = INNINGS_DECLARED;
             return 1;
@@ -166,10 +169,10 @@ int FallOfWicket(Game& g, int how, int detail, int difficulty)
         next = ChooseNextBatsman(g);
         if (in.nStatus == INNINGS_DECLARED || next < 0) {
             in.nStatus = INNINGS_DECLARED;
-            ball::Record(g, 255);
+            ball::RecordChoice(g, 255);
             return 1;
         }
-        ball::Record(g, next);
+        ball::RecordChoice(g, next);
     }
 
     // The batsmen at the crease keep their values against this bowler.
