@@ -346,3 +346,56 @@ TEST(NetSession, SeededFuzzOfFieldsNeverCrashes)
     // The match state is still one the engine can show.
     EXPECT_TRUE(g.Current.nBowler >= 0 && g.Current.nBowler < MAX_ELEVEN);
 }
+
+// A client that knows only the messages (tests/net_peer.py) against the real
+// server: it follows the first overs from the delivery data, batting or
+// bowling, and its decoding of each ball and bowler is the server's own.
+TEST(NetSeries, APeerThatKnowsOnlyTheMessagesFollowsTheFirstOvers)
+{
+    auto lines = [](const std::string& text, const std::string& head) {
+        std::vector<std::string> out;
+        std::size_t at = 0;
+        while ((at = text.find(head, at)) != std::string::npos) {
+            at += head.size();
+            const std::size_t end = text.find('\n', at);
+            out.push_back(text.substr(at, end - at));
+            at = end;
+        }
+        return out;
+    };
+    for (const char* call : {"heads", "tails"}) {
+        SCOPED_TRACE(call);
+        TempDir root("ovs-peer");
+        pid_t server = 0;
+        const int port = StartServer(root.Path(), "--seed 7 serve --port 0 --name Alice --tests 1 1 2", &server);
+        ASSERT_GT(port, 0);
+        const std::string cmd = std::string("python3 '") + OVALSPIN_SOURCE_DIR + "/tests/net_peer.py' " +
+                                std::to_string(port) + " 24 " + call + " 2>&1";
+        FILE* pipe = popen(cmd.c_str(), "r");
+        ASSERT_NE(pipe, nullptr);
+        std::string peer;
+        char buf[4096];
+        while (std::size_t n = fread(buf, 1, sizeof buf, pipe)) peer.append(buf, n);
+        const int rc = pclose(pipe);
+        Reap(server, net::kSilentPeerSeconds + 10);
+        ASSERT_EQ(rc, 0) << peer;
+        EXPECT_NE(peer.find(std::string("toss ") + (call == std::string("tails") ? "won bat" : "lost")), std::string::npos);
+
+        const std::string log = ReadFile(root.File("server/data/DEBUG.TXT"));
+        EXPECT_EQ(log.find("Refused"), std::string::npos);
+        // Each ball's last code is the outcome the server booked; each over's bowler its own.
+        std::vector<std::string> balls = lines(peer, "\nball ");
+        const std::vector<std::string> outcomes = lines(log, "Ball Outcome was : ");
+        ASSERT_GE(balls.size(), 144u) << peer;
+        ASSERT_GE(outcomes.size(), balls.size());
+        for (std::size_t k = 0; k < balls.size(); ++k) {
+            const std::string& b = balls[k];
+            const std::size_t last = b.rfind(' ') + 1;
+            EXPECT_EQ(b.substr(last, b.find(':', last) - last), outcomes[k]) << "ball " << k << ": " << b;
+        }
+        const std::vector<std::string> overs = lines(peer, " bowler ");
+        const std::vector<std::string> bowlers = lines(log, "Alice: Bowler Data ");
+        ASSERT_EQ(overs.size(), 24u);
+        for (std::size_t k = 0; k < overs.size(); ++k) EXPECT_EQ(overs[k].substr(0, overs[k].find(' ')), bowlers[k]);
+    }
+}
