@@ -15,8 +15,9 @@ namespace gui {
 bool ReportActionEnabled(const ovs::Game&, const ReportRef& ref, ReportAction)
 {
     const ovs::ReportEntry* r = ref.report.empty() ? nullptr : ovs::FindReport(ref.report);
-    // Every output of a report with a writer is offered.
-    return r && r->write;
+    // Every output of a report the catalogue can write is offered, the
+    // tables of the views included.
+    return r && ovs::ReportWritable(*r);
 }
 
 void RunReportAction(QWidget* parent, ovs::Game& g, const ReportRef& ref, ReportAction action)

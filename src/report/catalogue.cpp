@@ -99,9 +99,11 @@ const ReportEntry* FindReport(const std::string& name)
     return nullptr;
 }
 
+bool ReportWritable(const ReportEntry& r) { return r.write || IsTableReport(r.name); }
+
 bool ResolveReportParams(const Game& g, const ReportEntry& r, ReportParams& p, std::string& error)
 {
-    if (!r.write && !IsTableReport(r.name)) {
+    if (!ReportWritable(r)) {
         error = std::string("the report ") + r.name + " cannot be written yet";
         return false;
     }

@@ -53,6 +53,10 @@ const std::vector<ReportEntry>& ReportCatalogue();
 // The entry of that name, or null.
 const ReportEntry* FindReport(const std::string& name);
 
+// Whether the report can be written: it has a writer of its own, or it is
+// the table of a view laid out by the table writer.
+bool ReportWritable(const ReportEntry& r);
+
 // The report's default file name of the form.
 inline const char* DefaultFileName(const ReportEntry& r, bool html) { return html ? r.htmlFile : r.textFile; }
 

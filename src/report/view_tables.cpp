@@ -80,8 +80,8 @@ const std::vector<Entry>& Entries()
             {{"career-points-averages", "Career Performance Points Averages - ", "RatingAveragesBox", "AVERAGES.TXT", "AVERAGES.HTM", A::Squad, G::Averages}, 0},
             {{"league-batting-averages", "League Batting Averages - ", "BattingAveragesBox", "AVERAGES.TXT", "AVERAGES.HTM", A::Squad, G::Averages}, 0},
             {{"league-bowling-averages", "League Bowling Averages - ", "BowlingAveragesBox", "AVERAGES.TXT", "AVERAGES.HTM", A::Squad, G::Averages}, 0},
-            {{"current-ratings", "Current Ratings", "CurrentRatingsBox", "Ratings.txt", "Ratings.htm", A::Squad, G::Ratings}, 0},
-            {{"highest-ratings", "Highest Ratings", "HighestRatingsBox", "HiRates.txt", "HiRates.htm", A::Squad, G::Ratings}, 0},
+            {{"current-ratings", "Current Ratings", "CurrentRatingsBox", "Squad.txt", "Squad.htm", A::Squad, G::Ratings}, 0},
+            {{"highest-ratings", "Highest Ratings", "HighestRatingsBox", "Squad.txt", "Squad.htm", A::Squad, G::Ratings}, 0},
             {{"squad-details", "Squad Details", "SquadBox", "Squad.txt", "Squad.htm", A::Squad, G::Details}, 0},
             {{"player-details", "Player Details", "PlayerBox", "Player.txt", "Player.htm", A::Player, G::Details}, 0},
             {{"ground-details", "Ground Details", "GroundBox", "Ground.txt", "Ground.htm", A::Ground, G::Details}, 0},
@@ -166,6 +166,8 @@ std::string ReportNameOf(const ViewInfo& v)
 {
     if (std::string_view(v.box) == "HighestPartnershipsBox") return "highest-wicket-partnerships";
     if (v.group == ViewGroup::Averages) return "averages";
+    // A squad's ratings are written with the rest of its details.
+    if (v.group == ViewGroup::Ratings && v.arg == ViewArg::Squad) return "squad-details";
     return v.name;
 }
 

@@ -59,7 +59,8 @@ struct ViewInfo {
 };
 
 // The report of the catalogue (report/catalogue.h) that writes a view's
-// table to a file: the ten stands are one report, the squad averages another.
+// table to a file: the ten stands are one report, the squad averages another,
+// and a squad's two ratings views are part of its squad details.
 std::string ReportNameOf(const ViewInfo& v);
 
 // Every view, in the order of the Records menu, then the squad and detail views.

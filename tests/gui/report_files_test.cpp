@@ -2,6 +2,7 @@
 // the file box they open (its directory, filters and default name), the file
 // written where the user answered, and a file that cannot be written.
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -15,6 +16,8 @@
 #include "data/statistics.h"
 #include "dialogs.h"
 #include "gui_session.h"
+#include "core/menu.h"
+#include "report/view_tables.h"
 #include "report_files.h"
 
 namespace {
@@ -59,6 +62,7 @@ private slots:
     void seriesSummaryRowAndSeriesButtonsWriteTheirFiles();
     void averagesAndScoreboardBoxesWriteTheirReports();
     void aFileThatCannotBeWrittenIsReported();
+    void viewBoxesWriteTheTablesTheyShow();
     void exportWebsiteFromTheFileMenuWritesThePages();
 };
 
@@ -186,6 +190,99 @@ void ReportFilesTest::aFileThatCannotBeWrittenIsReported()
     QCOMPARE(QString::fromStdString(box.caption), QString("Writing Error"));
     QVERIFY2(QString::fromStdString(box.text).contains(missing), box.text.c_str());
     QVERIFY(!QFile::exists(missing));
+}
+
+// The boxes of the table views (a record table, a squad's ratings) and a
+// details view with another entry chosen: all four buttons offered, and File
+// and HTML write the table the box shows.
+void ReportFilesTest::viewBoxesWriteTheTablesTheyShow()
+{
+    guitest::GuiSession s;
+    QVERIFY(s.Started());
+    ovs::Game& g = s.g();
+    std::string refusal;
+    QVERIFY(ovs::SetUpComputerSeries(g, 0, 1, 1, false, refusal));
+    s.window().Command(ovs::CMD_PREPAREDSERIES);
+    QVERIFY(s.RunUntilIdle());
+    const QString dir = s.DataDir();
+    auto allOffered = [](QDialog* d) {
+        for (const char* name : {"ctl152", "ctl153", "ctl154", "ctl155"})
+            QVERIFY2(d->findChild<QPushButton*>(name)->isEnabled(), name);
+    };
+
+    ovs::ViewTable highest;
+    QVERIFY(ovs::BuildView(g, "highest-innings", 0, highest));
+    QVERIFY(highest.rows.size() >= 2);   // one Test: two innings at least
+    Answer text, page;
+    OnDialog("HighestInningsBox", [&](QDialog* d) {
+        allOffered(d);
+        AnswerFileBox(dir + "/high.txt", text);
+        Click(d, "ctl153");
+        AnswerFileBox(dir + "/high.htm", page);
+        Click(d, "ctl155");
+        Click(d, "ctl150");
+    });
+    gui::RunViewBox(&s.window(), g, "highest-innings", 0);
+    QCOMPARE(text.defaultName, QString("HighInns.txt"));
+    QCOMPARE(page.defaultName, QString("HighInns.htm"));
+    const QString table = Read(dir + "/high.txt");
+    QVERIFY2(table.contains(QString(31, ' ') + "Highest Innings\n"), qPrintable(table));
+    // Each row's figures and venue, best first.
+    const QStringList lines = table.split('\n');
+    int at = 0;
+    for (const std::vector<std::string>& row : highest.rows) {
+        const QString venue = QString::fromStdString(row[2]);
+        while (at < lines.size() && !lines[at].endsWith(venue)) ++at;
+        QVERIFY2(at < lines.size(), qPrintable(venue));
+        QVERIFY(lines[at].contains(QString::fromStdString(row[0].substr(0, row[0].find('-')))));
+        ++at;
+    }
+    const QString html = Read(dir + "/high.htm");
+    QVERIFY(html.startsWith("<html>\n<head>\n"));
+    QVERIFY(html.contains("Highest Innings"));
+    QVERIFY(html.contains(QString::fromStdString(highest.rows[0][2])));
+    QVERIFY(html.endsWith("</body>\n</html>\n"));
+
+    // A squad's ratings are written with its details.
+    Answer ratings;
+    OnDialog("CurrentRatingsBox", [&](QDialog* d) {
+        allOffered(d);
+        AnswerFileBox(dir + "/ratings.txt", ratings);
+        Click(d, "ctl153");
+        Click(d, "ctl150");
+    });
+    gui::RunViewBox(&s.window(), g, "current-ratings", 1);
+    QCOMPARE(ratings.defaultName, QString("Squad.txt"));
+    QVERIFY(Read(dir + "/ratings.txt").contains("Squad Details - " + QString::fromLatin1(g.db.squads[1].szName)));
+
+    // The details box writes the player chosen in it, not the one it opened on.
+    const std::vector<ovs::ViewChoice> players = ovs::PlayerChoices(g);
+    QVERIFY(players.size() > 3);
+    const ovs::ViewChoice chosen = players[3];
+    Answer details, detailsPage;
+    OnDialog("PlayerBox", [&](QDialog* d) {
+        auto* combo = d->findChild<QComboBox*>("ctl200");
+        QVERIFY(combo);
+        combo->setCurrentIndex(3);
+        allOffered(d);
+        AnswerFileBox(dir + "/player.txt", details);
+        Click(d, "ctl153");
+        AnswerFileBox(dir + "/player.htm", detailsPage);
+        Click(d, "ctl155");
+        Click(d, "ctl150");
+    });
+    gui::RunViewBox(&s.window(), g, "player-details", players[0].index);
+    QCOMPARE(details.defaultName, QString("Player.txt"));
+    QCOMPARE(detailsPage.defaultName, QString("Player.htm"));
+    ovs::ReportParams p;
+    p.player = chosen.index;
+    std::string error;
+    const std::string expected = dir.toStdString() + "/expected.txt";
+    QVERIFY(ovs::WriteReportFile(g, *ovs::FindReport("player-details"), p, false, expected, error));
+    const QString player = Read(dir + "/player.txt");
+    QCOMPARE(player, Read(QString::fromStdString(expected)));
+    QVERIFY(player.contains("Player Details - "));
+    QVERIFY(Read(dir + "/player.htm").contains("Player Details - "));
 }
 
 void ReportFilesTest::exportWebsiteFromTheFileMenuWritesThePages()

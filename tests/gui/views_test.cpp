@@ -67,6 +67,7 @@ void CheckReportButtons(QDialog* d)
     for (const char* name : {"ctl152", "ctl153", "ctl154", "ctl155"}) {
         auto* b = d->findChild<QPushButton*>(name);
         QVERIFY2(b, name);
+        QVERIFY2(b->isEnabled(), qPrintable(d->objectName() + " " + name));
     }
     QVERIFY(d->findChild<QPushButton*>("ctl150"));
 }
