@@ -7,6 +7,9 @@
 #include "data/files.h"
 #include "data/texts.h"
 #include "play_common.h"
+#include "report/league_text.h"
+#include "report/report_out.h"
+#include "report/text_lines.h"
 #include "report/view_tables.h"
 
 namespace ovs::cli {
@@ -28,6 +31,26 @@ const char* ArgOption(ViewArg arg)
 void List()
 {
     for (const ViewInfo& v : ViewCatalogue()) std::printf("%-30s %-9s %s\n", v.name, ArgOption(v.arg), v.title);
+    for (const LeagueView& v : LeagueViews()) std::printf("%-30s %-9s %s\n", v.name, "--saved", v.title);
+}
+
+// A league box's text, of the saved league.
+int PrintLeagueView(const CliOptions& opts, const ovs::LeagueView& v, const Parsed& args)
+{
+    for (const char* option : {"--squad", "--team", "--player", "--ground"})
+        if (args.Has(option)) return UsageError(std::string("the view ") + v.name + " does not take " + option);
+    if (!args.Has("--saved")) return UsageError(std::string("the view ") + v.name + " shows the saved league: add --saved");
+    CliSession session(opts);
+    if (!session.Start()) return kExitRefused;
+    Game& g = session.game();
+    if (!LoadSavedPosition(g)) return kExitRefused;
+    if (!LeagueSetUp(g)) return Refuse("the saved position holds no league");
+    TextOutput text;
+    text.file = stdout;
+    ReportOut out(text, false);
+    v.write(g, out);
+    text.file = nullptr;
+    return std::fflush(stdout) == 0 ? kExitDone : kExitRefused;
 }
 
 // Every argument the view can take, for a view asked for without one.
@@ -80,6 +103,8 @@ int CmdView(const CliOptions& opts, const Parsed& args)
     }
     if (args.operands.empty()) return UsageError("view needs NAME or --list (see ovalspin-cli view --help)");
     const ViewInfo* info = FindView(args.operands[0]);
+    if (const ovs::LeagueView* league = FindLeagueView(args.operands[0]); !info && league)
+        return PrintLeagueView(opts, *league, args);
     if (!info) return UsageError("there is no view called " + args.operands[0] + " (see ovalspin-cli view --list)");
     for (const char* option : {"--squad", "--team", "--player", "--ground"})
         if (args.Has(option) && option != std::string(ArgOption(info->arg)))

@@ -2,6 +2,8 @@
 // menu greying and nested waits, all on Qt.
 #include "gui_host.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QPixmap>
@@ -111,6 +113,15 @@ void GuiHost::Refresh(unsigned paneMask)
 void GuiHost::CommandsChanged()
 {
     if (window_) window_->UpdateCommands();
+}
+
+void GuiHost::CloseLeagueBoxes()
+{
+    for (QWidget* w : QApplication::allWidgets()) {
+        auto* d = qobject_cast<QDialog*>(w);
+        if (d && d->isVisible() && (d->objectName() == "LeagueResultsBox" || d->objectName() == "LeagueSummaryBox"))
+            d->done(QDialog::Accepted);
+    }
 }
 
 bool GuiHost::WaitNested(const std::function<bool()>& done)

@@ -46,6 +46,7 @@ public:
     bool RunDialog(ovs::DialogRequest& req) override;
     void Refresh(unsigned paneMask) override;
     void CommandsChanged() override;
+    void CloseLeagueBoxes() override;
     bool WaitNested(const std::function<bool()>& done) override;
     void WatchSocket(int fd, bool wantWrite, std::function<void(int)> onReady) override;
     std::string DataDir() override { return dataDir_; }

@@ -210,6 +210,18 @@ inline std::string DefaultDatabase()
     return (std::filesystem::path(OVALSPIN_CLI_PATH).parent_path() / kDefaultDatabaseName).string();
 }
 
+// A data directory of the test's own with a copy of the shipped database, so
+// that CURRENT.DAT and the other files are written beside that copy.
+struct DataDirWithDatabase {
+    explicit DataDirWithDatabase(const std::string& tag = "ovs-data")
+        : dir(tag)
+    {
+        std::filesystem::copy_file(DefaultDatabase(), Database());
+    }
+    std::string Database() const { return dir.File(kDefaultDatabaseName); }
+    TempDir dir;
+};
+
 // A game started with the generator seeded, its log off: on the default
 // database, or on a database in a data directory of the test's own (where the
 // game writes its files).
@@ -258,6 +270,24 @@ struct StartedGame {
         return false;
     }
     bool PumpToEnd() { return PumpToEnd([](std::uint32_t, std::int32_t) {}); }
+
+    // Pumps as PumpToEnd until `stop(msg)` holds after a message was handled,
+    // leaving whatever waits in the queue; false when the flow ended first.
+    template <typename Stop>
+    bool PumpUntil(Stop stop, long limit = 20'000'000)
+    {
+        bool stopped = false;
+        for (long n = 0; n < limit && !stopped; ++n) {
+            std::optional<AppMessage> m = g.queue.Pop();
+            if (!m) {
+                if (g.bPaused == 1 && Resume(g, true)) continue;
+                return false;
+            }
+            MainWndProc(g, m->msg, m->wParam, m->lParam);
+            stopped = stop(m->msg);
+        }
+        return stopped;
+    }
 
 private:
     void Start(std::uint32_t seed, const std::string& dbPath)

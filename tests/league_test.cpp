@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -440,10 +441,8 @@ TEST(LeaguePlay, APersonsElevenIsKeptForTheTeamsNextRubber)
 
 // A data directory of its own with a copy of the shipped database, so that
 // CURRENT.DAT is written beside that copy.
-struct DataDir {
-    DataDir() { std::filesystem::copy_file(test::DefaultDatabase(), Database()); }
-    std::string Database() const { return dir.File(kDefaultDatabaseName); }
-    test::TempDir dir{"ovs-league"};
+struct DataDir : test::DataDirWithDatabase {
+    DataDir() : DataDirWithDatabase("ovs-league") {}
 };
 
 struct Session : test::StartedGame {
@@ -498,6 +497,56 @@ TEST(LeagueResume, SavedBetweenRubbersAndMidTestPlaysOnToACompleteLeague)
     EXPECT_TRUE(c.g.queue.Peek(WM_CONTINNINGS));
     ASSERT_TRUE(c.PumpToEnd());
     ExpectLeagueInvariants(c.g);
+}
+
+// A Test of a played rubber replayed from the results matrix while the next
+// rubber is under way: the league and the Test in play come back as they
+// were, to the byte of the saved position, and play on to a complete league.
+TEST(LeagueReplay, AReplayFromTheResultsLeavesTheSavedPositionAsItWas)
+{
+    DataDir data;
+    Session s(data, 31);
+    Game& g = s.g;
+    std::string refusal;
+    ASSERT_TRUE(SetUpComputerLeague(g, {0, 2, 1}, 1, false, refusal)) << refusal;
+    BeginLeague(g);
+    int rubbers = 0, overs = 0;
+    ASSERT_TRUE(s.PumpUntil([&](std::uint32_t msg) {
+        rubbers += msg == WM_ENDSERIES;
+        overs += rubbers == 1 && msg == WM_ENDOVER;
+        return overs >= 30 && msg == WM_CONTINNINGS && g.queue.Size() == 1 && g.queue.Peek(WM_NEWOVER);
+    }));
+    int home = -1, away = -1;
+    for (int h = 0; h < 3; ++h)
+        for (int a = 0; a < 3; ++a)
+            if (h != a && g.League.Result[h][a].nPlayed == 1) home = h, away = a;
+    ASSERT_GE(home, 0);
+    const SERIES rubber = g.db.LeagueSeries(home, away);
+    const std::string saved = data.dir.File(kSavedPositionName);
+    ASSERT_TRUE(SavePosition(g));
+    const std::string before = test::ReadFile(saved);
+
+    s.host.AnswerDialog(Dialog::SeriesSummary, 100);
+    ControlMenu(g, CMD_RESULTS, home * 10 + away + 1);
+    EXPECT_EQ(s.host.leagueBoxesClosed, 1);
+    EXPECT_EQ(g.wReplayFlag, 16385);
+    EXPECT_EQ(g.queue.Size(), 1u);
+    EXPECT_TRUE(g.queue.Peek(WM_REPLAYTEST));
+    bool replayed = false;
+    ASSERT_TRUE(s.PumpUntil([&](std::uint32_t msg) {
+        replayed |= msg == WM_ENDTEST;
+        return msg == WM_ENDSERIES && g.wReplayFlag == 0;
+    }));
+    EXPECT_TRUE(replayed);
+    EXPECT_EQ(std::memcmp(&rubber, &g.db.LeagueSeries(home, away), sizeof(SERIES)), 0);
+    // The Test in play waits for its next over, as before.
+    EXPECT_EQ(g.queue.Size(), 1u);
+    EXPECT_TRUE(g.queue.Peek(WM_NEWOVER));
+    ASSERT_TRUE(SavePosition(g));
+    EXPECT_TRUE(test::ReadFile(saved) == before) << "the saved position changed";
+
+    ASSERT_TRUE(s.PumpToEnd());
+    ExpectLeagueInvariants(g);
 }
 
 TEST(LeagueResume, ABadLeagueRecordIsRefused)
@@ -558,6 +607,44 @@ std::string ReportText(const std::function<void(ReportOut&)>& write)
 }
 
 // A seeded league of four squads, one Test a rubber, with its turn files.
+// The headless view and report show a saved league's tables: the table as
+// the report writes it, the fixtures, the league averages; and say so when
+// there is no league.
+TEST(LeagueCli, ViewAndReportShowTheSavedLeaguesTables)
+{
+    test::TempDir dir("ovs-league-cli");
+    int rc = -1;
+    const std::string played = test::RunCli(dir.Path(), "--seed 5 league --tests 1 --save 1 2 3", &rc);
+    ASSERT_EQ(rc, 0) << played;
+    const std::string list = test::RunCli(dir.Path(), "view --list", &rc);
+    for (const char* name : {"league-table", "league-results", "league-fixtures", "league-summary",
+                             "league-batting-averages", "league-bowling-averages"})
+        EXPECT_NE(list.find(name), std::string::npos) << name;
+
+    const std::string table = test::RunCli(dir.Path(), "view league-table --saved", &rc);
+    EXPECT_EQ(rc, 0) << table;
+    EXPECT_NE(table.find("League Table"), std::string::npos) << table;
+    EXPECT_EQ(table, test::RunCli(dir.Path(), "report league-table --saved", &rc));
+    const std::string results = test::RunCli(dir.Path(), "view league-results --saved", &rc);
+    EXPECT_EQ(results, test::RunCli(dir.Path(), "report league-results --saved", &rc));
+    const std::string fixtures = test::RunCli(dir.Path(), "view league-fixtures --saved", &rc);
+    EXPECT_EQ(rc, 0);
+    EXPECT_NE(fixtures.find("League has been completed."), std::string::npos) << fixtures;
+    const std::string averages = test::RunCli(dir.Path(), "view league-batting-averages --saved --squad 2", &rc);
+    EXPECT_EQ(rc, 0);
+    EXPECT_NE(averages.find("League Batting Averages - "), std::string::npos) << averages;
+    const std::string report = test::RunCli(dir.Path(), "report averages --saved --squad 2 --averages league", &rc);
+    EXPECT_EQ(rc, 0);
+    EXPECT_NE(report.find("League Batting Averages - "), std::string::npos) << report;
+
+    // Without the saved league.
+    EXPECT_NE(test::RunCli(dir.Path(), "view league-table", &rc).find("add --saved"), std::string::npos);
+    EXPECT_EQ(rc, 2);
+    test::TempDir empty("ovs-league-cli");
+    EXPECT_NE(test::RunCli(empty.Path(), "report league-table", &rc).find("there is no league"), std::string::npos);
+    EXPECT_EQ(rc, 1);
+}
+
 TEST(LeagueGolden, TableResultsAndTurnFilesOfASeededLeague)
 {
     DataDir data;

@@ -116,6 +116,7 @@ public:
 
     void Refresh(unsigned paneMask) override { refreshMask |= paneMask; }
     void CommandsChanged() override { ++commandsChanged; }
+    void CloseLeagueBoxes() override { ++leagueBoxesClosed; }
     bool WaitNested(const std::function<bool()>& done) override { return done(); }
     std::int64_t Now() override { return now; }
     std::string DataDir() override { return dataDir_; }
@@ -130,6 +131,7 @@ public:
     std::vector<DialogRequest> dialogsRun;
     unsigned refreshMask = 0;
     int commandsChanged = 0;
+    int leagueBoxesClosed = 0;
 
     std::int64_t now = 1000000000;  // the clock the generator is seeded from
 

@@ -267,11 +267,9 @@ bool RunLeagueResultsBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest&)
             cell->setEnabled(played);
             if (playing) cell->setToolTip("Being played");
             grid->addWidget(cell, h + 1, a + 1);
-            QObject::connect(cell, &QPushButton::clicked, &d, [&g, &d, h, a] {
-                ovs::ControlMenu(g, ovs::CMD_RESULTS, h * 10 + a + 1);
-                // A Test of it is to be replayed: the results box gives way.
-                if (g.wReplayFlag & 0x4000) d.accept();
-            });
+            // A Test of it may be replayed, which closes this box (GuiHost::CloseLeagueBoxes).
+            QObject::connect(cell, &QPushButton::clicked, &d,
+                             [&g, h, a] { ovs::ControlMenu(g, ovs::CMD_RESULTS, h * 10 + a + 1); });
         }
     AddReportButtons(d, top, g, "league-results", ovs::ReportParams{});
     AddOkButton(d, top);

@@ -94,8 +94,9 @@ bool RunSeriesSummaryBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
         const bool unplayed = StartsWith(s.Test[t].szResult, "Not yet");
         const bool inPlay = StartsWith(s.Test[t].szResult, "In prog");
         // "Replay": the finished Test is played again from its record; the
-        // series is back as it was when the replay ends.
-        if (!unplayed && !inPlay) {
+        // series is back as it was when the replay ends. Not offered while a
+        // replay is in play, nor in network play.
+        if (!unplayed && !inPlay && ovs::ReplayOffered(g)) {
             auto* replay = new QPushButton("R", &d);
             replay->setMaximumWidth(28);
             replay->setObjectName(QString("replay%1").arg(t));

@@ -12,6 +12,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "core/ballbyball.h"
 #include "core/day_times.h"
@@ -40,6 +41,23 @@ public:
 
 private:
     std::set<int> disabled_;
+};
+
+// What a replay asked from the series summary parks besides the series and
+// the match state (backup pair 0), so that the series in play comes back
+// exactly as it was when the replay ends: the toolbar, the menu commands, the
+// steps waiting in the queue, the day's timetable, the pause and the generator.
+struct ParkedPlay {
+    bool held = false;
+    ToolbarState toolbar{};
+    CommandState commands;
+    std::vector<AppMessage> queue;
+    DayTimes times{};
+    std::uint64_t random = 0;
+    std::int16_t bPaused = 0;
+    std::int16_t bSendResume = 0;
+    std::int16_t nPostedOver = 0;
+    std::int16_t nBallsPosted = 0;
 };
 
 struct Game {
@@ -103,6 +121,7 @@ struct Game {
     // Set while a finished Test is replayed: 1 from the series summary, 16385
     // from a league result; the series in play waits in the backups meanwhile.
     std::int16_t wReplayFlag = 0;
+    ParkedPlay parked;
     // A replay whose stream gave a value outside its range: what it was (kept
     // for the headless program), whether the flow has still to stop it, and
     // the Test as it stood before the replay began, put back when it stops.

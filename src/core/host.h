@@ -99,6 +99,10 @@ public:
     // The enabled state of menu commands changed (read it from Game::commands).
     virtual void CommandsChanged() {}
 
+    // A Test of a league result is to be replayed: close the league results
+    // and league summary boxes if they are open.
+    virtual void CloseLeagueBoxes() {}
+
     // Serve the front end's own events until done() is true or the user gives
     // up; false when it gave up. Used for waits on a dialog or the network peer.
     virtual bool WaitNested(const std::function<bool()>& done) { return done(); }

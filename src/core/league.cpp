@@ -342,6 +342,7 @@ std::string LeagueControllerName(const Game& g, int team)
 }
 
 void ShowLeagueTable(Game& g) { RunLeagueDialog(g, Dialog::LeagueTable); }
+void CloseLeagueBoxes(Game& g) { g.host->CloseLeagueBoxes(); }
 void ShowLeagueResults(Game& g) { RunLeagueDialog(g, Dialog::LeagueResults); }
 void ShowLeagueFixtures(Game& g) { RunLeagueDialog(g, Dialog::LeagueFixtures); }
 void ShowLeagueSummary(Game& g) { RunLeagueDialog(g, Dialog::LeagueSummary); }

@@ -8,6 +8,7 @@
 #include "core/innings.h"
 #include "core/league.h"
 #include "core/messages.h"
+#include "core/series.h"
 #include "data/files.h"
 #include "net/network.h"
 #include "report/view_tables.h"
@@ -54,12 +55,12 @@ void RedrawAggression(Game& g)
 // league series lParam - 1, which is shown in place of the series in play.
 void ShowResults(Game& g, long lParam)
 {
+    // The summary may ask for the replay of one of its Tests (100 + t).
+    const bool offered = ReplayOffered(g);
+    auto asked = [offered](int r) { return offered && r >= 100 && r < 100 + MAX_TESTS ? r - 100 : -1; };
     if (lParam == 0) {
-        int r = SeriesSummaryBox(g);
-        if (r >= 100) {
-            SetReplayFlag(g, 1);
-            g.queue.Post(WM_REPLAYTEST, r - 100);
-        }
+        const int t = asked(SeriesSummaryBox(g));
+        if (t >= 0) BeginReplay(g, t, 1, false);
         return;
     }
     int n = static_cast<int>(lParam) - 1;
@@ -69,16 +70,17 @@ void ShowResults(Game& g, long lParam)
     g.SeriesBackup[pair] = g.Series;
     g.CurrentBackup[pair] = g.Current;
     g.Series = g.db.leagueSeries[n];
-    int r = SeriesSummaryBox(g);
-    if (r < 100) {
+    // Every series of the league's matrix is a league match.
+    g.Current.bLeagueMatch = 1;
+    const int t = asked(SeriesSummaryBox(g));
+    if (t < 0) {
         g.Series = g.SeriesBackup[pair];
         g.Current = g.CurrentBackup[pair];
         g.SelectTestAndInnings();
         return;
     }
-    SetReplayFlag(g, 16385);
     CloseLeagueBoxes(g);
-    g.queue.Post(WM_REPLAYTEST, r - 100);
+    BeginReplay(g, t, 16385, true);
 }
 
 // A view of report/view_tables.h, by name; a front end that shows none declines.

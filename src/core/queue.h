@@ -51,6 +51,13 @@ public:
     bool Empty() const { return size_ == 0; }
     std::size_t Size() const { return size_; }
     void Clear() { head_ = size_ = 0; }
+    // Every waiting message, in order, leaving the queue empty.
+    std::vector<AppMessage> TakeAll()
+    {
+        std::vector<AppMessage> all;
+        while (auto m = Pop()) all.push_back(*m);
+        return all;
+    }
 
 private:
     const AppMessage& At(std::size_t i) const { return ring_[(head_ + i) & mask_]; }

@@ -2,6 +2,8 @@
 #include "core/flow.h"
 #include "core/series.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 
@@ -35,18 +37,40 @@ std::string DisplayName(const PLAYER& p)
     return name + p.szSurname;
 }
 
+// A fixed text field, up to its NUL or its end.
+template <std::size_t N> std::string Field(const char (&text)[N]) { return std::string(text, strnlen(text, N)); }
+
 // Records are file images: their leading bytes are copied as bytes.
 template <typename T> unsigned char* Bytes(T& r) { return reinterpret_cast<unsigned char*>(&r); }
 template <typename T> const unsigned char* Bytes(const T& r) { return reinterpret_cast<const unsigned char*>(&r); }
 
-// The series summary, as menu command 1205 shows it: a Test may be asked to replay.
-void ShowSummary(Game& g)
+// The series summary at the end of a series: the Test whose replay was
+// asked, or -1.
+int ShowSummary(Game& g)
 {
-    int r = SeriesSummaryBox(g);
-    if (r >= 100) {
-        SetReplayFlag(g, 1);
-        g.queue.Post(WM_REPLAYTEST, r - 100);
-    }
+    const bool offered = ReplayOffered(g);
+    const int r = SeriesSummaryBox(g);
+    return offered && r >= 100 && r < 100 + MAX_TESTS ? r - 100 : -1;
+}
+
+// The series in play as the replay found it.
+void ResumeParkedPlay(Game& g)
+{
+    ParkedPlay& p = g.parked;
+    g.Series = g.SeriesBackup[0];
+    g.Current = g.CurrentBackup[0];
+    g.SelectTestAndInnings();
+    g.toolbar = p.toolbar;
+    g.commands = p.commands;
+    g.times = p.times;
+    g.rng.SetState(p.random);
+    g.bPaused = p.bPaused;
+    g.bSendResume = p.bSendResume;
+    g.nPostedOver = p.nPostedOver;
+    g.nBallsPosted = p.nBallsPosted;
+    for (const AppMessage& m : p.queue) g.queue.Post(m.msg, m.wParam, m.lParam);
+    p = ParkedPlay{};
+    g.host->Refresh(PANE_ALL);
 }
 
 }  // namespace
@@ -144,6 +168,118 @@ void SnapshotSeries(Game& g)
     }
 }
 
+void RebuildDisplayNames(Game& g, SQUAD& squad)
+{
+    const int members = std::clamp<int>(squad.nMembers, 0, MAX_SQUAD);
+    const int players = static_cast<int>(g.db.players.size());
+    auto player = [&](int m) -> const PLAYER* {
+        const int p = squad.nPlayer[m];
+        return p >= 0 && p < players ? &g.db.players[p] : nullptr;
+    };
+    for (int m = 0; m < members; ++m) {
+        const PLAYER* p = player(m);
+        std::memset(squad.szMember[m], 0, sizeof squad.szMember[m]);
+        if (!p) continue;
+        const std::string surname = Field(p->szSurname);
+        bool shared = false;
+        for (int k = 0; k < members && !shared; ++k)
+            shared = k != m && player(k) && Field(player(k)->szSurname) == surname;
+        const std::string initials = Field(p->szInitials);
+        const std::string name = shared && !initials.empty() ? surname + " " + initials : surname;
+        SetText(squad.szMember[m], name);
+    }
+}
+
+bool RestoreSeries(Game& g, RestoredSeries& restored)
+{
+    SERIES& s = g.Series;
+    Stores& db = g.db;
+    const int squads = db.NumSquads(), players = db.NumPlayers(), grounds = db.NumGrounds();
+    if (squads < 0 || players < 0 || grounds < 0 ||
+        db.squads.size() < static_cast<std::size_t>(squads + SPARE_SQUADS) ||
+        db.players.size() < static_cast<std::size_t>(players + SPARE_PLAYERS) ||
+        db.grounds.size() < static_cast<std::size_t>(grounds + SPARE_GROUNDS))
+        return false;
+    for (int side = 0; side < 2; ++side)
+        if (s.nSquad[side] < 0 || s.nSquad[side] >= squads) return false;
+    // A league match shows its squads as its snapshot has them; another
+    // series is the database's own.
+    restored.league = g.Current.bLeagueMatch != 0;
+    for (int side = 0; side < 2; ++side) {
+        const int real = s.nSquad[side];
+        const int slot = squads + side;
+        const int first = players + side * MAX_SQUAD;
+        SQUAD& spare = db.squads[slot];
+        InitSquad(spare, slot + 1);
+        for (int m = 0; m < MAX_SQUAD; ++m) InitPlayer(db.players[first + m], first + m + 1);
+        if (!restored.league) {
+            spare = db.squads[real];
+            for (int m = 0; m < std::clamp<int>(spare.nMembers, 0, MAX_SQUAD); ++m)
+                if (spare.nPlayer[m] >= 0 && spare.nPlayer[m] < players) db.players[first + m] = db.players[spare.nPlayer[m]];
+        } else {
+            const SQUADSERIES& q = s.Squad[side];
+            std::memcpy(spare.szName, q.szName, sizeof spare.szName);
+            std::memcpy(spare.szShort, q.szShort, sizeof spare.szShort);
+            spare.nMembers = static_cast<std::int16_t>(std::clamp<int>(q.nMembers, 0, MAX_SQUAD));
+            spare.nGrounds = static_cast<std::int16_t>(std::clamp<int>(q.nGrounds, 0, MAX_HOME_GROUNDS));
+            for (int k = 0; k < MAX_HOME_GROUNDS; ++k) spare.nGround[k] = q.nGround[k];
+            spare.wSetting1 = q.wSetting1;
+            spare.wSetting2 = q.wSetting2;
+            for (int m = 0; m < spare.nMembers; ++m) {
+                std::memcpy(Bytes(db.players[first + m]), Bytes(s.Player[m][side]), sizeof(PLAYERSERIES));
+                spare.nPlayer[m] = static_cast<std::int16_t>(first + m);
+            }
+            RebuildDisplayNames(g, spare);
+        }
+        restored.real[side] = real;
+        s.nSquad[side] = static_cast<std::int16_t>(slot);
+    }
+    for (int k = 0; k < MAX_TESTS; ++k) {
+        GROUND& gr = db.grounds[grounds + k];
+        InitGround(gr, grounds + k + 1);
+        const int venue = s.nGround[k];
+        if (venue == 255) continue;
+        if (!restored.league) {
+            if (venue < grounds) gr = db.grounds[venue];
+            continue;
+        }
+        const GROUNDSERIES& v = s.Venue[k];
+        std::memcpy(Bytes(gr), Bytes(v), offsetof(GROUNDSERIES, nStart));
+        std::memcpy(Bytes(gr) + offsetof(GROUND, nStart), Bytes(v) + offsetof(GROUNDSERIES, nStart),
+                    offsetof(GROUND, bReserved2) - offsetof(GROUND, nStart));
+    }
+    return true;
+}
+
+void EndRestoredSeries(Game& g, const RestoredSeries& restored)
+{
+    for (int side = 0; side < 2; ++side) {
+        const int real = restored.real[side];
+        if (real < 0) continue;
+        const int slot = g.Series.nSquad[side];
+        if (!restored.league && slot >= 0 && slot < static_cast<int>(g.db.squads.size()) && slot != real) {
+            SQUAD rebuilt = g.db.squads[slot];
+            const SQUAD& own = g.db.squads[real];
+            rebuilt.nGrounds = own.nGrounds;
+            std::memcpy(rebuilt.nGround, own.nGround, sizeof rebuilt.nGround);
+            g.db.squads[real] = rebuilt;
+        }
+        g.Series.nSquad[side] = static_cast<std::int16_t>(real);
+    }
+}
+
+int SeriesSummaryBox(Game& g)
+{
+    // The box shows the squads as they stood when the series began.
+    RestoredSeries restored;
+    const bool rebuilt = RestoreSeries(g, restored);
+    DialogRequest req;
+    req.id = Dialog::SeriesSummary;
+    const int result = g.host->RunDialog(req) ? req.result : 1;
+    if (rebuilt) EndRestoredSeries(g, restored);
+    return result;
+}
+
 std::string SeriesStandingText(const Game& g)
 {
     const SERIES& s = g.Series;
@@ -215,6 +351,31 @@ ResumeStep PositionResumeStep(const SERIES& s, const CURRENT& c, bool leagueToPl
     return {WM_CONTINNINGS, n};
 }
 
+bool ReplayOffered(const Game& g) { return g.wReplayFlag == 0 && !Replaying(g) && !NetworkPlay(g); }
+
+void BeginReplay(Game& g, int test, int flag, bool seriesParked)
+{
+    if (!seriesParked) {
+        g.SeriesBackup[0] = g.Series;
+        g.CurrentBackup[0] = g.Current;
+    }
+    ParkedPlay& p = g.parked;
+    p.held = true;
+    p.toolbar = g.toolbar;
+    p.commands = g.commands;
+    p.times = g.times;
+    p.random = g.rng.State();
+    p.bPaused = g.bPaused;
+    p.bSendResume = g.bSendResume;
+    p.nPostedOver = g.nPostedOver;
+    p.nBallsPosted = g.nBallsPosted;
+    // What the series in play had still to do waits for it.
+    p.queue = g.queue.TakeAll();
+    g.bPaused = 0;
+    SetReplayFlag(g, flag);
+    g.queue.Post(WM_REPLAYTEST, test);
+}
+
 void SetReplayFlag(Game& g, int value) { g.wReplayFlag = static_cast<std::int16_t>(value); }
 
 void EndSeries(Game& g)
@@ -222,15 +383,16 @@ void EndSeries(Game& g)
     const bool replay = Replaying(g);
     const bool league = LeagueRunning(g);
     const bool watched = g.Watched();
+    int replayAsked = -1;
     if (!watched) g.host->Refresh(PANE_TITLE);
     if (!replay) RecordFinishedSeries(g);
 
     if (!league) {
-        ShowSummary(g);
+        replayAsked = ShowSummary(g);
         g.commands.Enable(1800);
         for (int id : {1201, 1850, 1851, 1852}) g.commands.Enable(id);
     } else if (!replay && watched) {
-        ShowSummary(g);
+        replayAsked = ShowSummary(g);
         ShowLeagueTable(g);
     }
     if (!replay) {
@@ -251,16 +413,24 @@ void EndSeries(Game& g)
     if (replay) {
         g.Series.nControl[0] = CONTROL_COMPUTER;
         g.Series.nControl[1] = CONTROL_COMPUTER;
-        // A replay of a league result parked the series in play in the first backup pair.
-        if (g.wReplayFlag & 0x4000) {
-            g.Series = g.SeriesBackup[0];
-            g.Current = g.CurrentBackup[0];
-            g.SelectTestAndInnings();
-        }
+        const int flag = g.wReplayFlag;
         g.wReplayFlag = 0;
-        for (int id : {1201, 1850, 1851, 1852, 1001, 1800}) g.commands.Enable(id);
-        for (int id : {1202, 1203, 1205, 1002}) g.commands.Disable(id);
+        if (g.parked.held) {
+            // Asked from a series summary: the series in play is back as it was.
+            ResumeParkedPlay(g);
+        } else {
+            // A replay of a league result parked the series in play in the first backup pair.
+            if (flag & 0x4000) {
+                g.Series = g.SeriesBackup[0];
+                g.Current = g.CurrentBackup[0];
+                g.SelectTestAndInnings();
+            }
+            for (int id : {1201, 1850, 1851, 1852, 1001, 1800}) g.commands.Enable(id);
+            for (int id : {1202, 1203, 1205, 1002}) g.commands.Disable(id);
+        }
     }
+    // A replay asked from the summary at the end waits until the series has ended.
+    if (replayAsked >= 0) BeginReplay(g, replayAsked, 1, false);
     g.host->CommandsChanged();
 }
 

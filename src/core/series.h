@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/match.h"
+#include "data/records.h"
 
 namespace ovs {
 
@@ -36,9 +37,41 @@ bool SetUpComputerSeries(Game& g, int homeSquad, int awaySquad, int numTests, bo
 // Copies the two squads, their members and the venues into the series.
 void SnapshotSeries(Game& g);
 
+// Restoring a series: its two squads, their members and its venues rebuilt
+// in the spare store slots (squad NumSquads + side, members NumPlayers +
+// 30 x side + member, venues NumGrounds + Test) and the series pointed at the
+// two rebuilt squads, so that it shows as it stood when it began. A league
+// match is rebuilt from the series' snapshot, with the members' display
+// names by RebuildDisplayNames; any other series takes the database's
+// records whole. `real` keeps the squads the series pointed at. False, and
+// nothing changed, when the stores have no spare slots for it.
+struct RestoredSeries {
+    int real[2] = {-1, -1};
+    bool league = false;
+};
+bool RestoreSeries(Game& g, RestoredSeries& restored);
+// Puts the series back on its real squads; outside a league each real squad
+// first takes its rebuilt copy, keeping its own home grounds.
+void EndRestoredSeries(Game& g, const RestoredSeries& restored);
+
+// A member's display name is his surname; in a squad rebuilt from a snapshot
+// a member who shares his surname with another member is shown with the
+// surname, a blank and his initials. Sets every member's name of `squad`.
+void RebuildDisplayNames(Game& g, SQUAD& squad);
+
 // The home squad's line of the series summary ("%s won the series %d - %d.",
 // "... are currently winning ...", and so on).
 std::string SeriesStandingText(const Game& g);
+
+// Whether the series summary offers the replay of a finished Test: not while
+// a replay is in play, nor in network play.
+bool ReplayOffered(const Game& g);
+// The replay of Test `test` of the series shown, asked from the series
+// summary. The series in play is parked whole (Game::parked; the series and
+// match state in backup pair 0 unless `seriesParked` says the caller put them
+// there already) and comes back exactly as it was when the replay ends.
+// `flag` is the replay flag word: 1, or 16385 for a league result.
+void BeginReplay(Game& g, int test, int flag, bool seriesParked);
 
 // The replay flag word (Game::wReplayFlag): 1 for a replay of a Test of the
 // series in play, 16385 for one started from a league result, 0 otherwise.

@@ -7,6 +7,7 @@
 
 #include "core/game.h"
 #include "report/html_out.h"
+#include "report/league_text.h"
 #include "report/report_out.h"
 #include "report/text_lines.h"
 #include "report/writers.h"
@@ -105,6 +106,10 @@ bool ResolveReportParams(const Game& g, const ReportEntry& r, ReportParams& p, s
 {
     if (!ReportWritable(r)) {
         error = std::string("the report ") + r.name + " cannot be written yet";
+        return false;
+    }
+    if (FindLeagueView(r.name) && !LeagueSetUp(g)) {
+        error = "there is no league to report on (load one with --saved)";
         return false;
     }
     if (r.params & PARAM_TEST) {

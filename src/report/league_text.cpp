@@ -166,6 +166,27 @@ void WriteLeagueSummary(const Game& g, ReportOut& out)
 }
 
 // The catalogue's entries.
+const std::vector<LeagueView>& LeagueViews()
+{
+    static const std::vector<LeagueView> views = {
+        {"league-table", "League Table", WriteLeagueTable},
+        {"league-results", "League Results", WriteLeagueResults},
+        {"league-fixtures", "Next League Fixtures",
+         [](const Game& g, ReportOut& out) { WriteLeagueFixtures(g, out, NextFixturesRound(g)); }},
+        {"league-summary", "Current Fixtures", WriteLeagueSummary},
+    };
+    return views;
+}
+
+const LeagueView* FindLeagueView(std::string_view name)
+{
+    for (const LeagueView& v : LeagueViews())
+        if (name == v.name) return &v;
+    return nullptr;
+}
+
+bool LeagueSetUp(const Game& g) { return g.League.nTests >= 1 && g.League.nTests <= 6 && LeagueTeamCount(g.League) >= 2; }
+
 void WriteLeagueTableReport(Game& g, ReportOut& out, const ReportParams&) { WriteLeagueTable(g, out); }
 void WriteLeagueResultsReport(Game& g, ReportOut& out, const ReportParams&) { WriteLeagueResults(g, out); }
 

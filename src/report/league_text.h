@@ -3,6 +3,9 @@
 // the HTML page (report_out.h); the catalogue lists the table and the results.
 #pragma once
 
+#include <string_view>
+#include <vector>
+
 namespace ovs {
 
 struct Game;
@@ -18,5 +21,19 @@ void WriteLeagueResults(const Game& g, ReportOut& out);
 void WriteLeagueFixtures(const Game& g, ReportOut& out, int round);
 // "Current Fixtures Round %d": the current round's fixtures with their rubbers' scores.
 void WriteLeagueSummary(const Game& g, ReportOut& out);
+
+// The league's boxes as the text each shows, by name: "league-table",
+// "league-results", "league-fixtures" (the next round's) and
+// "league-summary" (the current round's scores). The headless view prints
+// them; the table and the results are also reports of the catalogue.
+struct LeagueView {
+    const char* name;
+    const char* title;   // the box's caption
+    void (*write)(const Game& g, ReportOut& out);
+};
+const std::vector<LeagueView>& LeagueViews();
+const LeagueView* FindLeagueView(std::string_view name);
+// Whether a league has been set up (it may be over): its tables can be shown.
+bool LeagueSetUp(const Game& g);
 
 }  // namespace ovs
