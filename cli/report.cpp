@@ -9,6 +9,7 @@
 #include "data/texts.h"
 #include "play_common.h"
 #include "report/catalogue.h"
+#include "report/pdf.h"
 
 namespace ovs::cli {
 
@@ -67,6 +68,12 @@ int CmdReport(const CliOptions& opts, const Parsed& args)
     std::string error;
     if (!ResolveReportParams(g, *r, p, error)) return Refuse("report " + std::string(r->name) + ": " + error);
     if (args.Has("--mail")) return MailReportTo(g, *r, p, args.Value("--mail"), args.Value("--subject"));
+    if (args.Has("--pdf")) {
+        const std::string pdf = args.Value("--pdf");
+        if (!WritePdfReport(g, *r, p, pdf, error)) return Refuse("report: cannot print " + error);
+        std::printf("Report printed to %s\n", pdf.c_str());
+        return 0;
+    }
     if (out.empty()) {
         WriteReportStream(g, *r, p, html, stdout);
         return std::fflush(stdout) == 0 ? 0 : 1;

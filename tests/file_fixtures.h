@@ -186,12 +186,10 @@ inline std::vector<std::string> Lines(const std::string& text)
     return out;
 }
 
-// Run ovalspin-cli on a data directory (in directory `cwd` when given); its
-// output (stdout and stderr) and exit status.
-inline std::string RunCli(const std::string& dataDir, const std::string& args, int* rc, const std::string& cwd = "")
+// Run a shell command; its output (stdout and stderr) and exit status.
+inline std::string RunCommand(const std::string& command, int* rc)
 {
-    std::string cmd = std::string("'") + OVALSPIN_CLI_PATH + "' --data '" + dataDir + "' " + args + " 2>&1";
-    if (!cwd.empty()) cmd = "cd '" + cwd + "' && " + cmd;
+    const std::string cmd = command + " 2>&1";
     std::string out;
     FILE* p = popen(cmd.c_str(), "r");
     if (!p) return out;
@@ -200,6 +198,15 @@ inline std::string RunCli(const std::string& dataDir, const std::string& args, i
     int status = pclose(p);
     *rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return out;
+}
+
+// Run ovalspin-cli on a data directory (in directory `cwd` when given); its
+// output (stdout and stderr) and exit status.
+inline std::string RunCli(const std::string& dataDir, const std::string& args, int* rc, const std::string& cwd = "")
+{
+    std::string cmd = std::string("'") + OVALSPIN_CLI_PATH + "' --data '" + dataDir + "' " + args;
+    if (!cwd.empty()) cmd = "cd '" + cwd + "' && " + cmd;
+    return RunCommand(cmd, rc);
 }
 
 // --- a started game ----------------------------------------------------------------

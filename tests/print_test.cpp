@@ -11,6 +11,7 @@
 #include "report/charts.h"
 #include "report/print.h"
 #include "report/report_out.h"
+#include "report/scoreboard_text.h"
 
 namespace ovs {
 namespace {
@@ -58,6 +59,13 @@ public:
     {
         for (const Placed& p : texts)
             if (p.text == t) return &p;
+        return nullptr;
+    }
+    // The text placed on `row` at `col`, or null.
+    const Placed* At(double row, double col) const
+    {
+        for (const Placed& p : texts)
+            if (p.row == row && p.col == col) return &p;
         return nullptr;
     }
 
@@ -204,6 +212,109 @@ TEST(PrintReport, TheScoreboardAndSeriesSummaryEndWithTheirCharts)
     RecordingWriter records;
     ASSERT_TRUE(PrintReport(g, records, *FindReport("most-runs"), {}));
     EXPECT_TRUE(records.charts.empty());
+}
+
+// The scoreboard of a played Test: each figure ends at its own column, the
+// headings centred, the Total line set off, the whole Test on one page.
+TEST(PrintReport, TheScoreboardStandsInItsOwnColumnsOnOnePage)
+{
+    StartedGame t(9);
+    ASSERT_TRUE(t.started);
+    ASSERT_TRUE(t.StartComputerSeries(0, 1, 1, false));
+    ASSERT_TRUE(t.PumpToEnd());
+    ReportParams p;
+    p.test = 0;
+    RecordingWriter w;
+    ASSERT_TRUE(PrintReport(t.g, w, *FindReport("scoreboard"), p));
+    EXPECT_EQ(w.doc, "Printing Scoreboard");
+    EXPECT_EQ(w.columns, 89);
+    EXPECT_EQ(w.rows, 112);
+    EXPECT_TRUE(w.ended);
+    const Placed* title = w.Find("Ovalspin Scoreboard");
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->font, PrintFont::Heading);
+    EXPECT_DOUBLE_EQ(title->col, 44.5);
+    EXPECT_NE(w.Find("Played at " + std::string(t.g.db.grounds[t.g.Series.nGround[0]].szName)), nullptr);
+
+    const std::vector<ScorecardInnings> cards = Scorecard(t.g, 0);
+    ASSERT_GE(cards.size(), 2u);
+    for (const ScorecardInnings& c : cards) {
+        SCOPED_TRACE(c.title);
+        const Placed* head = w.Find(c.title);
+        ASSERT_NE(head, nullptr);
+        EXPECT_EQ(head->font, PrintFont::Large);
+        EXPECT_EQ(head->align, PrintAlign::Centre);
+        EXPECT_DOUBLE_EQ(head->col, 45);
+        // The first batsman's line: his name from column 0, his runs ending at 77, sixes at 88.
+        const double first = head->row + 1.5;
+        ASSERT_NE(w.At(first, 0), nullptr);
+        EXPECT_EQ(w.At(first, 0)->text, c.batting[0].name);
+        ASSERT_NE(w.At(first, 77), nullptr);
+        EXPECT_EQ(w.At(first, 77)->text, std::to_string(c.batting[0].runs));
+        EXPECT_EQ(w.At(first, 77)->align, PrintAlign::Right);
+        ASSERT_NE(w.At(first, 88), nullptr);
+        EXPECT_EQ(w.At(first, 88)->text, std::to_string(c.batting[0].sixes));
+        // Extras, Total (set off, a line and a half before the fall of wickets), then the bowlers.
+        const double extras = first + static_cast<double>(c.batting.size() + c.didNotBat.size());
+        ASSERT_NE(w.At(extras, 0), nullptr);
+        EXPECT_EQ(w.At(extras, 0)->text, "Extras");
+        EXPECT_EQ(w.At(extras, 48)->text, c.extras);
+        const Placed* total = w.At(extras + 1, 77);
+        ASSERT_NE(total, nullptr);
+        EXPECT_EQ(total->text, std::to_string(c.totalRuns));
+        EXPECT_EQ(total->font, PrintFont::Bold);
+        EXPECT_EQ(w.At(extras + 1, 48)->text, c.total);
+        const double fall = extras + 2.5;
+        ASSERT_NE(w.At(fall, 0), nullptr);
+        EXPECT_EQ(w.At(fall, 0)->text.rfind("Fall of Wkt", 0), 0u);
+        for (std::size_t i = 0; i < c.fallOfWickets.size(); ++i)
+            EXPECT_EQ(w.At(fall, 24 + 5.0 * static_cast<double>(i))->text, std::to_string(c.fallOfWickets[i]));
+        const Placed* bowler = w.At(fall + 1.5, 0);
+        ASSERT_NE(bowler, nullptr);
+        EXPECT_EQ(bowler->text, c.bowling[0].name);
+        EXPECT_EQ(w.At(fall + 1.5, 42)->text, std::to_string(c.bowling[0].runs));
+    }
+    // The whole Test on the first page (the charts follow on pages of their own).
+    for (const Placed& x : w.texts) {
+        EXPECT_LE(x.row, 110) << x.text;
+        EXPECT_EQ(x.page, 0) << x.text;
+    }
+    EXPECT_NE(w.Find(t.g.Series.Test[0].szResult), nullptr);
+}
+
+// The headless program prints a report to a PDF of its own making, whose
+// text a PDF reader finds.
+TEST(PrintReport, TheHeadlessProgramPrintsToAPdf)
+{
+    test::TempDir dir("ovs-pdf");
+    int rc = -1;
+    const std::string played = test::RunCli(dir.Path(), "--seed 5 play --tests 1 --save 1 2", &rc);
+    ASSERT_EQ(rc, 0) << played;
+    const std::string board = dir.File("board.pdf");
+    const std::string said = test::RunCli(dir.Path(), "report scoreboard --saved --pdf " + board, &rc);
+    ASSERT_EQ(rc, 0) << said;
+    EXPECT_NE(said.find("Report printed to " + board + "\n"), std::string::npos) << said;
+    const std::string pdf = test::ReadFile(board);
+    EXPECT_EQ(pdf.rfind("%PDF-1.4\n", 0), 0u);
+    EXPECT_NE(pdf.find("(Ovalspin Scoreboard) Tj"), std::string::npos);
+    EXPECT_NE(pdf.find("/BaseFont /Helvetica-Bold"), std::string::npos);
+    EXPECT_EQ(pdf.substr(pdf.size() - 6), "%%EOF\n");
+    const std::string text = test::RunCommand("pdftotext -layout '" + board + "' -", &rc);
+    ASSERT_EQ(rc, 0) << "pdftotext (poppler-utils) reads the file";
+    EXPECT_NE(text.find("Ovalspin Scoreboard"), std::string::npos) << text;
+    EXPECT_NE(text.find("1st Innings"), std::string::npos);
+    EXPECT_NE(text.find("Fall of Wkt"), std::string::npos);
+
+    const std::string records = dir.File("records.pdf");
+    test::RunCli(dir.Path(), "report most-runs --pdf " + records, &rc);
+    EXPECT_EQ(rc, 0);
+    EXPECT_NE(test::RunCommand("pdftotext '" + records + "' -", &rc).find("Most Runs in Tests"), std::string::npos);
+    // Not with --out, and a file that cannot be written is refused with its path.
+    test::RunCli(dir.Path(), "report most-runs --pdf " + records + " --out x.txt", &rc);
+    EXPECT_EQ(rc, 2);
+    const std::string missing = dir.File("no-such-folder/r.pdf");
+    EXPECT_NE(test::RunCli(dir.Path(), "report most-runs --pdf " + missing, &rc).find(missing), std::string::npos);
+    EXPECT_EQ(rc, 1);
 }
 
 }  // namespace

@@ -212,6 +212,9 @@ bool PrintChartPages(PrintWriter& w, const PrintLayout& layout, const std::vecto
 bool PrintReport(Game& g, PrintWriter& w, const ReportEntry& r, const ReportParams& p)
 {
     const PrintLayout layout = PrintLayoutOf(r);
+    if (std::strcmp(r.name, "scoreboard") == 0)
+        return PrintScoreboard(g, w, layout, p.test) && PrintChartPages(w, layout, PrintedCharts(g, r, p)) &&
+               w.EndDoc();
     const std::vector<std::string> lines = TextLines(g, r, p);
     if (!w.StartDoc(layout.docName, layout.columns, layout.rows)) return false;
     // The 78 columns of the text in the middle of the grid.

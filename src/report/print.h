@@ -69,6 +69,11 @@ int PrintFontHeight(PrintFont f, int lineHeight);
 // printer failed or the job was cancelled (the writer has said so).
 bool PrintReport(Game& g, PrintWriter& w, const ReportEntry& r, const ReportParams& p);
 
+// The scoreboard of Test `test` laid out column by column on its grid
+// (print_scoreboard.cpp): StartDoc and its pages, the last one ended.
+// PrintReport draws it so, then its charts.
+bool PrintScoreboard(Game& g, PrintWriter& w, const PrintLayout& layout, int test);
+
 // The text for a spooler's error code (-5 .. 0; any other is unknown).
 const char* PrintErrorText(int code);
 
