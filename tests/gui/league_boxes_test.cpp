@@ -161,6 +161,32 @@ void LeagueBoxesTest::viewsOfAFinishedLeague()
     gui::RunLeagueResultsBox(&s.window(), g, req);
     QVERIFY(seen);
 
+    // Replaying a Test of a rubber closes the results box; when the replay
+    // ends the league is as it was.
+    const ovs::LEAGUE before = g.League;
+    const ovs::SERIES rubber = g.db.LeagueSeries(0, 1);
+    bool replayAsked = false;
+    OnDialog("LeagueResultsBox", [&](QDialog* d) {
+        OnDialog("SeriesSummaryBox", [&](QDialog* b) { Click(b, "replay0"); });
+        d->findChild<QPushButton*>("cell01")->click();
+        replayAsked = !d->isVisible();
+    });
+    gui::RunLeagueResultsBox(&s.window(), g, req);
+    QVERIFY(replayAsked);
+    QCOMPARE(int{g.wReplayFlag}, 16385);
+    QVERIFY(g.queue.Peek(ovs::WM_REPLAYTEST));
+    // The replay is watched: on at every pause until it has ended.
+    s.host().dialogAnswer = [](ovs::DialogRequest&) { return 0; };
+    s.window().KickPump();
+    for (int turn = 0; turn < 400000 && g.wReplayFlag != 0; ++turn) {
+        QCoreApplication::processEvents();
+        if (g.queue.Empty() && g.bPaused) s.window().Command(ovs::CMD_NEXTOVER);
+    }
+    QCOMPARE(int{g.wReplayFlag}, 0);
+    QVERIFY(std::memcmp(&before, &g.League, sizeof before) == 0);
+    QVERIFY(std::memcmp(&rubber, &g.db.LeagueSeries(0, 1), sizeof rubber) == 0);
+    s.host().dialogAnswer = nullptr;
+
     seen = false;
     OnDialog("LeagueFixturesBox", [&](QDialog* d) {
         QVERIFY(BoxText(d).contains("League has been completed."));
