@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -350,6 +352,30 @@ TEST(HardeningFiles, TwoSavesAtOnceEachWriteTheirOwnTemporaryFile)
     EXPECT_EQ(ReadFile(path), two);
     ASSERT_TRUE(a.Commit());
     EXPECT_EQ(ReadFile(path), one);
+    EXPECT_EQ(test::DirNames(dir.Path()), std::vector<std::string>{"CURRENT.DAT"});
+}
+
+// A save killed part-way (SIGKILL, no chance to clean up) leaves the old file
+// whole; the temporary it left is ours and goes at the next start.
+TEST(HardeningFiles, AKilledSaveKeepsTheOldFileAndItsTemporaryGoes)
+{
+    test::TempDir dir("ovs-hard-kill");
+    const std::string path = dir.File("CURRENT.DAT");
+    WriteFile(path, std::string(3000, 'o'));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        AtomicFile out;
+        const std::string half(100000, 'n');
+        if (out.Create(path) && out.Write(half.data(), half.size())) raise(SIGKILL);
+        _exit(3);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    EXPECT_EQ(ReadFile(path), std::string(3000, 'o'));
+    ASSERT_EQ(test::DirNames(dir.Path()).size(), 2u);
+    RemoveStaleTemporaries(dir.Path());
     EXPECT_EQ(test::DirNames(dir.Path()), std::vector<std::string>{"CURRENT.DAT"});
 }
 
