@@ -23,6 +23,7 @@
 #include "net/network.h"
 #include "net/session.h"
 #include "net/wire.h"
+#include "sim/aggression.h"
 
 using namespace ovs;
 using namespace ovs::test;
@@ -398,4 +399,45 @@ TEST(NetSeries, APeerThatKnowsOnlyTheMessagesFollowsTheFirstOvers)
         ASSERT_EQ(overs.size(), 24u);
         for (std::size_t k = 0; k < overs.size(); ++k) EXPECT_EQ(overs[k].substr(0, overs[k].find(' ')), bowlers[k]);
     }
+}
+
+// The aggression boxes' OK tells the other copy in network play, each in its
+// own layout, and values the other copy sends are stored as they come.
+TEST(NetSession, AggressionBoxesSendTheirChanges)
+{
+    ServedGame s;
+    Game& g = s.game.g;
+    ASSERT_TRUE(s.game.StartComputerSeries(0, 1, 1));
+    for (int n = 0; n < 2000 && !(g.pInnings && g.pInnings->nTotal > 0); ++n) PumpOne(g);
+    ASSERT_TRUE(s.Connect());
+    CURRENT& c = g.Current;
+    g.net->side = c.nBatSide;
+    const int pa = c.nPartnerA, pb = c.nPartnerB, bowler = c.nBowler;
+
+    BattingAggressionView bat = BattingAggressionState(g);
+    bat.pairing[0].value = 9;  // the first batsman against the current bowler
+    bat.protect = 2;
+    ApplyBattingAggression(g, bat);
+    std::vector<std::uint8_t> f = ReadExactly(s.peer, 4 + 2 + 23 * 2 + 4);
+    ASSERT_EQ(f.size(), 56u);
+    auto shortAt = [&](int k) { return static_cast<std::int16_t>(f[6 + 2 * k] | (f[7 + 2 * k] << 8)); };
+    EXPECT_EQ(shortAt(-1), net::NM_BATTINGAGGRESSION);
+    EXPECT_EQ(shortAt(2 * bowler), 9);
+    EXPECT_EQ(shortAt(2 * bowler + 1), static_cast<std::int16_t>(c.nBatVsBowl[pb][bowler]));
+    EXPECT_EQ(shortAt(22), pb);
+    EXPECT_EQ(std::string(f.end() - 4, f.end()), "ENDM");
+
+    TeamAggressionView team = TeamAggressionState(g);
+    ApplyTeamAggression(g, team);
+    f = ReadExactly(s.peer, 12);
+    EXPECT_EQ(shortAt(-1), net::NM_TEAMAGGRESSION);
+    EXPECT_EQ(shortAt(0), c.nTeamAggression[c.nBatSide]);
+
+    // The bowling side's pairings from the other copy: bowler b against each batsman.
+    std::initializer_list<int> pairs = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0};
+    SendAll(s.peer, MakeFrame(net::NM_BOWLINGAGGRESSION, pairs));
+    s.Serve();
+    ASSERT_TRUE(NetworkServer(g));
+    EXPECT_EQ(c.nBowlVsBat[bowler][pa], (2 * bowler + 1) % 11);
+    EXPECT_EQ(c.nBowlVsBat[bowler][pb], (2 * bowler + 2) % 11);
 }

@@ -21,6 +21,7 @@
 #include "net/session.h"
 #include "sim/booking.h"
 #include "sim/bowling.h"
+#include "sim/aggression.h"
 #include "sim/aggression_pane.h"
 #include "sim/bowler_click.h"
 #include "sim/selection.h"
@@ -601,24 +602,51 @@ void NetworkSendPaneBowler(Game& g, int slot)
     if (g.net && NetworkPlay(g)) SendShort(*g.net, net::NM_NEWBOWLER, slot);
 }
 
+namespace {
+
+// The pairings of the two batsmen at the crease against every bowling slot,
+// batting (the batsmen's values) or bowling (the bowlers' values).
+void PushPairings(MessageWriter& w, const CURRENT& c, bool batting)
+{
+    const int pa = c.nPartnerA, pb = c.nPartnerB;
+    for (int b = 0; b < MAX_ELEVEN; ++b) {
+        if (batting) {
+            w.PushShort(static_cast<std::int16_t>(c.nBatVsBowl[pa][b]));
+            w.PushShort(static_cast<std::int16_t>(c.nBatVsBowl[pb][b]));
+        } else {
+            w.PushShort(static_cast<std::int16_t>(c.nBowlVsBat[b][pa]));
+            w.PushShort(static_cast<std::int16_t>(c.nBowlVsBat[b][pb]));
+        }
+    }
+}
+
+}  // namespace
+
 void NetworkSendPaneAggression(Game& g)
 {
     if (!g.net || !NetworkPlay(g)) return;
     const CURRENT& c = g.Current;
     const int own = g.net->side;
-    const int pa = c.nPartnerA, pb = c.nPartnerB;
-    if (!ValidSlot(pa) || !ValidSlot(pb)) return;
+    if (!ValidSlot(c.nPartnerA) || !ValidSlot(c.nPartnerB)) return;
     g.net->Send(net::NM_AGGRESSION, [&](MessageWriter& w) {
-        for (int b = 0; b < MAX_ELEVEN; ++b) {
-            if (c.nBatSide == own) {
-                w.PushShort(static_cast<std::int16_t>(c.nBatVsBowl[pa][b]));
-                w.PushShort(static_cast<std::int16_t>(c.nBatVsBowl[pb][b]));
-            } else {
-                w.PushShort(static_cast<std::int16_t>(c.nBowlVsBat[b][pa]));
-                w.PushShort(static_cast<std::int16_t>(c.nBowlVsBat[b][pb]));
-            }
-        }
+        PushPairings(w, c, c.nBatSide == own);
         w.PushShort(c.nTeamAggression[own]);
+    });
+}
+
+void NetworkSendAggression(Game& g, AggressionSent what)
+{
+    if (!g.net || !NetworkPlay(g)) return;
+    const CURRENT& c = g.Current;
+    if (what == AggressionSent::Team) {
+        SendShort(*g.net, net::NM_TEAMAGGRESSION, c.nTeamAggression[g.net->side]);
+        return;
+    }
+    if (!ValidSlot(c.nPartnerA) || !ValidSlot(c.nPartnerB)) return;
+    const bool batting = what == AggressionSent::Batting;
+    g.net->Send(batting ? net::NM_BATTINGAGGRESSION : net::NM_BOWLINGAGGRESSION, [&](MessageWriter& w) {
+        PushPairings(w, c, batting);
+        if (batting) w.PushShort(c.nProtected);
     });
 }
 

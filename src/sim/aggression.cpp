@@ -197,7 +197,7 @@ void ApplyBattingAggression(Game& g, const BattingAggressionView& v)
 {
     for (const AggressionPairing& p : v.pairing) SetBatPairing(g, p.bat, p.bowler, p.value);
     SetProtected(g, v.protect == 1 ? v.batsman[0] : v.protect == 2 ? v.batsman[1] : -1);
-    // In network play OK sends NM_BATTINGAGGRESSION here (with the network code).
+    if (NetworkPlay(g)) NetworkSendAggression(g, AggressionSent::Batting);
 }
 
 BowlingAggressionView BowlingAggressionState(const Game& g)
@@ -222,7 +222,7 @@ BowlingAggressionView BowlingAggressionState(const Game& g)
 void ApplyBowlingAggression(Game& g, const BowlingAggressionView& v)
 {
     for (const AggressionPairing& p : v.pairing) SetBowlPairing(g, p.bowler, p.bat, p.value);
-    // In network play OK sends NM_BOWLINGAGGRESSION here (with the network code).
+    if (NetworkPlay(g)) NetworkSendAggression(g, AggressionSent::Bowling);
 }
 
 TeamAggressionView TeamAggressionState(const Game& g)
@@ -244,7 +244,7 @@ void ApplyTeamAggression(Game& g, const TeamAggressionView& v)
 {
     for (int i = 0; i < 2; ++i)
         if (TeamAggressionEditable(g, v.side[i])) SetTeamAggression(g, v.side[i], v.value[i]);
-    // In network play OK sends NM_TEAMAGGRESSION with this copy's own value.
+    if (NetworkPlay(g)) NetworkSendAggression(g, AggressionSent::Team);
 }
 
 // --- The dialogs ----------------------------------------------------------------

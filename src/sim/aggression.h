@@ -138,6 +138,13 @@ void ApplyTeamAggression(Game& g, const TeamAggressionView& v);
 // `shown`, when given, becomes true when a dialog ran. The front end's dialog
 // reads its view (BattingAggressionState ...) and on OK applies it
 // (ApplyBattingAggression ...); the engine sends nothing back itself.
+// What an aggression box sends when OK stores it in network play: the
+// batting pairings of the two batsmen against every bowler and the protected
+// batsman (NM_BATTINGAGGRESSION), the bowling pairings (NM_BOWLINGAGGRESSION),
+// or this copy's team aggression (NM_TEAMAGGRESSION).
+enum class AggressionSent { Batting, Bowling, Team };
+void NetworkSendAggression(Game& g, AggressionSent what);
+
 int BattingFactorBox(Game& g, int force, bool* shown = nullptr);
 int BowlingFactorBox(Game& g, int force, bool* shown = nullptr);
 int TeamFactorBox(Game& g, int force, bool* shown = nullptr);
