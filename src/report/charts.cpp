@@ -59,7 +59,6 @@ void ReplayOvers(const Game& g, int t, std::vector<OverFigures> (&overs)[MAX_INN
     sb->Series = g.Series;
     sb->League = g.League;
     sb->Current = g.Current;
-    sb->Current.bLeagueMatch = g.Current.bLeagueMatch;
     sb->Series.Test[t].Replay.nPosition = 0;
     sb->queue.Post(WM_REPLAYTEST, t);
 
@@ -115,7 +114,7 @@ const char* InningsOrdinal(int k) { return k < 2 ? "1st" : "2nd"; }
 std::string InningsFigures::ScoreText() const
 {
     std::string s = std::to_string(total);
-    if (wickets < 10) s += "/" + std::to_string(wickets);
+    s += wickets < 10 ? "/" + std::to_string(wickets) : std::string(" all out");
     if (declared) s += " dec";
     s += " (" + std::to_string(balls / 6) + (balls % 6 ? "." + std::to_string(balls % 6) : "") + " overs)";
     return s;
