@@ -3,7 +3,9 @@
 // writer that stands in for the printer).
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "file_fixtures.h"
@@ -12,6 +14,7 @@
 #include "report/print.h"
 #include "report/report_out.h"
 #include "report/scoreboard_text.h"
+#include "report/view_tables.h"
 
 namespace ovs {
 namespace {
@@ -133,7 +136,10 @@ TEST(PrintReport, AnEmptyRecordTablePrintsItsTitleAndHeadings)
     // "Runs<8" in the text: the heading ends at column 8 of the text, 3 + 8 on the grid.
     const Placed* runs = w.Find("Runs");
     ASSERT_NE(runs, nullptr);
-    EXPECT_EQ(runs->font, PrintFont::Normal);
+    EXPECT_EQ(runs->font, PrintFont::Large);
+    EXPECT_EQ(runs->align, PrintAlign::Right);
+    EXPECT_DOUBLE_EQ(runs->col, 11);
+    EXPECT_DOUBLE_EQ(runs->row, 5);
     // No Tests played yet: the page holds the title and the column headings only.
     EXPECT_NE(w.Find("Player"), nullptr);
     EXPECT_NE(w.Find("Avge"), nullptr);
@@ -282,6 +288,141 @@ TEST(PrintReport, TheScoreboardStandsInItsOwnColumnsOnOnePage)
     EXPECT_NE(w.Find(t.g.Series.Test[0].szResult), nullptr);
 }
 
+// Highest Innings in its own columns: the heading font title on column 42,
+// "Runs" and "Venue" over the columns, a row every line and a half from row 7
+// with the runs, a centred "-", the wickets, the sides and the ground.
+TEST(PrintReport, HighestInningsStandsInItsOwnColumns)
+{
+    const ReportEntry& r = *FindReport("highest-innings");
+    {
+        // No Test played: the title and the headings only.
+        StartedGame fresh(5);
+        ASSERT_TRUE(fresh.started);
+        RecordingWriter w;
+        ASSERT_TRUE(PrintReport(fresh.g, w, r, {}));
+        EXPECT_EQ(w.doc, "Printing Highest Innings");
+        EXPECT_EQ(w.columns, 84);
+        EXPECT_EQ(w.rows, 66);
+        EXPECT_EQ(w.pages, 1);
+        EXPECT_TRUE(w.ended);
+        ASSERT_EQ(w.texts.size(), 3u);
+        EXPECT_EQ(w.texts[0].text, "Highest Innings");
+    }
+
+    StartedGame t(9);
+    ASSERT_TRUE(t.started);
+    ASSERT_TRUE(t.StartComputerSeries(0, 1, 1, false));
+    ASSERT_TRUE(t.PumpToEnd());
+    ViewTable view;
+    ASSERT_TRUE(BuildView(t.g, "highest-innings", 0, view));
+    ASSERT_FALSE(view.rows.empty());
+    RecordingWriter w;
+    ASSERT_TRUE(PrintReport(t.g, w, r, {}));
+    EXPECT_EQ(w.pages, 1);
+    const Placed* title = w.Find("Highest Innings");
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->font, PrintFont::Heading);
+    EXPECT_EQ(title->align, PrintAlign::Centre);
+    EXPECT_DOUBLE_EQ(title->col, 42);
+    EXPECT_DOUBLE_EQ(title->row, 1);
+    for (const auto& [text, col] : {std::pair<const char*, double>{"Runs", 20}, {"Venue", 45}}) {
+        const Placed* h = w.Find(text);
+        ASSERT_NE(h, nullptr) << text;
+        EXPECT_EQ(h->font, PrintFont::Large);
+        EXPECT_EQ(h->align, PrintAlign::Left);
+        EXPECT_DOUBLE_EQ(h->col, col);
+        EXPECT_DOUBLE_EQ(h->row, 5);
+    }
+    // One printed row per record, the rows 1.5 lines apart from row 7.
+    for (std::size_t k = 0; k < view.rows.size(); ++k) {
+        SCOPED_TRACE(k);
+        const std::vector<std::string>& v = view.rows[k];
+        const double row = 7 + 1.5 * static_cast<double>(k);
+        const std::size_t dash = v[0].find('-');
+        ASSERT_NE(dash, std::string::npos);
+        const Placed* runs = w.At(row, 23);
+        ASSERT_NE(runs, nullptr);
+        EXPECT_EQ(runs->text, v[0].substr(0, dash));
+        EXPECT_EQ(runs->align, PrintAlign::Right);
+        EXPECT_EQ(runs->font, PrintFont::Normal);
+        ASSERT_NE(w.At(row, 24), nullptr);
+        EXPECT_EQ(w.At(row, 24)->text, "-");
+        EXPECT_EQ(w.At(row, 24)->align, PrintAlign::Centre);
+        ASSERT_NE(w.At(row, 25), nullptr);
+        EXPECT_EQ(w.At(row, 25)->text, v[0].substr(dash + 1));
+        EXPECT_EQ(w.At(row, 25)->align, PrintAlign::Left);
+        ASSERT_NE(w.At(row, 30), nullptr);
+        EXPECT_EQ(w.At(row, 30)->text, v[1]);
+        EXPECT_NE(v[1].find(" vs "), std::string::npos);
+        ASSERT_NE(w.At(row, 45), nullptr);
+        EXPECT_EQ(w.At(row, 45)->text, v[2]);
+    }
+    EXPECT_EQ(w.texts.size(), 3 + 5 * view.rows.size());
+
+    // The averages of the home side: the batting from row 3, the bowling two
+    // lines below the last batsman.
+    {
+        const ReportEntry& avg = *FindReport("averages");
+        ReportParams p;
+        std::string error;
+        ASSERT_TRUE(ResolveReportParams(t.g, avg, p, error)) << error;
+        RecordingWriter a;
+        ASSERT_TRUE(PrintReport(t.g, a, avg, p));
+        EXPECT_EQ(a.doc, "Printing Squad Averages");
+        EXPECT_EQ(a.columns, 85);
+        EXPECT_EQ(a.rows, 72);
+        ASSERT_GE(a.texts.size(), 2u);
+        EXPECT_EQ(a.texts[0].text.rfind("Series Batting Averages - ", 0), 0u);
+        EXPECT_DOUBLE_EQ(a.texts[0].row, 3);
+        double lastBatting = 0;
+        const Placed* bowling = nullptr;
+        for (const Placed& x : a.texts) {
+            if (x.text.rfind("Series Bowling Averages - ", 0) == 0) bowling = &x;
+            if (!bowling && x.font == PrintFont::Normal) lastBatting = x.row;
+        }
+        ASSERT_NE(bowling, nullptr);
+        EXPECT_GT(lastBatting, 8);
+        EXPECT_DOUBLE_EQ(bowling->row, lastBatting + 1 + 2);
+        EXPECT_EQ(bowling->font, PrintFont::Heading);
+    }
+
+    // Every report of the catalogue prints inside its grid, and every table
+    // puts its headings in the large font on row 5 and its rows from row 7.
+    for (const ReportEntry& e : ReportCatalogue()) {
+        SCOPED_TRACE(e.name);
+        ReportParams p;
+        std::string error;
+        if (!ResolveReportParams(t.g, e, p, error)) continue;
+        RecordingWriter all;
+        ASSERT_TRUE(PrintReport(t.g, all, e, p));
+        EXPECT_TRUE(all.ended);
+        for (const Placed& x : all.texts) {
+            EXPECT_GE(x.col, 0) << x.text;
+            EXPECT_LE(x.col, all.columns) << x.text;
+            EXPECT_GE(x.row, 0) << x.text;
+            EXPECT_LE(x.row + 1, all.rows) << x.text;
+            if (x.align == PrintAlign::Left) {
+                EXPECT_LT(x.col, all.columns) << x.text;
+            }
+            if (x.align == PrintAlign::Right) {
+                EXPECT_GT(x.col, 0) << x.text;
+            }
+            if (x.page >= all.pages) ADD_FAILURE() << "after the last page: " << x.text;
+        }
+        if (e.write != nullptr) continue;
+        if (std::string(e.name) == "highest-wicket-partnerships") continue;
+        for (const Placed& x : all.texts) {
+            if (x.row == 5) {
+                EXPECT_EQ(x.font, PrintFont::Large) << x.text;
+            }
+            if (x.row >= 7) {
+                EXPECT_EQ(x.font, PrintFont::Normal) << x.text;
+                EXPECT_DOUBLE_EQ(std::fmod(x.row - 7, 1.5), 0) << x.text;
+            }
+        }
+    }
+}
+
 // The headless program prints a report to a PDF of its own making, whose
 // text a PDF reader finds.
 TEST(PrintReport, TheHeadlessProgramPrintsToAPdf)
@@ -309,6 +450,16 @@ TEST(PrintReport, TheHeadlessProgramPrintsToAPdf)
     test::RunCli(dir.Path(), "report most-runs --pdf " + records, &rc);
     EXPECT_EQ(rc, 0);
     EXPECT_NE(test::RunCommand("pdftotext '" + records + "' -", &rc).find("Most Runs in Tests"), std::string::npos);
+    // A record table in its columns: the Test just played stands under the headings.
+    const std::string high = dir.File("high.pdf");
+    test::RunCli(dir.Path(), "report highest-innings --saved --pdf " + high, &rc);
+    ASSERT_EQ(rc, 0);
+    const std::string highText = test::RunCommand("pdftotext -layout '" + high + "' -", &rc);
+    ASSERT_EQ(rc, 0);
+    EXPECT_NE(highText.find("Highest Innings"), std::string::npos) << highText;
+    EXPECT_NE(highText.find("Runs"), std::string::npos) << highText;
+    EXPECT_NE(highText.find("Venue"), std::string::npos) << highText;
+    EXPECT_NE(highText.find(" vs "), std::string::npos) << highText;
     // Not with --out, and a file that cannot be written is refused with its path.
     test::RunCli(dir.Path(), "report most-runs --pdf " + records + " --out x.txt", &rc);
     EXPECT_EQ(rc, 2);

@@ -11,6 +11,7 @@
 #include "report/charts.h"
 #include "report/report_out.h"
 #include "report/text_lines.h"
+#include "report/writers.h"
 
 namespace ovs {
 
@@ -215,6 +216,8 @@ bool PrintReport(Game& g, PrintWriter& w, const ReportEntry& r, const ReportPara
     if (std::strcmp(r.name, "scoreboard") == 0)
         return PrintScoreboard(g, w, layout, p.test) && PrintChartPages(w, layout, PrintedCharts(g, r, p)) &&
                w.EndDoc();
+    if (IsTableReport(r.name)) return PrintTableReport(g, w, layout, r.name) && w.EndDoc();
+    if (std::strcmp(r.name, "averages") == 0) return PrintAveragesReport(g, w, layout, p) && w.EndDoc();
     const std::vector<std::string> lines = TextLines(g, r, p);
     if (!w.StartDoc(layout.docName, layout.columns, layout.rows)) return false;
     // The 78 columns of the text in the middle of the grid.

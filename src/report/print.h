@@ -74,6 +74,15 @@ bool PrintReport(Game& g, PrintWriter& w, const ReportEntry& r, const ReportPara
 // PrintReport draws it so, then its charts.
 bool PrintScoreboard(Game& g, PrintWriter& w, const PrintLayout& layout, int test);
 
+// A record, career, rate or rating table (print_tables.cpp) in columns on
+// its grid: StartDoc and its pages, the last one ended; false for a name
+// that is not such a table, or when the printer failed.
+bool PrintTableReport(Game& g, PrintWriter& w, const PrintLayout& layout, const std::string& name);
+
+// The averages of a squad (print_tables.cpp): the batting from row 3, the
+// bowling two lines below where the batting ended; StartDoc and its pages.
+bool PrintAveragesReport(Game& g, PrintWriter& w, const PrintLayout& layout, const ReportParams& p);
+
 // The text for a spooler's error code (-5 .. 0; any other is unknown).
 const char* PrintErrorText(int code);
 

@@ -162,14 +162,24 @@ bool IsTableReport(const std::string& name)
     return false;
 }
 
-void WriteTableReport(Game& g, ReportOut& out, const std::string& name)
+bool TableReportOf(const Game& g, const std::string& name, TableReportParts& out)
 {
     for (const TableReport& t : kTables) {
         if (name != t.name) continue;
-        WriteTableTitle(out, t.title);
-        WriteTable(out, t.layout, ViewRows(g, t.name, 0, t.cells));
-        return;
+        out.title = t.title;
+        out.layout = t.layout;
+        out.rows = ViewRows(g, t.name, 0, t.cells);
+        return true;
     }
+    return false;
+}
+
+void WriteTableReport(Game& g, ReportOut& out, const std::string& name)
+{
+    TableReportParts t;
+    if (!TableReportOf(g, name, t)) return;
+    WriteTableTitle(out, t.title);
+    WriteTable(out, t.layout, t.rows);
 }
 
 // The ten stand tables under one title, a sub-title per wicket.

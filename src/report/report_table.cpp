@@ -14,13 +14,11 @@ namespace ovs {
 
 namespace {
 
-struct Cell {
-    std::string heading;
-    char align;   // ':' from, '<' ending before, '^' centred on
-    int col;
-};
+using Cell = TableCell;
 
-std::vector<Cell> Parse(const char* layout)
+}  // namespace
+
+std::vector<TableCell> ParseTableLayout(const char* layout)
 {
     std::vector<Cell> cells;
     if (!layout) return cells;
@@ -41,6 +39,8 @@ std::vector<Cell> Parse(const char* layout)
     }
     return cells;
 }
+
+namespace {
 
 int StartOf(const Cell& c, int length)
 {
@@ -77,9 +77,9 @@ void HeadingLine(ReportOut& out, const std::vector<Cell>& cells)
 
 void WriteTable(ReportOut& out, const TableLayout& layout, const TableRows& rows)
 {
-    const std::vector<Cell> head1 = Parse(layout.heading1);
-    const std::vector<Cell> head2 = Parse(layout.heading2);
-    const std::vector<Cell> cells = layout.rows ? Parse(layout.rows) : head2;
+    const std::vector<Cell> head1 = ParseTableLayout(layout.heading1);
+    const std::vector<Cell> head2 = ParseTableLayout(layout.heading2);
+    const std::vector<Cell> cells = layout.rows ? ParseTableLayout(layout.rows) : head2;
     int margin = 1000;
     for (const std::vector<Cell>* line : {&head1, &head2})
         for (const Cell& c : *line) {

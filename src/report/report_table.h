@@ -23,6 +23,15 @@ struct TableLayout {
     const char* rows;       // where row values go; null: under the headings
 };
 
+// One place of a layout: its text (a heading, or empty in a row layout), how
+// it is aligned (':' from, '<' ending just before, '^' centred on) and the column.
+struct TableCell {
+    std::string heading;
+    char align;
+    int col;
+};
+std::vector<TableCell> ParseTableLayout(const char* layout);
+
 using TableRows = std::vector<std::vector<std::string>>;
 
 // The heading lines and rows as one block; on a page the block moves left by

@@ -17,6 +17,14 @@ void WriteScoreboardReport(Game& g, ReportOut& out, const ReportParams& p);     
 // the rows of its view laid out on 78 columns.
 bool IsTableReport(const std::string& name);
 void WriteTableReport(Game& g, ReportOut& out, const std::string& name);
+// A table report's title, its layout on the 78 columns of the text and its
+// rows (the printed form places them on its own grid); false for other names.
+struct TableReportParts {
+    std::string title;
+    TableLayout layout{};
+    TableRows rows;
+};
+bool TableReportOf(const Game& g, const std::string& name, TableReportParts& out);
 void WritePartnershipsReport(Game& g, ReportOut& out, const ReportParams& p);
 // The rows of a squad view (averages, ratings) as report cells.
 TableRows SquadViewRows(const Game& g, const std::string& view, int arg, const char* cells);
@@ -27,6 +35,8 @@ void WriteTestSummary(Game& g, ReportOut& out, int test);
 
 // Averages, squads, players, grounds and leagues (report_squads.cpp).
 void WriteAveragesReport(Game& g, ReportOut& out, const ReportParams& p);
+// The averages report's batting and bowling tables, for the printed form.
+std::vector<TableReportParts> AveragesTables(const Game& g, const ReportParams& p);
 void WriteSeriesAverages(Game& g, ReportOut& out, int side);   // of a side of the series in play
 void WriteSquadDetailsReport(Game& g, ReportOut& out, const ReportParams& p);
 void WritePlayerDetailsReport(Game& g, ReportOut& out, const ReportParams& p);
