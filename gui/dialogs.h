@@ -6,6 +6,7 @@
 // to choose). Information boxes return true once shown.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "core/host.h"
@@ -28,6 +29,14 @@ bool RunNewSeriesBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
 // to the other copy and the names are swapped.
 bool RunNetworkServerBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
 bool RunNetworkClientBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+// The program's message box in network play: "Ovalspin" boxes become the
+// information box (OK, answer IDOK) or the yes/no box (Yes IDYES, No IDNO),
+// each with a chat line whose Send pops the line up on the other copy.
+int RunNetworkMessageBox(QWidget* parent, ovs::Game& g, const std::string& text, const std::string& caption,
+                         ovs::BoxButtons buttons, ovs::BoxIcon icon);
+// "Network Waiting": shows `text` and the chat line until done() is true
+// (true) or the person cancels (false).
+bool RunNetworkWaitingBox(QWidget* parent, ovs::Game& g, const std::string& text, const std::function<bool()>& done);
 // "Get Squad", "Get Player", "Get Ground": the choosers other boxes use; the
 // chosen store index, or -1 (the caller keeps its choice).
 int RunGetSquadBox(QWidget* parent, ovs::Game& g, int current);

@@ -9,9 +9,12 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include "core/flow.h"
 #include "core/game.h"
 #include "core/startup.h"
 #include "main_window.h"
+#include "net/network.h"
+#include "net/session.h"
 
 #include "dialogs.h"
 
@@ -80,7 +83,10 @@ int GuiHost::MessageBox(const std::string& text, const std::string& caption, ovs
 {
     BoxRecord rec{text, caption, buttons, icon, 0};
     int answer = boxAnswer ? boxAnswer(rec) : 0;
-    if (answer == 0) {
+    if (answer == 0 && InNetworkPlay()) {
+        // The program's message box becomes the network's, with its chat line.
+        answer = RunNetworkMessageBox(window_, *game_, text, caption, buttons, icon);
+    } else if (answer == 0) {
         QMessageBox box(ToQt(icon), QString::fromStdString(caption), QString::fromStdString(text),
                         ToQt(buttons), window_);
         answer = FromQt(box.exec(), buttons);
@@ -124,9 +130,19 @@ void GuiHost::CloseLeagueBoxes()
     }
 }
 
+bool GuiHost::InNetworkPlay() const
+{
+    return game_ && ovs::NetworkPlay(*game_) && game_->net && !game_->net->Lost();
+}
+
 bool GuiHost::WaitNested(const std::function<bool()>& done)
 {
     if (done()) return true;
+    // A wait for the other player's choice shows what it waits for.
+    if (InNetworkPlay() && window_) {
+        const std::string waiting = ovs::NetworkWaitingText(*game_);
+        if (!waiting.empty()) return RunNetworkWaitingBox(window_, *game_, waiting, done);
+    }
     // A local loop that looks at the condition every few milliseconds while
     // the window keeps serving its events; closing the window gives up.
     QEventLoop loop;

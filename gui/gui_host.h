@@ -59,6 +59,8 @@ public:
     std::vector<BoxRecord> boxes;
 
 private:
+    // A connection is up: message boxes and waits for the other player get a chat line.
+    bool InNetworkPlay() const;
     std::string dataDir_;
     ovs::Game* game_ = nullptr;
     MainWindow* window_ = nullptr;

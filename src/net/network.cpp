@@ -87,6 +87,17 @@ std::string CheckNetworkEntries(const std::string& name, const std::string& port
     return "";
 }
 
+std::string NetworkSendProd(Game& g, const std::string& typed)
+{
+    net::Session* s = g.net.get();
+    if (!s || s->Lost() || !NetworkPlay(g) || typed.empty()) return {};
+    const std::string line = s->name + ": " + typed.substr(0, 128);
+    s->Send(net::NM_NETPROD, [&](net::MessageWriter& w) { w.PushString(line); });
+    return line;
+}
+
+std::string NetworkWaitingText(const Game& g) { return g.net ? g.net->waiting : std::string(); }
+
 std::string NetworkLocalName() { return net::LocalHostName().substr(0, 19); }
 
 std::string LocalAddressInfo(bool& ok)

@@ -24,6 +24,14 @@ void NetworkBegin(Game& g);
 // which set up the connection themselves; once connected the series begins.
 void NetworkMenuCommand(Game& g, int command);
 
+// The chat line of the network boxes: what was typed (its first 128
+// characters) goes to the other copy as "NAME: text", where it pops up in an
+// information box (NM_NETPROD). The line sent, or "" when nothing was sent.
+std::string NetworkSendProd(Game& g, const std::string& typed);
+// What this copy waits for while it waits for the other copy's choice (the
+// waiting box's text), "" at other waits.
+std::string NetworkWaitingText(const Game& g);
+
 // The checks of the serve and connect boxes, in order: "" when the entries
 // will do, else the warning to show (caption "Ovalspin - Warning").
 std::string CheckNetworkEntries(const std::string& name, const std::string& port, const std::string* server,

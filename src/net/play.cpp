@@ -297,7 +297,8 @@ void NetworkPickTeams(Game& g)
         w.PushShort(c.nMainBowlers[own]);
         w.PushShort(c.nMaxBowlers[own]);
     });
-    g.LogLine("Waiting for %s to finish picking their team.\n", s->opponent.c_str());
+    s->waiting = Format("Waiting for %s to finish picking their team.", s->opponent.c_str());
+    g.LogLine("%s\n", s->waiting.c_str());
     s->WaitFor([&] { return (g.wNetState & (NET_WAITACK | NET_WAITDATA)) == 0; });
     // The box's closing command is spent.
     BoxCommand cmd;
@@ -424,7 +425,8 @@ void NetworkInningsSync(Game& g)
     Session* s = g.net.get();
     if (!s) return;
     s->Send(net::NM_SENDSYNC);
-    g.LogLine("Waiting for %s to finish viewing Innings scoreboard.\n", s->opponent.c_str());
+    s->waiting = Format("Waiting for %s to finish viewing Innings scoreboard.", s->opponent.c_str());
+    g.LogLine("%s\n", s->waiting.c_str());
     s->WaitFor([&] { return (g.wNetState & (NET_WAITACK | NET_WAITDATA)) == 0; });
     BoxCommand cmd;
     while (s->TakeCommand(cmd) && cmd.id != 150) {

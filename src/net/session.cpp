@@ -406,6 +406,7 @@ bool Session::WaitFor(const std::function<bool()>& pred)
     // pred may take what it waits for: once met it is not asked again.
     bool met = false;
     g_.host->WaitNested([&] { return lost_ || met || (met = pred()); });
+    waiting.clear();
     if (!lost_ && !met) Lose("the wait for the other copy was given up");
     return !lost_;
 }

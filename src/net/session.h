@@ -118,6 +118,8 @@ public:
     NetworkSeriesPreset preset;
     // Refusal of the last failure, for the front end's status line.
     std::string status;
+    // The text of the waiting box during the next wait; cleared after it.
+    std::string waiting;
 
 private:
     void Log(const char* fmt, const std::string& a) { g_.LogLine(fmt, name.c_str(), a.c_str()); }

@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 #include <QProcess>
 #include <QTest>
 
@@ -15,6 +17,7 @@
 #include "core/game.h"
 #include "core/menu.h"
 #include "gui_session.h"
+#include "net/network.h"
 #include "net/session.h"
 
 using namespace ovs;
@@ -38,6 +41,7 @@ class NetworkTest : public QObject {
 private slots:
     void PlaysASeriesAgainstTheHeadlessProgram();
     void RefusesBadEntries();
+    void BoxesOfNetworkPlayCarryAChatLine();
 };
 
 void NetworkTest::PlaysASeriesAgainstTheHeadlessProgram()
@@ -121,6 +125,75 @@ void NetworkTest::RefusesBadEntries()
     QCOMPARE(s.host().boxes.size(), std::size_t(1));
     QVERIFY(QString::fromStdString(s.host().boxes[0].text).startsWith("Host name is ") ||
             s.host().boxes[0].text == "Bad Host look-up.\n");
+}
+
+// While a connection is up the program's message boxes become the network's
+// information and yes/no boxes, a wait for the other player shows the waiting
+// box, and a line sent from any of them pops up on the other copy.
+void NetworkTest::BoxesOfNetworkPlayCarryAChatLine()
+{
+    QTemporaryDir serverDir;
+    QProcess server;
+    server.setProcessChannelMode(QProcess::MergedChannels);
+    const QString cli = QFileInfo(OVALSPIN_DB_FILE).absolutePath() + "/ovalspin-cli";
+    server.start(cli, {"--data", serverDir.path(), "serve", "--port", "0", "--name", "Headless", "--wait", "60", "1", "2"});
+    QVERIFY(server.waitForStarted(10000));
+    QByteArray out;
+    for (int k = 0; k < 600 && !out.contains("Serving on port "); ++k) {
+        server.waitForReadyRead(100);
+        out += server.readAll();
+    }
+    const int at = out.indexOf("Serving on port ");
+    QVERIFY2(at >= 0, out.constData());
+    const int port = out.mid(at + 16).split('\n').first().trimmed().toInt();
+
+    GuiSession s;
+    QVERIFY(s.Started());
+    Game& g = s.g();
+    QVERIFY(NetworkConnect(g, "Desktop", "127.0.0.1", port));
+    s.host().boxAnswer = nullptr;
+
+    QString text, title, icon;
+    guitest::OnDialog("NetworkYesNoBox", [&](QDialog* d) {
+        title = d->windowTitle();
+        text = d->findChild<QLabel*>("ctl251")->text();
+        QCOMPARE(d->findChild<QLineEdit*>("ctl205")->maxLength(), 80);
+        d->findChild<QLineEdit*>("ctl205")->setText("Shall we?");
+        guitest::Click(d, "ctl206");
+        QVERIFY(d->findChild<QLineEdit*>("ctl205")->text().isEmpty());
+        guitest::Click(d, "ctl151");
+    });
+    QCOMPARE(s.host().MessageBox("Do you wish to take the New Ball?", "New Ball", BoxButtons::YesNo, BoxIcon::Question),
+             int(IDNO));
+    QCOMPARE(title, QString("New Ball"));
+    QCOMPARE(text, QString("Do you wish to take the New Ball?"));
+
+    guitest::OnDialog("NetworkInfoBox", [&](QDialog* d) {
+        text = d->findChild<QLabel*>("ctl251")->text();
+        guitest::Click(d, "ctl150");
+    });
+    QCOMPARE(s.host().MessageBox("Bowled him.", "Wicket", BoxButtons::Ok, BoxIcon::Information), int(IDOK));
+    QCOMPARE(text, QString("Bowled him."));
+
+    // The waiting box closes itself once the wait is over; Cancel gives up.
+    g.net->waiting = "Waiting for Headless to finish picking their team.";
+    bool over = false;
+    QTimer::singleShot(300, [&] { over = true; });
+    guitest::OnDialog("NetworkWaitingBox", [&](QDialog* d) {
+        text = d->findChild<QLabel*>("ctl251")->text();
+        for (int k = 0; k < 300 && d->isVisible(); ++k) QTest::qWait(10);
+    });
+    QVERIFY(s.host().WaitNested([&] { return over; }));
+    QCOMPARE(text, QString("Waiting for Headless to finish picking their team."));
+    guitest::OnDialog("NetworkWaitingBox", [&](QDialog* d) { guitest::Click(d, "ctl151"); });
+    QVERIFY(!s.host().WaitNested([] { return false; }));
+
+    // Outside network play the plain box is back.
+    NetworkClose(g);
+    QVERIFY(server.waitForFinished(60000));
+    QFile log(serverDir.path() + "/DEBUG.TXT");
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QVERIFY2(log.readAll().contains("Received message NM_NETPROD"), "the line sent did not arrive");
 }
 
 QTEST_MAIN(NetworkTest)
