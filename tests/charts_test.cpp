@@ -181,7 +181,7 @@ void CheckTest(Game& g, int t)
     // The squads' names and the legend are there to read.
     EXPECT_NE(worm.find(f.home), std::string::npos);
     EXPECT_NE(worm.find(f.away), std::string::npos);
-    EXPECT_NE(worm.find(f.innings[0].label), std::string::npos);
+    EXPECT_NE(worm.find(f.innings[0].team + " 1st inns: " + std::to_string(f.innings[0].total)), std::string::npos);
     EXPECT_EQ(TestCharts(f).size(), 1 + 2 * f.innings.size());
 }
 

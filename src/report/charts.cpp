@@ -323,19 +323,30 @@ std::string NoInnings(std::string s)
 std::string WormSvg(const TestFigures& f)
 {
     std::string s = Open(f.title, "Worm: runs by overs");
-    // The legend: two innings to a row under the titles.
-    const int rows = (static_cast<int>(f.innings.size()) + 1) / 2;
+    // The legend under the titles: "England 1st inns: 345/7d (112.3 ov)", two
+    // innings to a row while the texts fit half the width, else one.
+    std::vector<std::string> legend;
+    std::size_t longest = 0;
+    for (const InningsFigures& in : f.innings) {
+        std::string score = std::to_string(in.total) + (in.wickets < 10 ? "/" + std::to_string(in.wickets) : "") +
+                            (in.declared ? "d" : "");
+        score += " (" + std::to_string(in.balls / 6) + (in.balls % 6 ? "." + std::to_string(in.balls % 6) : "") + " ov)";
+        legend.push_back(in.team + " " + InningsOrdinal(in.number) + " inns: " + score);
+        longest = std::max(longest, legend.back().size());
+    }
+    const int perRow = longest <= 40 ? 2 : 1;
+    const int rows = (static_cast<int>(f.innings.size()) + perRow - 1) / perRow;
     for (std::size_t i = 0; i < f.innings.size(); ++i) {
         const InningsFigures& in = f.innings[i];
-        const double x = 70 + (i % 2) * 290, y = 58 + (i / 2) * 17;
+        const double x = 64 + (i % perRow) * 292, y = 58 + (i / perRow) * 16;
         s += "<line x1=\"" + D(x) + "\" y1=\"" + D(y - 4) + "\" x2=\"" + D(x + 26) + "\" y2=\"" + D(y - 4) +
              "\" stroke=\"" + kSideColour[in.batSide] + "\" stroke-width=\"2.5\"" + Dash(in.number) + "/>\n";
-        s += Text(x + 32, y, in.label + " " + in.ScoreText(), 11);
+        s += Text(x + 32, y, legend[i], 11);
     }
     if (f.innings.empty()) return NoInnings(s);
 
     Plot p;
-    p.top = 58 + rows * 17;
+    p.top = 58 + rows * 16;
     int overs = 1, runs = 1;
     for (const InningsFigures& in : f.innings) {
         overs = std::max(overs, static_cast<int>(in.overs.size()));
