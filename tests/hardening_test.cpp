@@ -17,6 +17,7 @@
 #include "core/messages.h"
 #include "core/series.h"
 #include "data/binary_io.h"
+#include "sim/booking.h"
 #include "data/files.h"
 #include "file_fixtures.h"
 #include "test_host.h"
@@ -283,6 +284,32 @@ TEST(HardeningReplay, ADamagedStreamStopsTheReplayAndKeepsTheTest)
         bad[at] = static_cast<char>(bad[at] ^ (1 << (i % 8)));
         load(bad, b);
         ASSERT_TRUE(ReplayTest(b.g, 0)) << "flip " << i;
+    }
+}
+
+// A caught batsman's fielder read back as 128 (the run-out flag, which a catch
+// does not have) once indexed the bowling figures far past the eleven.
+TEST(HardeningReplay, ACatchByAFielderOutsideTheElevenStopsTheReplay)
+{
+    SavedGame saved(true);
+    test::StartedGame b(5, saved.dir.Path(), saved.dir.File(kDefaultDatabaseName));
+    ASSERT_TRUE(LoadSavedPosition(b.g));
+    Game& g = b.g;
+    ASSERT_NE(g.pInnings, nullptr);
+    g.Series.nControl[0] = g.Series.nControl[1] = CONTROL_REPLAY;
+    for (const int detail : {128, 11, 128 + 11}) {
+        REPLAY& r = g.pTest->Replay;
+        r.nPosition = r.nLength = 100;
+        r.Data[100] = static_cast<std::uint8_t>(detail);
+        r.Data[101] = 1;   // the difficulty
+        r.nLength = 102;
+        g.replayFault.clear();
+        g.replayBroken = false;
+        const std::unique_ptr<INNINGS> before = std::make_unique<INNINGS>(*g.pInnings);
+        FallOfWicket(g, HOWOUT_CAUGHT, 0, 0);
+        EXPECT_NE(g.replayFault.find("the fielder of a wicket"), std::string::npos) << detail;
+        for (int s = 0; s < MAX_ELEVEN; ++s)
+            EXPECT_EQ(g.pInnings->Bowl[s].nCatches, before->Bowl[s].nCatches + (s == 0 ? 1 : 0)) << detail;
     }
 }
 

@@ -92,7 +92,9 @@ int FallOfWicket(Game& g, int how, int detail, int difficulty)
         // The live copy booked the fielder's credit in the chance itself.
         detail = ball::ReadBack(g, 0, 255, "the detail of a wicket");
         if (fielded) difficulty = ball::ReadBack(g, 0, 255, "the difficulty of a chance");
-        if (fielded && (detail & 127) >= MAX_ELEVEN) detail = ball::Refuse(g, "the fielder of a wicket", detail);
+        // Only a run out carries a flag (128, the batsmen had crossed) beside its fielder.
+        if (fielded && (how == HOWOUT_RUNOUT ? detail & 127 : detail) >= MAX_ELEVEN)
+            detail = ball::Refuse(g, "the fielder of a wicket", detail);
         if (how == HOWOUT_RUNOUT && (detail & 128)) {
             std::int16_t s = c.nStriker;
             c.nStriker = c.nNonStriker;
