@@ -217,6 +217,8 @@ bool PrintReport(Game& g, PrintWriter& w, const ReportEntry& r, const ReportPara
         return PrintScoreboard(g, w, layout, p.test) && PrintChartPages(w, layout, PrintedCharts(g, r, p)) &&
                w.EndDoc();
     if (IsTableReport(r.name)) return PrintTableReport(g, w, layout, r.name) && w.EndDoc();
+    if (std::strcmp(r.name, "highest-wicket-partnerships") == 0)
+        return PrintPartnershipsReport(g, w, layout) && w.EndDoc();
     if (std::strcmp(r.name, "averages") == 0) return PrintAveragesReport(g, w, layout, p) && w.EndDoc();
     const std::vector<std::string> lines = TextLines(g, r, p);
     if (!w.StartDoc(layout.docName, layout.columns, layout.rows)) return false;

@@ -83,6 +83,9 @@ bool PrintTableReport(Game& g, PrintWriter& w, const PrintLayout& layout, const 
 // bowling two lines below where the batting ended; StartDoc and its pages.
 bool PrintAveragesReport(Game& g, PrintWriter& w, const PrintLayout& layout, const ReportParams& p);
 
+// The ten partnership tables, each under its wicket (print_tables.cpp).
+bool PrintPartnershipsReport(Game& g, PrintWriter& w, const PrintLayout& layout);
+
 // The text for a spooler's error code (-5 .. 0; any other is unknown).
 const char* PrintErrorText(int code);
 

@@ -68,6 +68,7 @@ struct BlockRows {
     double head;
     double first;
     double step;
+    PrintFont titleFont = PrintFont::Heading;   // a sub-title: the large font
 };
 constexpr BlockRows kTableTop{kTitleRow, kHeadRow, kFirstRow, kRowStep};
 
@@ -82,7 +83,7 @@ double PrintBlock(PrintWriter& w, const PrintLayout& layout, const TableReportPa
     const std::vector<TableCell> cells = t.layout.rows ? ParseTableLayout(t.layout.rows) : head;
     const double lastRow = layout.rows - 2;
     auto top = [&](const BlockRows& b) {
-        w.Text(layout.columns / 2.0, b.title, PrintFont::Heading, PrintAlign::Centre, t.title);
+        w.Text(layout.columns / 2.0, b.title, b.titleFont, PrintAlign::Centre, t.title);
         for (const TableCell& c : over) Place(w, c, offset, b.head - 1.25, PrintFont::Large, c.heading);
         for (const TableCell& c : head) Place(w, c, offset, b.head, PrintFont::Large, c.heading);
     };
@@ -91,7 +92,7 @@ double PrintBlock(PrintWriter& w, const PrintLayout& layout, const TableReportPa
     for (const std::vector<std::string>& r : t.rows) {
         if (row > lastRow) {
             if (!w.EndPage()) return -1;
-            top(kTableTop);
+            top({kTitleRow, kHeadRow, kFirstRow, at.step, at.titleFont});
             row = kFirstRow;
         }
         if (highInnings) {
@@ -133,6 +134,25 @@ bool PrintAveragesReport(Game& g, PrintWriter& w, const PrintLayout& layout, con
         row = PrintBlock(w, layout, t, TextOffset(layout), false, {row, row + 3.5, row + 5, 1});
         if (row < 0) return false;
         row += 2;
+    }
+    return w.EndPage();
+}
+
+bool PrintPartnershipsReport(Game& g, PrintWriter& w, const PrintLayout& layout)
+{
+    if (!w.StartDoc(layout.docName, layout.columns, layout.rows)) return false;
+    w.Text(layout.columns / 2.0, kTitleRow, PrintFont::Heading, PrintAlign::Centre, "Highest Wicket Partnerships");
+    // Each wicket under its sub-title, a line apart; one starts on a new page
+    // when not even its first row would fit.
+    double row = 3;
+    for (const TableReportParts& t : PartnershipsTables(g)) {
+        if (row + 3 > layout.rows - 2) {
+            if (!w.EndPage()) return false;
+            row = kTitleRow;
+        }
+        row = PrintBlock(w, layout, t, TextOffset(layout), false, {row, row + 1.5, row + 3, 1, PrintFont::Large});
+        if (row < 0) return false;
+        row += 1;
     }
     return w.EndPage();
 }

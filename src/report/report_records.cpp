@@ -182,14 +182,26 @@ void WriteTableReport(Game& g, ReportOut& out, const std::string& name)
     WriteTable(out, t.layout, t.rows);
 }
 
+std::vector<TableReportParts> PartnershipsTables(const Game& g)
+{
+    std::vector<TableReportParts> tables;
+    for (int w = 1; w <= 10; ++w) {
+        TableReportParts t;
+        t.title = std::string(WicketOrdinal(w)) + " Wicket";
+        t.layout = {nullptr, "Runs<3 Players:5 Venue:61", nullptr};
+        t.rows = ViewRows(g, std::string("highest-") + WicketOrdinal(w) + "-wicket-partnerships", 0, "0 1 3");
+        tables.push_back(std::move(t));
+    }
+    return tables;
+}
+
 // The ten stand tables under one title, a sub-title per wicket.
 void WritePartnershipsReport(Game& g, ReportOut& out, const ReportParams&)
 {
     WriteTableTitle(out, "Highest Wicket Partnerships");
-    for (int w = 1; w <= 10; ++w) {
-        out.SubTitle(std::string(WicketOrdinal(w)) + " Wicket");
-        WriteTable(out, {nullptr, "Runs<3 Players:5 Venue:61", nullptr},
-                   ViewRows(g, std::string("highest-") + WicketOrdinal(w) + "-wicket-partnerships", 0, "0 1 3"));
+    for (const TableReportParts& t : PartnershipsTables(g)) {
+        out.SubTitle(t.title);
+        WriteTable(out, t.layout, t.rows);
         out.Blank();
     }
 }

@@ -26,6 +26,8 @@ struct TableReportParts {
 };
 bool TableReportOf(const Game& g, const std::string& name, TableReportParts& out);
 void WritePartnershipsReport(Game& g, ReportOut& out, const ReportParams& p);
+// The ten stand tables of that report, each titled with its wicket.
+std::vector<TableReportParts> PartnershipsTables(const Game& g);
 // The rows of a squad view (averages, ratings) as report cells.
 TableRows SquadViewRows(const Game& g, const std::string& view, int arg, const char* cells);
 
