@@ -33,6 +33,22 @@ void ShowNetworkBoxes(GuiSession& s)
     };
 }
 
+// Starts the headless program serving in `dir` with `args`; the port it
+// serves, or 0 (its output so far in `out`).
+int StartHeadless(QProcess& server, const QString& dir, const QStringList& args, QByteArray& out)
+{
+    server.setProcessChannelMode(QProcess::MergedChannels);
+    const QString cli = QFileInfo(OVALSPIN_DB_FILE).absolutePath() + "/ovalspin-cli";
+    server.start(cli, QStringList{"--data", dir} + args);
+    if (!server.waitForStarted(10000)) return 0;
+    for (int k = 0; k < 600 && !out.contains("Serving on port "); ++k) {
+        server.waitForReadyRead(100);
+        out += server.readAll();
+    }
+    const int at = out.indexOf("Serving on port ");
+    return at < 0 ? 0 : out.mid(at + 16).split('\n').first().trimmed().toInt();
+}
+
 }  // namespace
 
 class NetworkTest : public QObject {
@@ -48,19 +64,13 @@ void NetworkTest::PlaysASeriesAgainstTheHeadlessProgram()
 {
     QTemporaryDir serverDir;
     QProcess server;
-    server.setProcessChannelMode(QProcess::MergedChannels);
-    const QString cli = QFileInfo(OVALSPIN_DB_FILE).absolutePath() + "/ovalspin-cli";
-    server.start(cli, {"--data", serverDir.path(), "--seed", "21", "serve", "--port", "0", "--name",
-                                     "Headless", "--tests", "1", "--no-weather", "--wait", "60", "--save", "1", "2"});
-    QVERIFY(server.waitForStarted(10000));
     QByteArray out;
-    for (int k = 0; k < 600 && !out.contains("Serving on port "); ++k) {
-        server.waitForReadyRead(100);
-        out += server.readAll();
-    }
-    const int at = out.indexOf("Serving on port ");
-    QVERIFY2(at >= 0, out.constData());
-    const QByteArray port = out.mid(at + 16).split('\n').first().trimmed();
+    const QByteArray port = QByteArray::number(StartHeadless(
+        server, serverDir.path(),
+        {"--seed", "21", "serve", "--port", "0", "--name", "Headless", "--tests", "1", "--no-weather", "--wait", "60",
+         "--save", "1", "2"},
+        out));
+    QVERIFY2(port != "0", out.constData());
 
     GuiSession s;
     QVERIFY(s.Started());
@@ -134,18 +144,10 @@ void NetworkTest::BoxesOfNetworkPlayCarryAChatLine()
 {
     QTemporaryDir serverDir;
     QProcess server;
-    server.setProcessChannelMode(QProcess::MergedChannels);
-    const QString cli = QFileInfo(OVALSPIN_DB_FILE).absolutePath() + "/ovalspin-cli";
-    server.start(cli, {"--data", serverDir.path(), "serve", "--port", "0", "--name", "Headless", "--wait", "60", "1", "2"});
-    QVERIFY(server.waitForStarted(10000));
     QByteArray out;
-    for (int k = 0; k < 600 && !out.contains("Serving on port "); ++k) {
-        server.waitForReadyRead(100);
-        out += server.readAll();
-    }
-    const int at = out.indexOf("Serving on port ");
-    QVERIFY2(at >= 0, out.constData());
-    const int port = out.mid(at + 16).split('\n').first().trimmed().toInt();
+    const int port =
+        StartHeadless(server, serverDir.path(), {"serve", "--port", "0", "--name", "Headless", "--wait", "60", "1", "2"}, out);
+    QVERIFY2(port > 0, out.constData());
 
     GuiSession s;
     QVERIFY(s.Started());
