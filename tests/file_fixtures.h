@@ -22,11 +22,13 @@
 #include "core/flow.h"
 #include "core/game.h"
 #include "core/menu.h"
+#include "core/messages.h"
 #include "core/series.h"
 #include "core/startup.h"
 #include "data/files.h"
 #include "data/stores.h"
 #include "test_host.h"
+#include "test_util.h"
 
 namespace ovs::test {
 
@@ -309,5 +311,26 @@ private:
         g.log.SetEnabled(false);
     }
 };
+
+// Saves the position of a two-Test computer series (squads 0 and 1, seed 21)
+// played in `dir`, which holds the database: between two overs once `overs`
+// overs are bowled, or with overs < 0 at the first over of the second Test.
+// Returns the file.
+inline std::string SaveTwoTestSeries(const TempDir& dir, long overs)
+{
+    StartedGame a(21, dir.Path(), dir.File(kDefaultDatabaseName));
+    EXPECT_TRUE(a.started);
+    EXPECT_TRUE(a.StartComputerSeries(0, 1, 2));
+    long bowled = 0;
+    EXPECT_TRUE(a.PumpToEnd([&](std::uint32_t msg, std::int32_t) {
+        if (msg == WM_ENDOVER) ++bowled;
+        const bool stop = overs >= 0 ? bowled == overs : a.g.Current.nTest == 1;
+        if (stop && a.g.queue.Size() == 1 && a.g.queue.Peek(WM_NEWOVER)) {
+            EXPECT_TRUE(SavePosition(a.g));
+            a.g.queue.Clear();
+        }
+    }));
+    return ReadFile(dir.File(kSavedPositionName));
+}
 
 }  // namespace ovs::test

@@ -49,19 +49,7 @@ struct SavedGame {
     explicit SavedGame(bool midTest)
     {
         std::filesystem::copy_file(test::DefaultDatabase(), dir.File(kDefaultDatabaseName));
-        test::StartedGame a(21, dir.Path(), dir.File(kDefaultDatabaseName));
-        EXPECT_TRUE(a.started);
-        EXPECT_TRUE(a.StartComputerSeries(0, 1, 2));
-        long overs = 0;
-        EXPECT_TRUE(a.PumpToEnd([&](std::uint32_t msg, std::int32_t) {
-            if (msg == WM_ENDOVER) ++overs;
-            const bool stop = midTest ? overs == 150 : a.g.Current.nTest == 1;
-            if (stop && a.g.queue.Size() == 1 && a.g.queue.Peek(WM_NEWOVER)) {
-                EXPECT_TRUE(SavePosition(a.g));
-                a.g.queue.Clear();
-            }
-        }));
-        file = ReadFile(dir.File(kSavedPositionName));
+        file = test::SaveTwoTestSeries(dir, midTest ? 150 : -1);
         EXPECT_GT(file.size(), kHeader);
     }
     std::string Path() const { return dir.File(kSavedPositionName); }

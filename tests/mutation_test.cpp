@@ -66,19 +66,7 @@ struct Layout {
 // after the first Test, in a data directory of its own.
 std::string MakeSavedPosition(const test::TempDir& dir, bool midTest)
 {
-    test::StartedGame a(21, dir.Path(), dir.File(kDefaultDatabaseName));
-    EXPECT_TRUE(a.started);
-    EXPECT_TRUE(a.StartComputerSeries(0, 1, 2));
-    long overs = 0;
-    EXPECT_TRUE(a.PumpToEnd([&](std::uint32_t msg, std::int32_t) {
-        if (msg == WM_ENDOVER) ++overs;
-        const bool stop = midTest ? overs == 120 : a.g.Current.nTest == 1;
-        if (stop && a.g.queue.Size() == 1 && a.g.queue.Peek(WM_NEWOVER)) {
-            EXPECT_TRUE(SavePosition(a.g));
-            a.g.queue.Clear();
-        }
-    }));
-    return ReadFile(dir.File(kSavedPositionName));
+    return test::SaveTwoTestSeries(dir, midTest ? 120 : -1);
 }
 
 struct Tally {
