@@ -6,6 +6,8 @@ ball from the delivery data, checking that every value is where the protocol
 puts it.
 
 usage: net_peer.py PORT OVERS [heads|tails]
+Expects a Test's start in the protocol's order: box, toss, weather and
+conditions, elevens.
 The peer calls heads (the coin comes down tails, so the server wins) or
 tails (the peer wins and bats). Prints one line per ball ("ball OVER CODES") and per over ("over N bowler B
 balls 6"); exits 0 when OVERS overs were understood, 1 otherwise.
@@ -127,28 +129,17 @@ def main():
         elif mid == 13 and server_squad is not None:
             break
 
-    # The new Test: our Ready, the server's OK; its weather and conditions.
-    p.send(12)
-    conditions = False
-    while True:
+    # A Test's start, in the protocol's order: the new-Test box (our Ready,
+    # the server's OK), the toss, the day's weather and the conditions, then
+    # the two elevens. Anything else in between is a fault.
+    def expect(*ids):
         mid, f = p.frame()
-        if mid in (23, 24):
-            print(NAMES[mid], *f)
-            conditions |= mid == 23
-        if mid == 13:
-            break
+        if mid not in ids:
+            raise Fail("%s where %s belongs" % (NAMES.get(mid, mid), " or ".join(NAMES[i] for i in ids)))
+        return mid, f
 
-    # Our eleven: squad members 0 to 10, the keeper 10, bowlers from the tail.
-    team = list(range(11)) + [10, 0, 1] + [0, 1, 2, 3, 4] + [-1] * 6 + [4, 6]
-    p.send(15, struct.pack("<27h", *team))
-    acked = received = False
-    while not (acked and received):
-        mid, f = p.frame()
-        if mid == 15:
-            received = True
-            p.send(16)
-        elif mid == 16:
-            acked = True
+    p.send(12)
+    expect(13)
 
     # The away copy calls heads and tosses; the winner chooses.
     coin, call = 1, 1 if len(sys.argv) > 3 and sys.argv[3] == "tails" else 0
@@ -158,12 +149,23 @@ def main():
         p.short(18, 0)                                 # we bat
         we_bat = True
     else:
-        while True:
-            mid, f = p.frame()
-            if mid == 18:
-                we_bat = f[0] == 1                     # the server chose to field
-                break
+        we_bat = expect(18)[1][0] == 1                 # the server chose to field
     print("toss", "won" if we_won else "lost", "bat" if we_bat else "bowl")
+
+    for mid in (24, 23):
+        print(NAMES[mid], *expect(mid)[1])
+
+    # Our eleven: squad members 0 to 10, the keeper 10, bowlers from the tail.
+    team = list(range(11)) + [10, 0, 1] + [0, 1, 2, 3, 4] + [-1] * 6 + [4, 6]
+    p.send(15, struct.pack("<27h", *team))
+    acked = received = False
+    while not (acked and received):
+        mid, f = expect(*([15] if not received else []) + ([16] if not acked else []))
+        if mid == 15:
+            received = True
+            p.send(16)
+        else:
+            acked = True
 
     batted = set()
     if we_bat:

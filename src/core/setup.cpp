@@ -124,6 +124,16 @@ void StartNewTest(Game& g, int t)
     GreyTestCommands(g);
     PrepareTest(g, t, false);
 
+    // Between two copies the new-Test box and the toss come first, then the
+    // day's weather and the conditions, then the elevens. The toss is written
+    // to the replay stream at the first innings, in its usual place.
+    const bool watched = g.Watched();
+    if (NetworkPlay(g)) {
+        if (watched) ShowNewTestBox(g);
+        NetworkNewTestBox(g);
+        NetworkTossNow(g);
+    }
+
     DailyWeather(g);
     CURRENT& c = g.Current;
     if (NetworkClient(g)) {
@@ -141,9 +151,7 @@ void StartNewTest(Game& g, int t)
 
     SetText(g.pTest->szResult, sizeof g.pTest->szResult, "In progress.");
 
-    const bool watched = g.Watched();
-    if (watched) ShowNewTestBox(g);
-    if (NetworkPlay(g)) NetworkNewTestBox(g);
+    if (watched && !NetworkPlay(g)) ShowNewTestBox(g);
     g.host->Refresh(watched ? PANE_ALL : PANE_TITLE);
     if (watched && !(g.options.wPlayOptions & 0x100)) ShowConditionsBox(g);
 
@@ -200,6 +208,20 @@ void StartReplayTest(Game& g, int t)
     g.queue.Post(WM_NEWINNINGS, 0);
 }
 
+void NetworkTossNow(Game& g)
+{
+    // Each copy's own side calls or chooses; the other copy is told.
+    TEST& test = *g.pTest;
+    CURRENT& c = g.Current;
+    int call = 0, coin = 0;
+    NetworkToss(g, call, coin);
+    const int winner = call == coin ? 1 : 0;
+    test.nTossWinner = winner;
+    const int field = NetworkTossChoice(g, winner);
+    c.nBatSide = field ? 1 - winner : winner;
+    c.nBowlSide = 1 - c.nBatSide;
+}
+
 void TheToss(Game& g)
 {
     TEST& test = *g.pTest;
@@ -216,15 +238,8 @@ void TheToss(Game& g)
     }
 
     if (NetworkPlay(g)) {
-        // Each copy's own side calls or chooses; the other copy is told.
-        int call = 0, coin = 0;
-        NetworkToss(g, call, coin);
-        const int winner = call == coin ? 1 : 0;
-        test.nTossWinner = winner;
-        const int field = NetworkTossChoice(g, winner);
-        c.nBatSide = field ? 1 - winner : winner;
-        c.nBowlSide = 1 - c.nBatSide;
-        ReplayAppendWord(g, winner);
+        // Made at the Test's start (NetworkTossNow); recorded here.
+        ReplayAppendWord(g, test.nTossWinner);
         ReplayAppendWord(g, c.nBatSide);
         return;
     }

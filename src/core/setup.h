@@ -19,6 +19,7 @@ void StartReplayTest(Game& g, int t);
 // The toss, called by the first innings' start: sets nTossWinner and
 // Current.nBatSide / nBowlSide and records both (reads them in a replay).
 void TheToss(Game& g);
+void NetworkTossNow(Game& g);  // network play: the toss at the Test's start, before the conditions
 
 // Ratings before Test t: for the first Test the three rating histories move
 // up one place and take the current ratings; then every current rating loses
