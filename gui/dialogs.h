@@ -29,6 +29,8 @@ bool RunNewSeriesBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
 // to the other copy and the names are swapped.
 bool RunNetworkServerBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
 bool RunNetworkClientBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
+// "Network Series": both players agree the series; result 1 once it is started.
+bool RunNetworkSeriesBox(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req);
 // The program's message box in network play: "Ovalspin" boxes become the
 // information box (OK, answer IDOK) or the yes/no box (Yes IDYES, No IDNO),
 // each with a chat line whose Send pops the line up on the other copy.

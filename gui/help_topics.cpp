@@ -39,6 +39,7 @@ const std::vector<std::pair<QString, QString>>& BoxHelpTopics()
             {"LeagueSummaryBox", "leagues.html#following"},
             {"NetworkServerBox", "network.html#server"},
             {"NetworkClientBox", "network.html#client"},
+            {"NetworkSeriesBox", "network.html#series"},
             {"NetworkInfoBox", "network.html#chat"},
             {"NetworkYesNoBox", "network.html#chat"},
             {"NetworkWaitingBox", "network.html#chat"},

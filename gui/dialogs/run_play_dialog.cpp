@@ -27,6 +27,7 @@ bool RunPlayDialog(QWidget* parent, ovs::Game& g, ovs::DialogRequest& req)
     case D::View: RunViewBox(parent, g, req.text, req.side); return true;
     case D::NetworkServer: return RunNetworkServerBox(parent, g, req);
     case D::NetworkClient: return RunNetworkClientBox(parent, g, req);
+    case D::NetworkSeries: return RunNetworkSeriesBox(parent, g, req);
     case D::About: return false;
     case D::NewLeague: return RunNewLeagueBox(parent, g, req);
     case D::LeagueTable: return RunLeagueTableBox(parent, g, req);

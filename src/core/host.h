@@ -58,6 +58,7 @@ enum class Dialog {
     About,
     NetworkServer,    // serve on a port and wait for the other copy (the box connects)
     NetworkClient,    // connect to a copy that serves (the box connects)
+    NetworkSeries,    // the two players agree the series: result 1 once it is started
     // The league's boxes: the new-league box (it checks and applies the league
     // itself, true on OK), the table, the results matrix, the next fixtures
     // and the current round's fixtures.

@@ -98,33 +98,15 @@ int SuggestedSquad(const Game& g, const std::vector<std::string>& chat)
     return -1;
 }
 
-// The series box's mirrored state, changed by this copy's controls and the peer's.
-struct SeriesChoice {
-    int squad[2] = {-1, -1};
-    int tests = 1;
-    bool noWeather = false;
-    bool homeClient = false;
-    bool ready = false;
+}  // namespace
 
-    void Apply(const BoxCommand& cmd)
-    {
-        if (cmd.id == 103) squad[0] = cmd.param;
-        if (cmd.id == 107) squad[1] = cmd.param;
-        if (cmd.id == 110) noWeather = !noWeather;
-        if (cmd.id == 140) homeClient = false;
-        if (cmd.id == 141) homeClient = true;
-        if (cmd.id >= 130 && cmd.id <= 135) tests = cmd.id - 129;
-        if (cmd.id == 203) ready = !ready;
-    }
-};
-
-std::string CheckNetworkSeries(const Game& g, const SeriesChoice& sc)
+std::string net::CheckSeries(const Game& g, const SeriesChoice& sc)
 {
     if (sc.squad[0] == sc.squad[1]) return "You have both selected the same Squad.";
     return CheckNewSeries(g, sc.squad[0], sc.squad[1], sc.tests);
 }
 
-void ApplyNetworkSeries(Game& g, Session& s, const SeriesChoice& sc)
+void net::ApplySeries(Game& g, Session& s, const SeriesChoice& sc)
 {
     const bool server = NetworkServer(g);
     const int home = sc.homeClient ? sc.squad[1] : sc.squad[0];
@@ -143,7 +125,12 @@ void ApplyNetworkSeries(Game& g, Session& s, const SeriesChoice& sc)
     if (s.preset.ballByBall) series.bBallByBall = 1;
 }
 
-}  // namespace
+void net::SendChatLine(Session& s, const std::string& text)
+{
+    const std::string line = s.name + ": " + text;
+    s.AddChatLine(line);
+    s.Send(NM_NETSENDCHATTEXT, [&](MessageWriter& w) { w.PushString(line); });
+}
 
 // --- The series box ---------------------------------------------------------------
 
@@ -151,7 +138,11 @@ bool NetworkSeriesBox(Game& g)
 {
     Session* s = g.net.get();
     if (!s) return false;
-    SeriesChoice sc;
+    // The desktop game's box agrees the series with the person.
+    DialogRequest req;
+    req.id = Dialog::NetworkSeries;
+    if (g.host->RunDialog(req)) return req.result == 1 && !s->Lost();
+    net::SeriesChoice sc;
     sc.squad[0] = FirstNamedSquad(g, -1);
     sc.squad[1] = FirstNamedSquad(g, sc.squad[0]);
     const net::NetworkSeriesPreset& p = s->preset;
@@ -167,10 +158,7 @@ bool NetworkSeriesBox(Game& g)
         }
         if (p.away >= 0) {
             const SQUAD& away = g.db.squads[p.away];
-            const std::string line =
-                s->name + ": Please choose " + std::string(away.szName, strnlen(away.szName, sizeof away.szName)) + ".";
-            s->AddChatLine(line);
-            s->Send(net::NM_NETSENDCHATTEXT, [&](MessageWriter& w) { w.PushString(line); });
+            net::SendChatLine(*s, "Please choose " + std::string(away.szName, strnlen(away.szName, sizeof away.szName)) + ".");
         }
         // OK waits for the client's Ready.
         while (!sc.ready) {
@@ -199,14 +187,14 @@ bool NetworkSeriesBox(Game& g)
             sc.Apply(cmd);
         }
     }
-    const std::string refusal = CheckNetworkSeries(g, sc);
+    const std::string refusal = net::CheckSeries(g, sc);
     if (!refusal.empty()) {
         g.host->MessageBox(refusal, "Ovalspin - Error", BoxButtons::Ok, BoxIcon::Exclamation);
         s->Lose("the series was refused: " + refusal, false);
         return false;
     }
     if (NetworkServer(g)) s->Send(net::NM_NETOK);
-    ApplyNetworkSeries(g, *s, sc);
+    net::ApplySeries(g, *s, sc);
     return !s->Lost();
 }
 

@@ -43,6 +43,35 @@ struct BoxCommand {
     int param = 0;
 };
 
+// The series box's mirrored state, changed by this copy's controls and the
+// commands the other copy's controls post.
+struct SeriesChoice {
+    int squad[2] = {-1, -1};  // the first (server's) and second (client's) squad
+    int tests = 1;
+    bool noWeather = false;
+    bool homeClient = false;
+    bool ready = false;
+
+    void Apply(const BoxCommand& cmd)
+    {
+        if (cmd.id == 103) squad[0] = cmd.param;
+        if (cmd.id == 107) squad[1] = cmd.param;
+        if (cmd.id == 110) noWeather = !noWeather;
+        if (cmd.id == 140) homeClient = false;
+        if (cmd.id == 141) homeClient = true;
+        if (cmd.id >= 130 && cmd.id <= 135) tests = cmd.id - 129;
+        if (cmd.id == 203) ready = !ready;
+    }
+};
+
+class Session;
+// The series box's checks: the refusal, or "" when the series can start.
+std::string CheckSeries(const Game& g, const SeriesChoice& sc);
+// Starts the agreed series, the same on both copies.
+void ApplySeries(Game& g, Session& s, const SeriesChoice& sc);
+// A chat line from this player ("NAME: text"), kept and sent.
+void SendChatLine(Session& s, const std::string& text);
+
 class Session {
 public:
     explicit Session(Game& g) : g_(g) {}

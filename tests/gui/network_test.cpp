@@ -6,7 +6,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QCheckBox>
 #include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QTimer>
 #include <QProcess>
@@ -16,6 +20,7 @@
 #include "core/flow.h"
 #include "core/game.h"
 #include "core/menu.h"
+#include "core/messages.h"
 #include "gui_session.h"
 #include "net/network.h"
 #include "net/session.h"
@@ -58,6 +63,7 @@ private slots:
     void PlaysASeriesAgainstTheHeadlessProgram();
     void RefusesBadEntries();
     void BoxesOfNetworkPlayCarryAChatLine();
+    void AgreesTheSeriesInTheSeriesBox();
 };
 
 void NetworkTest::PlaysASeriesAgainstTheHeadlessProgram()
@@ -196,6 +202,75 @@ void NetworkTest::BoxesOfNetworkPlayCarryAChatLine()
     QFile log(serverDir.path() + "/DEBUG.TXT");
     QVERIFY(log.open(QIODevice::ReadOnly));
     QVERIFY2(log.readAll().contains("Received message NM_NETPROD"), "the line sent did not arrive");
+}
+
+// The client's series box: the server's choices arrive as the server's own
+// clicks, the chat line goes both ways, and Ready lets the server's OK start
+// the same series on this copy.
+void NetworkTest::AgreesTheSeriesInTheSeriesBox()
+{
+    QTemporaryDir serverDir;
+    QProcess server;
+    QByteArray out;
+    const int port = StartHeadless(server, serverDir.path(),
+                                   {"serve", "--port", "0", "--name", "Headless", "--tests", "2", "--no-weather",
+                                    "--wait", "60", "1", "2"},
+                                   out);
+    QVERIFY2(port > 0, out.constData());
+
+    GuiSession s;
+    QVERIFY(s.Started());
+    Game& g = s.g();
+    s.host().dialogAnswer = [](DialogRequest& r) { return r.id == Dialog::NetworkSeries ? -1 : 0; };
+    QVERIFY(NetworkConnect(g, "Desktop", "127.0.0.1", port));
+
+    bool seen = false, started = false;
+    QString failure;
+    auto check = [&](bool ok, const char* what) {
+        if (!ok && failure.isEmpty()) failure = what;
+    };
+    guitest::OnDialog("NetworkSeriesBox", [&](QDialog* d) {
+        seen = true;
+        check(d->windowTitle() == "Network Series", "title");
+        check(d->findChild<QLabel*>("ctl102")->text() == "Headless", "server's name by the first squad");
+        check(d->findChild<QLabel*>("ctl106")->text() == "Desktop", "client's name by the second squad");
+        check(d->findChild<QRadioButton*>("ctl140")->text() == "Headless", "Server radio");
+        check(d->findChild<QRadioButton*>("ctl141")->text() == "Desktop", "Client radio");
+        check(d->findChild<QPushButton*>("ctl103")->isHidden() && d->findChild<QPushButton*>("ctl150")->isHidden(),
+              "the server's controls hidden on the client");
+        check(!d->findChild<QPushButton*>("ctl107")->isHidden(), "the client's Get Squad");
+        check(d->findChild<QLineEdit*>("ctl205")->maxLength() == 50, "chat limit");
+        auto* chat = d->findChild<QListWidget*>("ctl204");
+        for (int k = 0; k < 500 && !(chat->count() > 0 && d->findChild<QRadioButton*>("ctl131")->isChecked()); ++k)
+            QTest::qWait(10);
+        check(d->findChild<QRadioButton*>("ctl131")->isChecked(), "the server's two Tests");
+        check(d->findChild<QCheckBox*>("ctl110")->isChecked(), "the server's no-weather tick");
+        check(chat->count() == 1 && chat->item(0)->text().startsWith("Headless: Please choose "), "server's chat");
+        d->findChild<QLineEdit*>("ctl205")->setText("Ready soon");
+        guitest::Click(d, "ctl206");
+        check(chat->count() == 2 && chat->item(1)->text() == "Desktop: Ready soon", "own chat line");
+        d->findChild<QCheckBox*>("ctl203")->click();
+        for (int k = 0; k < 500 && d->isVisible(); ++k) QTest::qWait(10);
+        started = d->result() == QDialog::Accepted;
+        QTimer::singleShot(0, [&g] { NetworkClose(g); });
+    });
+    NetworkBegin(g);
+    s.window().KickPump();
+    for (int k = 0; k < 20000 && !started && !(g.net && g.net->Lost()); ++k) QCoreApplication::processEvents();
+    QVERIFY(seen);
+    QVERIFY2(failure.isEmpty(), failure.toLocal8Bit().constData());
+    QVERIFY(started);
+    QCOMPARE(int(g.Series.nNumTests), 2);
+    QCOMPARE(int(g.Series.nControl[0]), int(CONTROL_NETHOME));
+    QCOMPARE(int(g.Series.nControl[1]), int(CONTROL_NETAWAY));
+    QCOMPARE(QByteArray(g.Series.szPlayer[0]), QByteArray("Headless"));
+    QCOMPARE(QByteArray(g.Series.szPlayer[1]), QByteArray("Desktop"));
+    QCOMPARE(int(g.Series.bAllowWeather), 0);
+    NetworkClose(g);
+    server.waitForFinished(60000);
+    QFile log(serverDir.path() + "/DEBUG.TXT");
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QVERIFY2(log.readAll().contains("Received text Desktop: Ready soon"), "the chat line did not arrive");
 }
 
 QTEST_MAIN(NetworkTest)
