@@ -128,7 +128,13 @@ public:
         (server_ ? static_cast<QWidget*>(ready_) : ok_)->hide();
         sc_.squad[0] = FirstNamed(-1);
         sc_.squad[1] = FirstNamed(sc_.squad[0]);
-        sc_.noWeather = g.Series.bAllowWeather == 0;
+        // The server's box sets the start: its squad and its weather tick go
+        // across, and the client's box takes them as clicks.
+        if (server_) {
+            sc_.noWeather = g.Series.bAllowWeather == 0;
+            SendSquad(sc_.squad[0]);
+            if (sc_.noWeather) s_.Send(ovs::net::NM_NETSERIESWEATHER);
+        }
         edit_->setFocus();
 
         // The other copy's clicks and chat arrive through the session.
@@ -160,6 +166,8 @@ private:
         sc_.Apply({id, 0});
         if (id == 110) sc_.noWeather = weather_->isChecked();
         if (id == 203) sc_.ready = ready_->isChecked();
+        // The server learns the client's squad, chosen or not, before Ready.
+        if (id == 203 && sc_.ready) SendSquad(sc_.squad[1]);
         s_.Send(message);
         Show();
     }
@@ -169,8 +177,13 @@ private:
         const int chosen = RunGetSquadBox(this, g_, sc_.squad[k]);
         if (chosen < 0) return;
         sc_.squad[k] = chosen;
-        s_.Send(ovs::net::NM_NETSERIESSQUAD, [chosen](ovs::net::MessageWriter& w) { w.PushShort(chosen); });
+        SendSquad(chosen);
         Show();
+    }
+
+    void SendSquad(int squad)
+    {
+        s_.Send(ovs::net::NM_NETSERIESSQUAD, [squad](ovs::net::MessageWriter& w) { w.PushShort(squad); });
     }
 
     void Chat()

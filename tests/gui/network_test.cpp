@@ -64,6 +64,7 @@ private slots:
     void RefusesBadEntries();
     void BoxesOfNetworkPlayCarryAChatLine();
     void AgreesTheSeriesInTheSeriesBox();
+    void ServersBoxWaitsForTheClientsReady();
 };
 
 void NetworkTest::PlaysASeriesAgainstTheHeadlessProgram()
@@ -271,6 +272,51 @@ void NetworkTest::AgreesTheSeriesInTheSeriesBox()
     QFile log(serverDir.path() + "/DEBUG.TXT");
     QVERIFY(log.open(QIODevice::ReadOnly));
     QVERIFY2(log.readAll().contains("Received text Desktop: Ready soon"), "the chat line did not arrive");
+}
+
+// The server's series box: OK waits for the client's Ready, and starts the
+// series with the client's squad as the other side.
+void NetworkTest::ServersBoxWaitsForTheClientsReady()
+{
+    GuiSession s;
+    QVERIFY(s.Started());
+    Game& g = s.g();
+    s.host().dialogAnswer = [](DialogRequest& r) { return r.id == Dialog::NetworkSeries ? -1 : 0; };
+    QVERIFY(NetworkServe(g, "Desktop", 0));
+    QTemporaryDir clientDir;
+    QProcess client;
+    client.setProcessChannelMode(QProcess::MergedChannels);
+    const QString cli = QFileInfo(OVALSPIN_DB_FILE).absolutePath() + "/ovalspin-cli";
+    client.start(cli, {"--data", clientDir.path(), "connect", "--host", "127.0.0.1", "--port",
+                       QString::number(g.net->ServedPort()), "--name", "Headless"});
+    QVERIFY(client.waitForStarted(10000));
+    bool connected = false;
+    for (int k = 0; k < 1000 && !(connected = NetworkAccept(g)); ++k) QTest::qWait(10);
+    QVERIFY(connected);
+
+    bool disabledFirst = false, started = false;
+    QString away;
+    guitest::OnDialog("NetworkSeriesBox", [&](QDialog* d) {
+        auto* ok = d->findChild<QPushButton*>("ctl150");
+        disabledFirst = !ok->isEnabled() && d->findChild<QPushButton*>("ctl107")->isHidden() &&
+                        d->findChild<QCheckBox*>("ctl203")->isHidden();
+        for (int k = 0; k < 500 && !ok->isEnabled(); ++k) QTest::qWait(10);
+        away = d->findChild<QLabel*>("ctl104")->text();
+        guitest::Click(d, "ctl150");
+        started = d->result() == QDialog::Accepted;
+        QTimer::singleShot(0, [&g] { NetworkClose(g); });
+    });
+    NetworkBegin(g);
+    s.window().KickPump();
+    for (int k = 0; k < 20000 && !started && !(g.net && g.net->Lost()); ++k) QCoreApplication::processEvents();
+    QVERIFY(disabledFirst);
+    QVERIFY(started);
+    QCOMPARE(QByteArray(g.Series.szPlayer[0]), QByteArray("Desktop"));
+    QCOMPARE(QByteArray(g.Series.szPlayer[1]), QByteArray("Headless"));
+    QVERIFY(!away.isEmpty());
+    QCOMPARE(QByteArray(g.Series.Squad[1].szName).left(away.size()), away.toLatin1());
+    NetworkClose(g);
+    client.waitForFinished(60000);
 }
 
 QTEST_MAIN(NetworkTest)
