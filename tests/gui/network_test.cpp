@@ -187,7 +187,7 @@ void NetworkTest::BoxesOfNetworkPlayCarryAChatLine()
     // The waiting box closes itself once the wait is over; Cancel gives up.
     g.net->waiting = "Waiting for Headless to finish picking their team.";
     bool over = false;
-    QTimer::singleShot(300, [&] { over = true; });
+    QTimer::singleShot(300, &s.window(), [&] { over = true; });
     guitest::OnDialog("NetworkWaitingBox", [&](QDialog* d) {
         text = d->findChild<QLabel*>("ctl251")->text();
         for (int k = 0; k < 300 && d->isVisible(); ++k) QTest::qWait(10);
@@ -253,7 +253,7 @@ void NetworkTest::AgreesTheSeriesInTheSeriesBox()
         d->findChild<QCheckBox*>("ctl203")->click();
         for (int k = 0; k < 500 && d->isVisible(); ++k) QTest::qWait(10);
         started = d->result() == QDialog::Accepted;
-        QTimer::singleShot(0, [&g] { NetworkClose(g); });
+        QTimer::singleShot(0, &s.window(), [&g] { NetworkClose(g); });
     });
     NetworkBegin(g);
     s.window().KickPump();
@@ -304,7 +304,7 @@ void NetworkTest::ServersBoxWaitsForTheClientsReady()
         away = d->findChild<QLabel*>("ctl104")->text();
         guitest::Click(d, "ctl150");
         started = d->result() == QDialog::Accepted;
-        QTimer::singleShot(0, [&g] { NetworkClose(g); });
+        QTimer::singleShot(0, &s.window(), [&g] { NetworkClose(g); });
     });
     NetworkBegin(g);
     s.window().KickPump();
