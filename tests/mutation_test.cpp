@@ -205,6 +205,26 @@ std::vector<std::size_t> PositionBoundaries(const std::string& file)
             league - sizeof(BLOCKHEADER), league, league + sizeof(LEAGUE), file.size()};
 }
 
+// Mutants of a saved position, flipped between `from` and `to`, each loaded
+// in a new game and, when accepted, played on to the end.
+void SweepSavedPositions(test::TempDir& dir, Mutator& m, const std::string& good, std::size_t from, std::size_t to,
+                         int mutants, const char* what, Tally& t)
+{
+    for (int i = 0; i < mutants; ++i) {
+        WriteFile(dir.File(kSavedPositionName), m.Next(good, from, to));
+        test::StartedGame s(static_cast<std::uint32_t>(i), dir.Path(), dir.File(kDefaultDatabaseName));
+        ASSERT_TRUE(s.started);
+        ++t.mutants;
+        if (!LoadSavedData(s.g)) {
+            ++t.refused;
+            continue;
+        }
+        ++t.accepted;
+        ASSERT_TRUE(PlayOn(s)) << what << " mutant " << i << " played without end";
+    }
+    Report(what, t);
+}
+
 TEST(MutationSweep, SavedPositionsLoadOrAreRefusedAndPlayOnWithoutFault)
 {
     test::TempDir dir("ovs-sweep-pos");
@@ -215,21 +235,10 @@ TEST(MutationSweep, SavedPositionsLoadOrAreRefusedAndPlayOnWithoutFault)
     Mutator m(1402, PositionBoundaries(good), PositionFields(good), {l.nPlayers, l.nSquads, l.nGrounds, 11, 30, 2, 6});
 
     Tally t;
-    for (int i = 0; i < MutantsPerKind(); ++i) {
-        // Flips fall in the series (not its replay streams) and the match state.
-        const std::string bad = m.Next(good, series, series + sizeof(SERIES) + sizeof(BLOCKHEADER) + sizeof(CURRENT));
-        WriteFile(dir.File(kSavedPositionName), bad);
-        test::StartedGame s(static_cast<std::uint32_t>(i), dir.Path(), dir.File(kDefaultDatabaseName));
-        ASSERT_TRUE(s.started);
-        ++t.mutants;
-        if (!LoadSavedData(s.g)) {
-            ++t.refused;
-            continue;
-        }
-        ++t.accepted;
-        ASSERT_TRUE(PlayOn(s)) << "saved position mutant " << i << " played without end";
-    }
-    Report("saved position", t);
+    // Flips fall in the series (not its replay streams) and the match state.
+    SweepSavedPositions(dir, m, good, series, series + sizeof(SERIES) + sizeof(BLOCKHEADER) + sizeof(CURRENT),
+                        MutantsPerKind(), "saved position", t);
+    if (HasFatalFailure()) return;
     EXPECT_GT(t.refused, 0);
     EXPECT_GT(t.accepted, 0);
 }
@@ -337,20 +346,8 @@ TEST(MutationSweep, SavedLeaguesLoadOrAreRefusedAndPlayOnWithoutFault)
     Mutator m(1405, boundaries, fields, {l.nSquads, 2, 3, MAX_LEAGUE_TEAMS, MAX_LEAGUE_ROUNDS, 1});
 
     Tally t;
-    for (int i = 0; i < MutantsPerKind() / 2; ++i) {
-        const std::string bad = m.Next(good, league, rubbers + sizeof(SERIES));
-        WriteFile(dir.File(kSavedPositionName), bad);
-        test::StartedGame s(static_cast<std::uint32_t>(i), dir.Path(), dir.File(kDefaultDatabaseName));
-        ASSERT_TRUE(s.started);
-        ++t.mutants;
-        if (!LoadSavedData(s.g)) {
-            ++t.refused;
-            continue;
-        }
-        ++t.accepted;
-        ASSERT_TRUE(PlayOn(s)) << "league mutant " << i << " played without end";
-    }
-    Report("saved league", t);
+    SweepSavedPositions(dir, m, good, league, rubbers + sizeof(SERIES), MutantsPerKind() / 2, "saved league", t);
+    if (HasFatalFailure()) return;
     EXPECT_GT(t.refused, 0);
     EXPECT_GT(t.accepted, 0);
 }
