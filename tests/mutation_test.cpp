@@ -71,6 +71,13 @@ std::string MakeSavedPosition(const test::TempDir& dir, bool midTest)
 
 struct Tally {
     int mutants = 0, refused = 0, accepted = 0;
+    // Counts a mutant as loaded or refused; says which.
+    bool Loaded(bool ok)
+    {
+        ++mutants;
+        ++(ok ? accepted : refused);
+        return ok;
+    }
 };
 
 // Makes the mutants of one file from its boundaries and index fields.
@@ -115,6 +122,17 @@ private:
 // Pumps the flow to its end; false when it does not end within the limit.
 bool PlayOn(test::StartedGame& s) { return s.PumpToEnd([](std::uint32_t, std::int32_t) {}, kMessageLimit); }
 
+// A one-Test series between the first two squads of what was loaded,
+// played out; false when it would not end (a database too damaged to give
+// two squads plays nothing).
+bool PlaysASeries(test::StartedGame& s)
+{
+    std::string refusal;
+    if (!SetUpComputerSeries(s.g, 0, 1, 1, true, refusal)) return true;
+    ControlMenu(s.g, CMD_PREPAREDSERIES);
+    return PlayOn(s);
+}
+
 void Report(const char* kind, const Tally& t)
 {
     std::printf("[ sweep    ] %-16s %d mutants: %d refused, %d accepted and played, 0 crashes\n", kind, t.mutants,
@@ -147,16 +165,8 @@ TEST(MutationSweep, DatabasesLoadOrAreRefusedAndPlayWithoutFault)
         WriteFile(dir.File("mutant.db"), bad);
         test::StartedGame s(static_cast<std::uint32_t>(i), dir.Path(), test::DefaultDatabase());
         ASSERT_TRUE(s.started);
-        ++t.mutants;
-        if (!LoadDatabase(s.g, dir.File("mutant.db"))) {
-            ++t.refused;
-            continue;
-        }
-        ++t.accepted;
-        std::string refusal;
-        if (!SetUpComputerSeries(s.g, 0, 1, 1, true, refusal)) continue;
-        ControlMenu(s.g, CMD_PREPAREDSERIES);
-        ASSERT_TRUE(PlayOn(s)) << "database mutant " << i << " played without end";
+        if (!t.Loaded(LoadDatabase(s.g, dir.File("mutant.db")))) continue;
+        ASSERT_TRUE(PlaysASeries(s)) << "database mutant " << i << " played without end";
     }
     Report("database", t);
     EXPECT_GT(t.refused, 0);
@@ -214,12 +224,7 @@ void SweepSavedPositions(test::TempDir& dir, Mutator& m, const std::string& good
         WriteFile(dir.File(kSavedPositionName), m.Next(good, from, to));
         test::StartedGame s(static_cast<std::uint32_t>(i), dir.Path(), dir.File(kDefaultDatabaseName));
         ASSERT_TRUE(s.started);
-        ++t.mutants;
-        if (!LoadSavedData(s.g)) {
-            ++t.refused;
-            continue;
-        }
-        ++t.accepted;
+        if (!t.Loaded(LoadSavedData(s.g))) continue;
         ASSERT_TRUE(PlayOn(s)) << what << " mutant " << i << " played without end";
     }
     Report(what, t);
@@ -282,12 +287,7 @@ TEST(MutationSweep, DamagedReplayStreamsPlayOnAndReplayOrStopWithoutFault)
         WriteFile(dir.File(kSavedPositionName), bad);
         test::StartedGame s(3, dir.Path(), dir.File(kDefaultDatabaseName));
         ASSERT_TRUE(s.started);
-        ++t.mutants;
-        if (!(midTest ? LoadSavedData(s.g) : LoadSavedPosition(s.g))) {
-            ++t.refused;
-            continue;
-        }
-        ++t.accepted;
+        if (!t.Loaded(midTest ? LoadSavedData(s.g) : LoadSavedPosition(s.g))) continue;
         if (midTest) {
             ASSERT_TRUE(PlayOn(s)) << "replay mutant " << i << " played without end";
         }
@@ -422,16 +422,8 @@ TEST(MutationSweep, OldFilesImportOrAreRefusedAndPlayWithoutFault)
         test::StartedGame s(static_cast<std::uint32_t>(i), dir.Path(), test::DefaultDatabase());
         ASSERT_TRUE(s.started);
         s.g.dbPath = dir.File(kDefaultDatabaseName);
-        ++t.mutants;
-        if (!ImportOldDatabase(s.g)) {
-            ++t.refused;
-            continue;
-        }
-        ++t.accepted;
-        std::string refusal;
-        if (!SetUpComputerSeries(s.g, 0, 1, 1, true, refusal)) continue;
-        ControlMenu(s.g, CMD_PREPAREDSERIES);
-        ASSERT_TRUE(PlayOn(s)) << "old files mutant " << i << " played without end";
+        if (!t.Loaded(ImportOldDatabase(s.g))) continue;
+        ASSERT_TRUE(PlaysASeries(s)) << "old files mutant " << i << " played without end";
     }
     Report("old files", t);
     EXPECT_GT(t.refused, 0);
