@@ -14,8 +14,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -49,22 +47,10 @@ LeagueBoxMemory memory;
 // The text a league report writes, as the box shows it.
 std::string ReportText(const std::function<void(ovs::ReportOut&)>& write)
 {
-    char* buf = nullptr;
-    std::size_t len = 0;
-    std::FILE* f = open_memstream(&buf, &len);
-    if (!f) return {};
-    {
-        ovs::TextOutput out;
-        out.file = f;
+    return ovs::CaptureText([&](ovs::TextOutput& out) {
         ovs::ReportOut text(out, false);
         write(text);
-        std::fflush(f);
-        out.file = nullptr;
-    }
-    std::fclose(f);
-    std::string s(buf, len);
-    std::free(buf);
-    return s;
+    });
 }
 
 // A box showing one league report in a fixed-pitch font, with OK and, for

@@ -72,25 +72,15 @@ const NamedLayout kLayouts[] = {
 // The report's text form, line by line.
 std::vector<std::string> TextLines(Game& g, const ReportEntry& r, const ReportParams& p)
 {
+    const std::string text =
+        CaptureText([&](TextOutput& out) { WriteReportStream(g, r, p, false, out.file); });
     std::vector<std::string> lines;
-    TextOutput out;
-    out.file = std::tmpfile();
-    if (!out.file) return lines;
-    WriteReportStream(g, r, p, false, out.file);
-    std::fflush(out.file);
-    std::rewind(out.file);
-    char buf[1024];
-    std::string line;
-    while (std::fgets(buf, sizeof buf, out.file)) {
-        line += buf;
-        if (!line.empty() && line.back() == '\n') {
-            line.pop_back();
-            lines.push_back(line);
-            line.clear();
-        }
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t end = text.find('\n', at);
+        if (end == std::string::npos) end = text.size();
+        lines.push_back(text.substr(at, end - at));
+        at = end + 1;
     }
-    if (!line.empty()) lines.push_back(line);
-    TextFileClose(out);
     return lines;
 }
 

@@ -45,6 +45,22 @@ bool TextFileOpen(TextOutput& out, const std::string& name, const char* mode)
     return out.file != nullptr;
 }
 
+std::string CaptureText(const std::function<void(TextOutput&)>& write)
+{
+    TextOutput out;
+    out.file = std::tmpfile();
+    if (!out.file) return {};
+    write(out);
+    std::string text;
+    if (out.file) {
+        std::rewind(out.file);
+        char buf[4096];
+        for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, out.file)) > 0;) text.append(buf, n);
+    }
+    TextFileClose(out);
+    return text;
+}
+
 void TextFileClose(TextOutput& out)
 {
     if (out.file) std::fclose(out.file);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <string>
 
 namespace ovs {
@@ -25,6 +26,11 @@ struct TextOutput {
     std::FILE* file = nullptr;      // none when closed
     char line[LINE_WIDTH + 12];
 };
+
+// The text that `write` puts into an output, as a string: for a box or a
+// printer that shows a report rather than filing it. Empty when no
+// temporary stream could be had.
+std::string CaptureText(const std::function<void(TextOutput&)>& write);
 
 // Stores the name and opens the file ("wt" creates it, "at" appends); false
 // when it could not be opened.
